@@ -1,0 +1,50 @@
+// HRESULTs, the 32-bit results that cross every COM boundary of the system, and the COM error
+// object that the framework throws for them.
+//
+// Negative values are failures. A message number n of a module's message file travels as
+// 0x80040000 | n (FACILITY_ITF). ComError is thrown by value and carries only its HRESULT.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+
+namespace platform {
+
+using HRESULT = std::int32_t;
+
+constexpr HRESULT MakeHResult(std::uint32_t bits) { return static_cast<HRESULT>(bits); }
+
+constexpr HRESULT S_OK = 0;
+constexpr HRESULT S_FALSE = 1;
+constexpr HRESULT E_NOTIMPL = MakeHResult(0x80004001);
+constexpr HRESULT E_NOINTERFACE = MakeHResult(0x80004002);
+constexpr HRESULT E_POINTER = MakeHResult(0x80004003);
+constexpr HRESULT E_ABORT = MakeHResult(0x80004004);
+constexpr HRESULT E_FAIL = MakeHResult(0x80004005);
+constexpr HRESULT E_UNEXPECTED = MakeHResult(0x8000FFFF);
+constexpr HRESULT E_ACCESSDENIED = MakeHResult(0x80070005);
+constexpr HRESULT E_OUTOFMEMORY = MakeHResult(0x8007000E);
+constexpr HRESULT E_INVALIDARG = MakeHResult(0x80070057);
+
+constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
+constexpr bool FAILED(HRESULT hr) { return hr < 0; }
+
+// A Win32 error number as an HRESULT of FACILITY_WIN32 (0 stays S_OK).
+constexpr HRESULT HResultFromWin32(std::uint32_t error) {
+    return error == 0 ? S_OK : MakeHResult(0x80070000u | (error & 0xFFFFu));
+}
+
+// A message number of a message file as the HRESULT that carries it across COM.
+constexpr HRESULT HResultFromMessage(std::uint32_t message) { return MakeHResult(0x80040000u | message); }
+
+class ComError : public std::exception {
+public:
+    explicit ComError(HRESULT hr) : hr_(hr) {}
+    [[nodiscard]] HRESULT Error() const { return hr_; }
+    [[nodiscard]] const char* what() const noexcept override { return "COM error"; }
+
+private:
+    HRESULT hr_;
+};
+
+}  // namespace platform

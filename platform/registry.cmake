@@ -1,0 +1,2 @@
+# Registry store.
+target_sources(kelvo_platform PRIVATE)

@@ -1,0 +1,1 @@
+#include "util/text/zt_string.h"
