@@ -1,1 +1,10 @@
-target_sources(kelvo_util PRIVATE)
+# Day numbers, the date classes and their texts; the system clock they read today from.
+target_sources(kelvo_util PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/day_number.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/date_format.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/date_parse.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/date_time_value.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_data.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_mes_ano.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/../time/clock.cpp
+)
