@@ -1,2 +1,13 @@
 # Files, folders, processes and the environment.
-target_sources(kelvo_platform PRIVATE)
+target_sources(kelvo_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_error.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_io.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_operations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_share.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_status.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_temp.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folder_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/process_info.cpp
+)

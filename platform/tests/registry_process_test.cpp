@@ -1,0 +1,119 @@
+#include "platform/registry.h"
+
+#include "platform/tests/support/test_environment.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace platform;
+
+namespace {
+
+constexpr const char* kSharedKey = "Software\\Concorrente";
+
+std::string ValueName(int child, int index) { return "c" + std::to_string(child) + "v" + std::to_string(index); }
+
+// Runs `body` in a child process; returns its pid. The child exits 0 when `body` returns true.
+pid_t Spawn(const std::function<bool()>& body) {
+    const pid_t pid = fork();
+    if (pid == 0) _exit(body() ? 0 : 1);
+    return pid;
+}
+
+// Waits for `pid`; true when it exited with 0.
+bool Succeeded(pid_t pid) {
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid) return false;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// One writer: its own sub-key, then `count` distinct values in the shared key.
+bool WriteMany(int child, int count) {
+    HKEY key = nullptr;
+    if (Registry::CreateKey(HKEY_LOCAL_MACHINE, kSharedKey, &key) != ERROR_SUCCESS) return false;
+    HKEY own = nullptr;
+    const std::string ownName = "Filho" + std::to_string(child);
+    bool ok = Registry::CreateKey(key, ownName.c_str(), &own) == ERROR_SUCCESS;
+    Registry::CloseKey(own);
+    for (int i = 0; ok && i < count; ++i) {
+        const std::string name = ValueName(child, i);
+        ok = Registry::SetValue(key, name.c_str(), REG_SZ, name.c_str(), static_cast<DWORD>(name.size() + 1)) == ERROR_SUCCESS;
+    }
+    Registry::CloseKey(key);
+    return ok;
+}
+
+}  // namespace
+
+// Writers in several processes, all rewriting the same file, never lose each other's writes.
+TEST(RegistryProcesses, ConcurrentWritersLoseNothing) {
+    kelvo::testing::TestEnvironment environment;
+    constexpr int kChildren = 6;
+    constexpr int kValues = 30;
+    std::vector<pid_t> children;
+    for (int child = 0; child < kChildren; ++child) {
+        const pid_t pid = Spawn([child] { return WriteMany(child, kValues); });
+        ASSERT_GT(pid, 0);
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) EXPECT_TRUE(Succeeded(pid));
+
+    HKEY key = nullptr;
+    ASSERT_EQ(Registry::OpenKey(HKEY_LOCAL_MACHINE, kSharedKey, KEY_READ, &key), ERROR_SUCCESS);
+    DWORD subKeys = 0;
+    DWORD values = 0;
+    ASSERT_EQ(Registry::QueryInfoKey(key, &subKeys, &values), ERROR_SUCCESS);
+    EXPECT_EQ(subKeys, static_cast<DWORD>(kChildren));
+    EXPECT_EQ(values, static_cast<DWORD>(kChildren * kValues));
+    for (int child = 0; child < kChildren; ++child) {
+        for (int i = 0; i < kValues; ++i) {
+            const std::string name = ValueName(child, i);
+            char buffer[32] = {};
+            DWORD size = sizeof buffer;
+            ASSERT_EQ(Registry::QueryValue(key, name.c_str(), nullptr, buffer, &size), ERROR_SUCCESS) << name;
+            EXPECT_EQ(std::string(buffer), name);
+        }
+    }
+    Registry::CloseKey(key);
+}
+
+// A read after another process's write sees it, although this process read the file before.
+TEST(RegistryProcesses, ReadsSeeOtherProcessesWrites) {
+    kelvo::testing::TestEnvironment environment;
+    const DWORD before = 1;
+    ASSERT_EQ(Registry::SetValue(HKEY_CURRENT_USER, "n", REG_DWORD, &before, 4), ERROR_SUCCESS);
+    DWORD seen = 0;
+    DWORD size = 4;
+    ASSERT_EQ(Registry::QueryValue(HKEY_CURRENT_USER, "n", nullptr, &seen, &size), ERROR_SUCCESS);
+    ASSERT_EQ(seen, before);
+
+    for (DWORD next = 2; next <= 4; ++next) {
+        ASSERT_TRUE(Succeeded(Spawn([next] {
+            return Registry::SetValue(HKEY_CURRENT_USER, "n", REG_DWORD, &next, 4) == ERROR_SUCCESS;
+        })));
+        size = 4;
+        ASSERT_EQ(Registry::QueryValue(HKEY_CURRENT_USER, "n", nullptr, &seen, &size), ERROR_SUCCESS);
+        EXPECT_EQ(seen, next);
+    }
+}
+
+// A key deleted (and created again) by another process is a deleted key for this one's handle.
+TEST(RegistryProcesses, KeyDeletedElsewhereAnswersKeyDeleted) {
+    kelvo::testing::TestEnvironment environment;
+    HKEY key = nullptr;
+    ASSERT_EQ(Registry::CreateKey(HKEY_LOCAL_MACHINE, "Software\\Alvo", &key), ERROR_SUCCESS);
+    ASSERT_TRUE(Succeeded(Spawn([] {
+        HKEY again = nullptr;
+        return Registry::DeleteKey(HKEY_LOCAL_MACHINE, "Software\\Alvo") == ERROR_SUCCESS &&
+               Registry::CreateKey(HKEY_LOCAL_MACHINE, "Software\\Alvo", &again) == ERROR_SUCCESS;
+    })));
+    EXPECT_EQ(Registry::SetValue(key, "v", REG_SZ, "x", 2), ERROR_KEY_DELETED);
+    EXPECT_EQ(Registry::QueryInfoKey(key, nullptr, nullptr), ERROR_KEY_DELETED);
+    Registry::CloseKey(key);
+}
