@@ -1,4 +1,4 @@
-# Day numbers, the date classes and their texts; the system clock they read today from.
+# Day numbers, the date classes and their texts.
 target_sources(kelvo_util PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/day_number.cpp
   ${CMAKE_CURRENT_LIST_DIR}/date_format.cpp
@@ -6,5 +6,4 @@ target_sources(kelvo_util PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/date_time_value.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_data.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_mes_ano.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../time/clock.cpp
 )

@@ -1,0 +1,1 @@
+# Record-file layer tests.
