@@ -1,0 +1,190 @@
+#include "platform/codepage.h"
+#include "platform/exception.h"
+#include "platform/interaction.h"
+#include "platform/registry.h"
+#include "platform/tests/support/test_environment.h"
+#include "util/config/module_table.h"
+#include "util/config/registry_functions.h"
+#include "util/config/registry_names.h"
+#include "util/message/hresult_translation.h"
+#include "util/message/messages.h"
+#include "util/message/zt_exception.h"
+#include "util/message/zt_exception_ex.h"
+
+#include <gtest/gtest.h>
+
+#include <new>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// Records every box instead of showing it.
+class RecordingInteraction : public platform::Interaction {
+public:
+    struct Box {
+        std::string text;
+        std::string caption;
+        unsigned type;
+        bool owned;
+    };
+    int ShowMessage(const platform::String& text, const platform::String& caption, unsigned type, bool owned) override {
+        boxes.push_back({text.str(), caption.str(), type, owned});
+        return platform::IDOK;
+    }
+    std::optional<platform::String> ChooseFolder(const platform::String&) override { return std::nullopt; }
+    platform::String LoadText(unsigned) override { return {}; }
+    std::vector<Box> boxes;
+};
+
+class Messages : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = platform::SetInteraction(&boxes_);
+        ASSERT_EQ(ZTGravaStringRegistry(platform::HKEY_LOCAL_MACHINE, ZT_CHAVE_SUITE, ZT_VALOR_MENSAGENS,
+                                        env_.Path("msg").c_str()),
+                  0u);
+    }
+    void TearDown() override { platform::SetInteraction(previous_); }
+
+    void WriteMessages(const std::string& content) { kelvo::testing::WriteFile(env_.Path("msg/ZTQDMens.txt"), content); }
+
+    kelvo::testing::TestEnvironment env_;
+    RecordingInteraction boxes_;
+    platform::Interaction* previous_ = nullptr;
+};
+
+TEST_F(Messages, TextStartsAtTheNinthCharacterAndBackslashNBreaksTheLine) {
+    WriteMessages("  123   primeira\\nsegunda\r\n");
+    EXPECT_EQ(ZTLeMensagem(123, ZT_MODULO_GED), "primeira\nsegunda");
+    EXPECT_TRUE(boxes_.boxes.empty());
+}
+
+TEST_F(Messages, FirstMatchingLineWinsAndOthersAreSkipped) {
+    WriteMessages("100     cem\n200     duzentos\n200     repetido\n-5      negativo\nsem numero\n");
+    EXPECT_EQ(ZTLeMensagem(200, ZT_MODULO_GED), "duzentos");
+    EXPECT_EQ(ZTLeMensagem(-5, ZT_MODULO_GED), "negativo");
+    // A line without a number counts as number 0; its text starts at the ninth character too.
+    EXPECT_EQ(ZTLeMensagem(0, ZT_MODULO_GED), "ro");
+}
+
+TEST_F(Messages, UnknownNumberAndShortLineGiveEmptyText) {
+    WriteMessages("300     \n301\n");
+    EXPECT_EQ(ZTLeMensagem(999, ZT_MODULO_GED), "");
+    EXPECT_EQ(ZTLeMensagem(300, ZT_MODULO_GED), "");
+    EXPECT_EQ(ZTLeMensagem(301, ZT_MODULO_GED), "");
+}
+
+TEST_F(Messages, OverlongLineIsCutAndItsRestIsNeverReadAsAnotherMessage) {
+    // The tail of a line past the read limit would otherwise be taken for a line of its own.
+    std::string line = "500     " + std::string(1016, 'x') + "777     escondida";
+    WriteMessages(line + "\n777     verdadeira\n");
+    const CZTString text = ZTLeMensagem(500, ZT_MODULO_GED);
+    EXPECT_EQ(text.GetLength(), 1016);
+    EXPECT_EQ(ZTLeMensagem(777, ZT_MODULO_GED), "verdadeira");
+}
+
+TEST_F(Messages, MissingFileIsReportedWithThePathTriedAndGivesEmptyText) {
+    EXPECT_EQ(ZTLeMensagem(16217, ZT_MODULO_GED), "");
+    ASSERT_EQ(boxes_.boxes.size(), 1u);
+    const auto& box = boxes_.boxes[0];
+    EXPECT_EQ(box.caption, "Erro");
+    EXPECT_EQ(box.type & platform::MB_ICONMASK, platform::MB_ICONWARNING);
+    EXPECT_FALSE(box.owned);
+    const std::string expected = platform::AnsiFromUtf8("Não foi possível abrir o arquivo texto de Mensagens ") +
+                                 env_.Path("msg/ZTQDMens.txt") +
+                                 platform::AnsiFromUtf8(". Caso o caminho esteja correto, atualize o arquivo.");
+    EXPECT_EQ(box.text, expected);
+}
+
+TEST_F(Messages, ModuleOutsideTheTableLooksForTheNamelessFile) {
+    EXPECT_EQ(ZTNomeArquivoMensagens(0), "ZTMens.txt");
+    kelvo::testing::WriteFile(env_.Path("msg/ZTMens.txt"), "42      sem modulo\n");
+    EXPECT_EQ(ZTLeMensagem(42, 99), "sem modulo");
+}
+
+TEST_F(Messages, ExceptionReportShowsUnknownTextAndTheOsErrorLine) {
+    WriteMessages("1       um\n");
+    CZTException e(0, ZT_MODULO_GED, 5);
+    e.ReportError(platform::MB_OK);
+    ASSERT_EQ(boxes_.boxes.size(), 1u);
+    const auto& box = boxes_.boxes[0];
+    EXPECT_EQ(box.caption, "Kelvo GED");
+    EXPECT_TRUE(box.owned);
+    EXPECT_EQ(box.type & platform::MB_ICONMASK, platform::MB_ICONWARNING);  // a type without icon gets the warning
+    EXPECT_EQ(box.text, "Erro desconhecido encontrado. C\xF3" "digo (0)\nErro do SO: 5 - Acesso negado.");
+}
+
+TEST_F(Messages, ExceptionKeepsTheCallersIconAndLoadsItsTextOnce) {
+    WriteMessages("16217   Pasta ausente.\n");
+    CZTException e(16217, ZT_MODULO_GED);
+    EXPECT_EQ(e.GetTexto(), "Pasta ausente.");
+    WriteMessages("16217   Outro texto.\n");
+    e.ReportError(platform::MB_ICONERROR);
+    ASSERT_EQ(boxes_.boxes.size(), 1u);
+    EXPECT_EQ(boxes_.boxes[0].text, "Pasta ausente.");
+    EXPECT_EQ(boxes_.boxes[0].type & platform::MB_ICONMASK, platform::MB_ICONERROR);
+}
+
+TEST_F(Messages, GetErrorMessageNeverWritesPastTheBuffer) {
+    CZTException e("abcdefgh", ZT_MODULO_GED);
+    char buffer[5] = {'?', '?', '?', '?', '?'};
+    EXPECT_TRUE(e.GetErrorMessage(buffer, 4));
+    EXPECT_STREQ(buffer, "abc");
+    EXPECT_EQ(buffer[4], '?');
+}
+
+TEST_F(Messages, MostraMensagemKeepsTheCallersTypeAndHasNoOwner) {
+    WriteMessages("16055   Arquivo sumiu.\n");
+    ZTMostraMensagem(16055, ZT_MODULO_GED, 0, platform::MB_YESNO);
+    ASSERT_EQ(boxes_.boxes.size(), 1u);
+    EXPECT_EQ(boxes_.boxes[0].text, "Arquivo sumiu.");
+    EXPECT_EQ(boxes_.boxes[0].caption, "Kelvo GED");
+    EXPECT_EQ(boxes_.boxes[0].type, platform::MB_YESNO);
+    EXPECT_FALSE(boxes_.boxes[0].owned);
+}
+
+TEST(MessageText, OsErrorWithoutSystemTextAddsNoLine) {
+    EXPECT_EQ(ZTMontaTextoErro("t", 1, 99999), "t");
+    EXPECT_EQ(ZTMontaTextoErro("", 7, 0), "Erro desconhecido encontrado. C\xF3" "digo (7)");
+}
+
+// The HRESULT a caught error becomes, kind by kind.
+template <typename Throw>
+platform::HRESULT Translate(Throw throwIt) {
+    try {
+        throwIt();
+    } catch (...) {
+        return ZTHResultDeExcecao();
+    }
+    return 0;
+}
+
+TEST(HResultTranslation, EveryKindOfErrorHasItsCode) {
+    using platform::MakeHResult;
+    EXPECT_EQ(Translate([] { throw platform::ComError(platform::E_INVALIDARG); }), platform::E_INVALIDARG);
+    EXPECT_EQ(Translate([] { throw CZTExceptionEx(MakeHResult(0x80043F59)); }), MakeHResult(0x80043F59));
+    EXPECT_EQ(Translate([] { throw CZTExceptionEx(0x00040688); }), 0x00040688);
+    EXPECT_EQ(Translate([] { throw platform::FileException(platform::FileException::fileNotFound, 2); }),
+              MakeHResult(0x80070002));
+    EXPECT_EQ(Translate([] { throw platform::FileException(platform::FileException::genericException, 0x12345); }),
+              MakeHResult(0x80072345));  // only the low 16 bits of the OS error
+    EXPECT_EQ(Translate([] { throw platform::FileException(platform::FileException::genericException, -1); }), -1);
+    EXPECT_EQ(Translate([] { throw platform::MemoryException(); }), MakeHResult(0x8004EA62));
+    EXPECT_EQ(Translate([] { throw platform::Exception(); }), MakeHResult(0x8004EA63));
+    EXPECT_EQ(Translate([] { throw std::int32_t{-7}; }), -7);
+    EXPECT_EQ(Translate([] { throw std::bad_alloc(); }), MakeHResult(0x8004EA64));
+    EXPECT_EQ(Translate([] { throw std::runtime_error("x"); }), MakeHResult(0x8004EA65));
+    EXPECT_EQ(Translate([] { throw 'c'; }), MakeHResult(0x8004EA66));
+}
+
+TEST(HResultTranslation, ZtExceptionCarriesItsOsErrorNotItsMessageNumber) {
+    CZTException* withOsError = new CZTException(16055, ZT_MODULO_GED, 32);
+    EXPECT_EQ(Translate([&] { throw withOsError; }), platform::MakeHResult(0x80040020));
+    delete withOsError;
+    CZTException* without = new CZTException(16055, ZT_MODULO_GED);
+    EXPECT_EQ(Translate([&] { throw without; }), platform::MakeHResult(0x8004EA61));
+    delete without;
+}
+
+}  // namespace
