@@ -160,6 +160,8 @@ Win32Error Registry::CloseKey(HKEY key) {
     return RemoveHandle(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
+std::string Registry::StoreFolder() { return registry_detail::StoreFolder(); }
+
 Win32Error Registry::ConnectRegistry(const char* machine, HKEY root, HKEY* result) {
     if (!result) return ERROR_INVALID_PARAMETER;
     *result = nullptr;

@@ -94,6 +94,9 @@ public:
     [[nodiscard]] static Win32Error EnumValue(HKEY key, DWORD index, String* name, DWORD* type = nullptr);
     // The numbers of sub-keys and values (either pointer may be null).
     [[nodiscard]] static Win32Error QueryInfoKey(HKEY key, DWORD* subKeyCount, DWORD* valueCount);
+
+    // The folder that holds the store's files (KELVO_REGISTRY, or the per-user default).
+    [[nodiscard]] static std::string StoreFolder();
 };
 
 }  // namespace platform

@@ -1,0 +1,139 @@
+#include "programs/setup/embedded_default.h"
+
+#include "platform/file.h"
+#include "platform/registry.h"
+#include "util/config/folders.h"
+#include "util/config/module_table.h"
+#include "util/config/registry_functions.h"
+#include "util/config/registry_names.h"
+#include "util/file/zt_file_probe.h"
+#include "util/file/zt_folder.h"
+#include "util/file/zt_path.h"
+#include "util/message/messages.h"
+
+#include <array>
+
+namespace kelvo::setup {
+
+namespace {
+
+// The suite's folder values and the sub-folder of the data root each one names by default.
+struct FolderValue {
+    const char* value;
+    const char* folder;
+};
+
+constexpr std::array<FolderValue, 7> kFolders = {{
+    {ZT_VALOR_MENSAGENS, "Mensagens"},
+    {ZT_VALOR_RELATORIOS, "Relatorios"},
+    {ZT_VALOR_AJUDA, "Ajuda"},
+    {ZT_VALOR_CADASTROS, "Cadastros"},
+    {ZT_VALOR_IMAGENS, "Imagens"},
+    {ZT_VALOR_NFE, "NFe"},
+    {ZT_VALOR_LOCAL, "Local"},
+}};
+
+CZTString Folder(const std::string& root, const char* relative) {
+    CZTString path = ZTConcatenaPath(root.c_str(), relative);
+    if (!path.TerminaCom("/")) path += '/';
+    return path;
+}
+
+class Preparation {
+public:
+    explicit Preparation(PreparationReport& report) : report_(report) {}
+
+    void EnsureFolder(const CZTString& folder) {
+        if (ZTExisteCaminho(folder)) return;
+        if (ZTCriaCaminho(folder)) {
+            Changed("Pasta criada: " + folder);
+        } else {
+            Failed("N\xE3o foi poss\xEDvel criar a pasta " + folder);
+        }
+    }
+
+    // Writes `text` into a value that is missing or empty; `replace` also overwrites a different one.
+    void EnsureValue(const CZTString& key, const char* value, const CZTString& text, bool replace = false) {
+        const CZTString current = ZTLeStringRegistry(platform::HKEY_LOCAL_MACHINE, key, value);
+        if (current == text || (!current.IsEmpty() && !replace)) return;
+        if (ZTGravaStringRegistry(platform::HKEY_LOCAL_MACHINE, key, value, text) == 0) {
+            Changed("Registro: " + ValuePath(key, value) + " = " + text);
+        } else {
+            Failed("N\xE3o foi poss\xEDvel gravar no registro " + ValuePath(key, value));
+        }
+    }
+
+    void EnsureFile(const CZTString& path, const std::string& content) {
+        if (ReadWhole(path) == content) return;
+        platform::File file;
+        if (!file.Open(path, platform::File::modeCreate | platform::File::modeWrite | platform::File::shareExclusive)) {
+            Failed("N\xE3o foi poss\xEDvel gravar o arquivo " + path);
+            return;
+        }
+        try {
+            file.Write(content.data(), static_cast<unsigned>(content.size()));
+            file.Close();
+            Changed("Arquivo instalado: " + path);
+        } catch (const platform::FileException&) {
+            Failed("N\xE3o foi poss\xEDvel gravar o arquivo " + path);
+        }
+    }
+
+private:
+    static CZTString ValuePath(const CZTString& key, const char* value) {
+        return key.TerminaCom("\\") ? key + value : key + "\\" + value;
+    }
+
+    static std::string ReadWhole(const CZTString& path) {
+        platform::File file;
+        if (!file.Open(path, platform::File::modeRead | platform::File::shareDenyNone)) return {};
+        std::string content;
+        char buffer[4096];
+        try {
+            for (unsigned n; (n = file.Read(buffer, sizeof buffer)) > 0;) content.append(buffer, n);
+        } catch (const platform::FileException&) {
+            return {};
+        }
+        return content;
+    }
+
+    void Changed(const CZTString& line) { report_.changes.push_back(line.str()); }
+    void Failed(const CZTString& line) { report_.failures.push_back(line.str()); }
+
+    PreparationReport& report_;
+};
+
+}  // namespace
+
+PreparationReport PrepareEmbeddedDefault(const std::string& dataRoot, const std::string& programFolder,
+                                         const std::string& messageFile) {
+    PreparationReport report;
+    Preparation step(report);
+
+    for (const auto& [value, folder] : kFolders) {
+        step.EnsureValue(ZT_CHAVE_SUITE, value, Folder(dataRoot, folder));
+        // The folder the registry names, which may be one an earlier set-up chose.
+        const CZTString named = ZTGetDiretorio(value);
+        if (!named.IsEmpty()) step.EnsureFolder(named);
+    }
+
+    const CZTString companyKey = CZTString(ZT_CHAVE_EMPRESAS) + kDemoCompany;
+    const CZTString companyFolder = Folder(dataRoot, (CZTString("Dados/") + kDemoCompany).GetString());
+    step.EnsureValue(companyKey, ZTGetPrefixoModulo(ZT_MODULO_EMPRESARIAL), companyFolder);
+    step.EnsureValue(companyKey, ZTGetPrefixoModulo(ZT_MODULO_GED), Folder(companyFolder.str(), ZTGetPrefixoModulo(ZT_MODULO_GED)));
+    for (int module : {ZT_MODULO_EMPRESARIAL, ZT_MODULO_GED}) {
+        const CZTString named = ZTGetDiretorioEmpresa(module, kDemoCompany);
+        if (!named.IsEmpty()) step.EnsureFolder(named);
+    }
+
+    step.EnsureValue(CZTString(ZT_CHAVE_SUITE) + ZTGetNomeModulo(ZT_MODULO_GED), ZT_VALOR_PATH,
+                     Folder(programFolder, ""), /*replace=*/true);
+
+    const CZTString messages = ZTGetDiretorioMensagens();
+    if (!messages.IsEmpty()) {
+        step.EnsureFile(ZTConcatenaPath(messages, ZTNomeArquivoMensagens(ZT_MODULO_GED)), messageFile);
+    }
+    return report;
+}
+
+}  // namespace kelvo::setup

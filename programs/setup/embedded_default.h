@@ -1,0 +1,28 @@
+// The embedded default: what a first run needs so that the system works without set-up by hand.
+//
+// Prepares, when missing, the suite's folders under a data root, their registry values, the
+// module's message file, and one demo company with its data folder. Values and files that are
+// already there are left as the user or an earlier run made them, except the message file and the
+// module's installation folder, which follow the build that runs. Running it twice changes
+// nothing the second time. Single-threaded; uses the registry store that KELVO_REGISTRY names.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kelvo::setup {
+
+// The code of the demo company.
+inline constexpr char kDemoCompany[] = "DEMO";
+
+struct PreparationReport {
+    std::vector<std::string> changes;  // one line per change, Windows-1252
+    std::vector<std::string> failures; // one line per step that could not be done
+};
+
+// Prepares the default under `dataRoot` (a folder, created when missing) for programs installed
+// in `programFolder`, with `messageFile` as the content of the module's message file.
+[[nodiscard]] PreparationReport PrepareEmbeddedDefault(const std::string& dataRoot, const std::string& programFolder,
+                                                       const std::string& messageFile);
+
+}  // namespace kelvo::setup

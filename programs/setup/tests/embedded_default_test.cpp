@@ -1,0 +1,92 @@
+#include "programs/setup/embedded_default.h"
+#include "programs/setup/message_file.h"
+
+#include "platform/registry.h"
+#include "platform/tests/support/test_environment.h"
+#include "util/config/folders.h"
+#include "util/config/module_table.h"
+#include "util/config/registry_functions.h"
+#include "util/config/registry_names.h"
+#include "util/message/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace kelvo::setup {
+namespace {
+
+namespace fs = std::filesystem;
+
+class EmbeddedDefault : public ::testing::Test {
+protected:
+    PreparationReport Prepare() { return PrepareEmbeddedDefault(env_.Path("data"), env_.Path("bin"), ModuleMessageFile()); }
+    kelvo::testing::TestEnvironment env_;
+};
+
+TEST_F(EmbeddedDefault, FirstRunPreparesFoldersRegistryMessagesAndDemoCompany) {
+    const auto report = Prepare();
+    EXPECT_TRUE(report.failures.empty());
+    EXPECT_FALSE(report.changes.empty());
+
+    EXPECT_EQ(ZTGetDiretorioMensagens(), env_.Path("data/Mensagens") + "/");
+    EXPECT_TRUE(fs::is_directory(env_.Path("data/Relatorios")));
+    EXPECT_EQ(ZTGetDiretorioEmpresa(ZT_MODULO_GED, kDemoCompany), env_.Path("data/Dados/DEMO/QD") + "/");
+    EXPECT_TRUE(fs::is_directory(env_.Path("data/Dados/DEMO/QD")));
+    EXPECT_EQ(ZTGetDiretorioModulo(ZT_MODULO_GED), env_.Path("bin") + "/");
+
+    // The installed message file is the shipped one and answers lookups.
+    EXPECT_EQ(kelvo::testing::ReadFile(env_.Path("data/Mensagens/ZTQDMens.txt")), ModuleMessageFile());
+    EXPECT_FALSE(ZTLeMensagem(16055, ZT_MODULO_GED).IsEmpty());
+    EXPECT_FALSE(ZTLeMensagem(16217, ZT_MODULO_GED).IsEmpty());
+}
+
+TEST_F(EmbeddedDefault, SecondRunChangesNothing) {
+    ASSERT_TRUE(Prepare().failures.empty());
+    const std::string store = kelvo::testing::ReadFile(env_.RegistryFolder() / "HKEY_LOCAL_MACHINE.txt");
+    const auto again = Prepare();
+    EXPECT_TRUE(again.changes.empty());
+    EXPECT_TRUE(again.failures.empty());
+    EXPECT_EQ(kelvo::testing::ReadFile(env_.RegistryFolder() / "HKEY_LOCAL_MACHINE.txt"), store);
+}
+
+TEST_F(EmbeddedDefault, KeepsFoldersAnEarlierSetUpChoseAndInstallsMessagesThere) {
+    ASSERT_EQ(ZTGravaStringRegistry(platform::HKEY_LOCAL_MACHINE, ZT_CHAVE_SUITE, ZT_VALOR_MENSAGENS,
+                                    env_.Path("own-messages").c_str()),
+              0u);
+    ASSERT_TRUE(Prepare().failures.empty());
+    EXPECT_EQ(ZTGetDiretorioMensagens(), env_.Path("own-messages") + "/");
+    EXPECT_EQ(kelvo::testing::ReadFile(env_.Path("own-messages/ZTQDMens.txt")), ModuleMessageFile());
+    EXPECT_FALSE(fs::exists(env_.Path("data/Mensagens")));
+}
+
+TEST_F(EmbeddedDefault, OutdatedMessageFileIsReplaced) {
+    ASSERT_TRUE(Prepare().failures.empty());
+    kelvo::testing::WriteFile(env_.Path("data/Mensagens/ZTQDMens.txt"), "1       velho\r\n");
+    const auto report = Prepare();
+    ASSERT_EQ(report.changes.size(), 1u);
+    EXPECT_EQ(kelvo::testing::ReadFile(env_.Path("data/Mensagens/ZTQDMens.txt")), ModuleMessageFile());
+}
+
+TEST_F(EmbeddedDefault, UnwritableDataRootIsReportedNotIgnored) {
+    kelvo::testing::WriteFile(env_.Path("data"), "a file where the data folder should be");
+    const auto report = Prepare();
+    EXPECT_FALSE(report.failures.empty());
+}
+
+TEST(ModuleMessageFile, EveryLineHasANumberAndCrLf) {
+    const std::string& content = ModuleMessageFile();
+    ASSERT_FALSE(content.empty());
+    size_t start = 0;
+    int lines = 0;
+    for (size_t end; (end = content.find('\n', start)) != std::string::npos; start = end + 1, ++lines) {
+        ASSERT_GT(end, start);
+        EXPECT_EQ(content[end - 1], '\r') << "line " << lines;
+        EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(content[start]))) << "line " << lines;
+    }
+    EXPECT_EQ(start, content.size());  // the file ends with a line end
+    EXPECT_GT(lines, 10);
+}
+
+}  // namespace
+}  // namespace kelvo::setup
