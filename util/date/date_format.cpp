@@ -14,7 +14,9 @@ char* Vazio(char* buffer, int tamanho) {
 bool AnoFormatavel(int ano) { return (ano >= 0 && ano <= 100) || (ano >= ZT_ANO_MINIMO && ano <= ZT_ANO_MAXIMO); }
 
 // A two-digit type shows the century only when asked to and the window could not restore it.
-bool MostraSeculo(int ano, bool quatroDigitos) { return quatroDigitos && (ano < 1927 || ano > 2026); }
+bool MostraSeculo(int ano, bool quatroDigitos) {
+    return quatroDigitos && (ano < 1900 + ZT_JANELA_ANO || ano > 1999 + ZT_JANELA_ANO);
+}
 
 // A text that snprintf had to cut would be a wrong date: refuse it instead.
 char* Confere(char* buffer, int tamanho, int escritos) {

@@ -4,7 +4,7 @@
 // Time values count seconds since 1 January 1970 UTC; "local" follows the process's time zone
 // (TZ), daylight saving decided by the run-time library. An OLE date-time value counts days since
 // 30 December 1899 (midnight has no fraction). Failures raise platform::ComError as the framework's
-// time class does. Safe from any thread (localtime_r / mktime).
+// time class does. The zone conversions are those of platform/clock.h. Safe from any thread.
 #pragma once
 
 #include <cstdint>

@@ -19,7 +19,7 @@ int DiasDoAno(int ano) { return ZTIsAnoBissexto(ano) ? 366 : 365; }
 
 int ZTJanelaAno(int ano) {
     if (ano < 0 || ano >= 100) return ano;
-    return ano < 27 ? 2000 + ano : 1900 + ano;
+    return ano < ZT_JANELA_ANO ? 2000 + ano : 1900 + ano;
 }
 
 bool ZTIsAnoBissexto(int ano) { return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0; }

@@ -3,7 +3,7 @@
 // A day number counts days so that 1 January 1848 is day 2 and 31 December 4717 is day 1048247;
 // 0 means "no date". A month number is month + 12 × (year − 1848), January 1848 being 1 and
 // December 4717 34440; 0 means "no month". The calendar is the Gregorian one throughout. Years
-// below 100 are read through the two-digit window (below 27 → 20yy, else 19yy).
+// below 100 are read through the two-digit window (below 28 → 20yy, else 19yy).
 // Pure functions over constant tables, safe from any thread.
 #pragma once
 
@@ -15,6 +15,19 @@ constexpr std::uint16_t ZT_MES_MINIMO = 1;        // January 1848
 constexpr std::uint16_t ZT_MES_MAXIMO = 34440;    // December 4717
 constexpr int ZT_ANO_MINIMO = 1848;
 constexpr int ZT_ANO_MAXIMO = 4717;
+
+// Two-digit years below this are 20yy, the others 19yy.
+constexpr int ZT_JANELA_ANO = 28;
+
+// The 16-bit short forms of records and date edits: the same numberings, limited to what a 16-bit
+// field holds from 1 January 1927 on. The last day is the field's last value, 4 June 2027: the
+// system cannot store a later date in these fields. Every check of the short forms uses these.
+constexpr std::uint16_t ZT_DATA_CURTA_MINIMA = 28856;  // 1 January 1927
+constexpr std::uint16_t ZT_DATA_CURTA_MAXIMA = 65535;  // 4 June 2027
+constexpr std::uint16_t ZT_MES_CURTO_MINIMO = 949;     // January 1927
+constexpr std::uint16_t ZT_MES_CURTO_MAXIMO = 2154;    // June 2027, the month of the last day
+constexpr int ZT_ANO_CURTO_MINIMO = 1927;
+constexpr int ZT_ANO_CURTO_MAXIMO = 2027;
 
 // Days of each month (index 1..12), February as 29: the operations choose 28 or 29.
 inline constexpr int ZT_DIAS_POR_MES[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -17,8 +17,6 @@ namespace {
 // The 1850 numbering counts a 29 February 1900 that never was: from it on, it runs one day ahead.
 constexpr std::int32_t kFantasma29Fevereiro1900Em1850 = 18322;
 constexpr std::uint32_t kDia1Marco1900 = 19054;
-constexpr std::uint16_t kDataCurtaMinima = 28856;  // 1 January 1927
-constexpr std::uint16_t kDataCurtaMaxima = 65380;  // 31 December 2026
 
 constexpr std::int64_t kUnidadesPorInteiro = 10000;
 
@@ -43,7 +41,7 @@ bool CZTData::SetValor(std::uint32_t valor) {
 }
 
 CZTData& CZTData::SetDataCurta(std::uint16_t curta) {
-    m_lValor = curta >= kDataCurtaMinima && curta <= kDataCurtaMaxima ? curta : 0;
+    m_lValor = curta >= ZT_DATA_CURTA_MINIMA && curta <= ZT_DATA_CURTA_MAXIMA ? curta : 0;
     return *this;
 }
 

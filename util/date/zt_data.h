@@ -33,7 +33,7 @@ public:
     CZTData& SetData(int dia, int mes, int ano);
     // Accepts 0 or 2..1048247 and returns true; anything else sets 0 and returns false.
     bool SetValor(std::uint32_t valor);
-    // From a short day number: kept when 28856..65380 (there both numberings agree), else 0.
+    // From a short day number: kept when 28856..65535 (there both numberings agree), else 0.
     CZTData& SetDataCurta(std::uint16_t curta);
     // From a day count of the 1850 numbering (whose 1900 has a 29 February); 0 stays 0.
     CZTData& SetDias1850(std::int32_t dias);

@@ -8,8 +8,6 @@ static_assert(sizeof(CZTMesAno) == 2, "CZTMesAno is one 16-bit month number");
 
 namespace {
 
-constexpr std::uint16_t kMesCurtoMinimo = 949;   // January 1927
-constexpr std::uint16_t kMesCurtoMaximo = 2148;  // December 2026
 constexpr std::int32_t kMeses1850Maximo = 2154;
 constexpr std::int32_t kMeses1848Menos1850 = 24;
 
@@ -30,7 +28,7 @@ bool CZTMesAno::SetValor(std::uint32_t valor) {
 }
 
 CZTMesAno& CZTMesAno::SetMesAnoCurto(std::uint16_t curto) {
-    m_nValor = curto >= kMesCurtoMinimo && curto <= kMesCurtoMaximo ? curto : 0;
+    m_nValor = curto >= ZT_MES_CURTO_MINIMO && curto <= ZT_MES_CURTO_MAXIMO ? curto : 0;
     return *this;
 }
 

@@ -1,4 +1,4 @@
-# Tests of util/date and util/time.
+# Tests of util/date.
 kelvo_add_test(util_date_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/date_day_number_test.cpp

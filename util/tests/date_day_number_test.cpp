@@ -85,13 +85,15 @@ TEST(DayNumber, NumbersOutsideTheRangeDoNotSplit) {
     }
 }
 
-// Guards the two-digit window: 26 is still this century, 27 the last one.
+// Guards the two-digit window: 27 is this century (the short dates reach into 2027), 28 the last one.
 TEST(DayNumber, TwoDigitYearsFollowTheWindow) {
     struct Caso { int entrada, ano; };
-    const Caso casos[] = {{0, 2000}, {26, 2026}, {27, 1927}, {99, 1999}, {100, 100}, {1848, 1848}, {-1, -1}};
+    const Caso casos[] = {{0, 2000},   {26, 2026},  {27, 2027},   {28, 1928},
+                          {99, 1999},  {100, 100},  {1848, 1848}, {-1, -1}};
     for (const Caso& c : casos) EXPECT_EQ(ZTJanelaAno(c.entrada), c.ano) << c.entrada;
-    EXPECT_EQ(ZTCalculaDiaNumero(1, 1, 26), ZTCalculaDiaNumero(1, 1, 2026));
-    EXPECT_EQ(ZTCalculaDiaNumero(1, 1, 27), 28856u);
+    EXPECT_EQ(ZTCalculaDiaNumero(1, 1, 27), ZTCalculaDiaNumero(1, 1, 2027));
+    EXPECT_EQ(ZTCalculaDiaNumero(1, 1, 28), ZTCalculaDiaNumero(1, 1, 1928));
+    EXPECT_EQ(ZTCalculaDiaNumero(4, 6, 27), 65535u);
 }
 
 // Guards the Gregorian rule, centuries included.

@@ -30,11 +30,17 @@ TEST(DateFormat, EveryTypeOrdersAndPadsItsFields) {
     for (const Caso& c : casos) EXPECT_EQ(Data(1, 2, 1990, c.tipo, c.separador), c.texto) << c.tipo;
 }
 
-// Guards the century rule: two-digit types widen only when asked and outside 1927..2026.
+// Guards the century rule: two-digit types widen only when asked and outside what the window
+// reads back (1928..2027: a two-digit 27 is 2027, so 1927 needs its century).
 TEST(DateFormat, FourDigitFlagWidensYearsOutsideTheWindow) {
     EXPECT_EQ(Data(1, 2, 1990, 0, '/', true), "01/02/90");
-    EXPECT_EQ(Data(1, 2, 1927, 0, '/', true), "01/02/27");
+    EXPECT_EQ(Data(1, 2, 1927, 0, '/', true), "01/02/1927");
+    EXPECT_EQ(Data(1, 2, 1928, 0, '/', true), "01/02/28");
     EXPECT_EQ(Data(1, 2, 2026, 2, '/', true), "02/01/26");
+    EXPECT_EQ(Data(1, 2, 2027, 2, '/', true), "02/01/27");
+    EXPECT_EQ(Data(1, 2, 2028, 2, '/', true), "02/01/2028");
+    EXPECT_EQ(MesAno(2, 1927, 6, '/', true), "02/1927");
+    EXPECT_EQ(MesAno(2, 2027, 6, '/', true), "02/27");
     EXPECT_EQ(Data(1, 2, 1900, 0, '/', true), "01/02/1900");
     EXPECT_EQ(Data(1, 2, 2030, 4, '/', true), "2030/02/01");
     EXPECT_EQ(Data(1, 2, 1900, 0, '/', false), "01/02/00");

@@ -1,49 +1,23 @@
 #include "platform/hresult.h"
 #include "util/date/date_time_value.h"
 #include "util/date/zt_data.h"
-#include "util/date/zt_mes_ano.h"
-#include "util/time/clock.h"
+
+#include "platform/tests/support/time_zone.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <ctime>
-#include <optional>
-#include <string>
 
 namespace {
 
 using namespace std::chrono;
 
-// Sets the process's time zone for one test and puts the previous one back.
-class FusoHorario {
-public:
-    explicit FusoHorario(const char* tz) {
-        if (const char* antigo = std::getenv("TZ")) antigo_ = antigo;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~FusoHorario() {
-        if (antigo_) {
-            setenv("TZ", antigo_->c_str(), 1);
-        } else {
-            unsetenv("TZ");
-        }
-        tzset();
-    }
-    FusoHorario(const FusoHorario&) = delete;
-    FusoHorario& operator=(const FusoHorario&) = delete;
-
-private:
-    std::optional<std::string> antigo_;
-};
-
-constexpr const char* kUtc = "UTC0";
-constexpr const char* kMenos3 = "<-03>3";                       // UTC−3 all year
-constexpr const char* kEuropaCentral = "CET-1CEST,M3.5.0,M10.5.0/3";  // UTC+1, summer UTC+2
+using FusoHorario = kelvo::testing::ScopedTimeZone;
+using kelvo::testing::kUtc;
+constexpr const char* kMenos3 = kelvo::testing::kUtcMinus3;
+constexpr const char* kEuropaCentral = kelvo::testing::kCentralEurope;
 
 // Seconds of a UTC midnight, from the standard library's calendar.
 std::int64_t MeiaNoiteUtc(int dia, int mes, int ano) {
@@ -135,71 +109,6 @@ TEST(DateMoments, DateOfATimeValueIsLocal) {
         FusoHorario tz(kMenos3);
         EXPECT_EQ(CZTData().SetTimeT(static_cast<std::int32_t>(t)), Em(31, 1, 2024));
     }
-}
-
-// Guards the split of file times, the platform's limit included.
-TEST(Clock, FileTimesSplitIntoCalendarFields) {
-    constexpr std::uint64_t kPorSegundo = 10'000'000;
-    constexpr std::uint64_t kEpoch1970 = 116444736000000000ULL;
-    struct Caso { std::uint64_t fileTime; int ano, mes, dia, hora, minuto, segundo, ms; };
-    const Caso casos[] = {
-        {0, 1601, 1, 1, 0, 0, 0, 0},
-        {kEpoch1970, 1970, 1, 1, 0, 0, 0, 0},
-        {kEpoch1970 + static_cast<std::uint64_t>(MeiaNoiteUtc(29, 2, 2024)) * kPorSegundo +
-             (13 * 3600 + 45 * 60 + 10) * kPorSegundo + 1239999,
-         2024, 2, 29, 13, 45, 10, 123},
-        {0x7FFFFFFFFFFFFFFFULL, 30828, 9, 14, 2, 48, 5, 477},
-    };
-    for (const Caso& c : casos) {
-        ZTSystemTime st;
-        ASSERT_TRUE(ZTFileTimeParaSystemTime(c.fileTime, st)) << c.fileTime;
-        EXPECT_EQ(st.wAno, c.ano);
-        EXPECT_EQ(st.wMes, c.mes);
-        EXPECT_EQ(st.wDia, c.dia);
-        EXPECT_EQ(st.wHora, c.hora);
-        EXPECT_EQ(st.wMinuto, c.minuto);
-        EXPECT_EQ(st.wSegundo, c.segundo);
-        EXPECT_EQ(st.wMilissegundo, c.ms);
-    }
-    ZTSystemTime st;
-    st.wAno = 1234;
-    EXPECT_FALSE(ZTFileTimeParaSystemTime(0x8000000000000000ULL, st));
-    EXPECT_EQ(st.wAno, 1234);
-}
-
-// Guards the clock: local wall-clock time, the zone's offset applied, between two readings of time().
-TEST(Clock, ReadsLocalWallClockTime) {
-    constexpr std::int64_t kPorSegundo = 10'000'000;
-    constexpr std::int64_t kEpoch1970 = 116444736000000000LL;
-    struct Caso { const char* tz; std::int64_t deslocamento; };
-    const Caso casos[] = {{kUtc, 0}, {kMenos3, -3 * 3600}, {"<+0530>-5:30", 5 * 3600 + 1800}};
-    for (const Caso& c : casos) {
-        FusoHorario tz(c.tz);
-        const std::int64_t antes = std::time(nullptr);
-        const auto agora = static_cast<std::int64_t>(ZTGetHoraAjustada());
-        const std::int64_t depois = std::time(nullptr);
-        const std::int64_t segundos = (agora - kEpoch1970) / kPorSegundo - c.deslocamento;
-        EXPECT_GE(segundos, antes) << c.tz;
-        EXPECT_LE(segundos, depois) << c.tz;
-    }
-}
-
-// Guards SetHoje of both classes: today's local date, read through the clock.
-TEST(Clock, TodayComesFromTheClock) {
-    FusoHorario tz(kMenos3);
-    const std::time_t antes = std::time(nullptr);
-    const CZTData hoje = CZTData().SetHoje();
-    CZTMesAno mes;
-    mes.SetHoje();
-    const std::time_t depois = std::time(nullptr);
-    const CZTData diaAntes = CZTData().SetTimeT(static_cast<std::int32_t>(antes));
-    const CZTData diaDepois = CZTData().SetTimeT(static_cast<std::int32_t>(depois));
-    EXPECT_TRUE(hoje == diaAntes || hoje == diaDepois);
-    CZTMesAno mesAntes, mesDepois;
-    mesAntes = diaAntes;
-    mesDepois = diaDepois;
-    EXPECT_TRUE(mes.GetValor() == mesAntes.GetValor() || mes.GetValor() == mesDepois.GetValor());
-    EXPECT_TRUE(hoje.IsValida());
 }
 
 }  // namespace

@@ -34,14 +34,18 @@ TEST(CZTData, ValueSettersAndStatus) {
     EXPECT_EQ(d.SetData(5, 5, 2024).Limpa().GetValor(), 0u);
 }
 
-// Guards the short form: only 1927..2026 passes through unchanged.
+// Guards the short form: every value the 16-bit field holds from 1 January 1927 on passes
+// unchanged, 2027 included (dates of 2027 must not be lost).
 TEST(CZTData, ShortDayNumbers) {
     EXPECT_EQ(CZTData().SetDataCurta(28856).GetValor(), 28856u);
     EXPECT_EQ(CZTData().SetDataCurta(65380).GetValor(), 65380u);
+    EXPECT_EQ(CZTData().SetDataCurta(65381).GetValor(), 65381u);
+    EXPECT_EQ(CZTData().SetDataCurta(65535).GetValor(), 65535u);
     EXPECT_EQ(CZTData().SetDataCurta(28855).GetValor(), 0u);
-    EXPECT_EQ(CZTData().SetDataCurta(65381).GetValor(), 0u);
     EXPECT_EQ(CZTData().SetDataCurta(0).GetValor(), 0u);
     EXPECT_EQ(CZTData().SetDataCurta(28856), Em(1, 1, 1927));
+    EXPECT_EQ(CZTData().SetDataCurta(65381), Em(1, 1, 2027));
+    EXPECT_EQ(CZTData().SetDataCurta(65535), Em(4, 6, 2027));
 }
 
 // Guards the 1850 count and its phantom 29 February 1900.

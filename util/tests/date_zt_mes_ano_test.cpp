@@ -15,7 +15,8 @@ TEST(CZTMesAno, MonthNumbersAndLimits) {
     EXPECT_EQ(Em(12, 4717).GetValor(), 34440);
     EXPECT_EQ(Em(2, 2024).GetValor(), 2 + 12 * (2024 - 1848));
     EXPECT_EQ(Em(2, 24).GetValor(), Em(2, 2024).GetValor());
-    EXPECT_EQ(Em(2, 27).GetValor(), Em(2, 1927).GetValor());
+    EXPECT_EQ(Em(2, 27).GetValor(), Em(2, 2027).GetValor());
+    EXPECT_EQ(Em(2, 28).GetValor(), Em(2, 1928).GetValor());
     EXPECT_EQ(Em(13, 2000).GetValor(), 0);
     EXPECT_EQ(Em(0, 2000).GetValor(), 0);
     EXPECT_EQ(Em(12, 1847).GetValor(), 0);
@@ -36,8 +37,10 @@ TEST(CZTMesAno, MonthNumbersAndLimits) {
 TEST(CZTMesAno, ShortAnd1850Forms) {
     EXPECT_EQ(CZTMesAno().SetMesAnoCurto(949).GetValor(), Em(1, 1927).GetValor());
     EXPECT_EQ(CZTMesAno().SetMesAnoCurto(2148).GetValor(), Em(12, 2026).GetValor());
+    // The month of the short dates' last day, June 2027, is the last short month.
+    EXPECT_EQ(CZTMesAno().SetMesAnoCurto(2154).GetValor(), Em(6, 2027).GetValor());
     EXPECT_EQ(CZTMesAno().SetMesAnoCurto(948).GetValor(), 0);
-    EXPECT_EQ(CZTMesAno().SetMesAnoCurto(2149).GetValor(), 0);
+    EXPECT_EQ(CZTMesAno().SetMesAnoCurto(2155).GetValor(), 0);
     EXPECT_EQ(CZTMesAno().SetMeses1850(1).GetValor(), Em(1, 1850).GetValor());
     EXPECT_EQ(CZTMesAno().SetMeses1850(2154).GetValor(), 2178);
     EXPECT_EQ(CZTMesAno().SetMeses1850(2155).GetValor(), 0);

@@ -1,53 +1,106 @@
 #include "util/time/clock.h"
 
-#include <chrono>
-#include <ctime>
+#include "platform/clock.h"
+#include "platform/win32_error.h"
+#include "util/message/zt_exception.h"
+#include "util/time/test_clock.h"
+
+#include <limits>
 
 namespace {
 
-using Dias = std::chrono::days;
+constexpr std::int32_t kModuloUtilitarios = 1;
+constexpr const char* kErroHelper = "Helper_SystemTimeToFileTime: SystemTimeToFileTime";
 
-constexpr std::uint64_t kUnidadesPorSegundo = 10'000'000;
-constexpr std::uint64_t kUnidadesPorDia = kUnidadesPorSegundo * 86'400;
-constexpr std::uint64_t kLimiteFileTime = 0x8000000000000000ULL;
+[[noreturn]] void Falha(const char* texto) {
+    throw new CZTException(texto, kModuloUtilitarios, platform::ERROR_INVALID_PARAMETER);
+}
 
-// The file-time origin.
-constexpr std::chrono::sys_days kOrigem = std::chrono::year{1601} / std::chrono::January / 1;
+// A moment of the test clock as a record; a field beyond the record's 16 bits is no date either.
+void MomentoParaFileTime(const ZTMomentoTeste& momento, std::uint64_t& fileTime) {
+    const std::uint32_t campos[7] = {momento.ano, momento.mes, momento.dia, momento.hora,
+                                     momento.minuto, momento.segundo, momento.milissegundo};
+    for (const std::uint32_t campo : campos) {
+        if (campo > std::numeric_limits<std::uint16_t>::max()) Falha(kErroHelper);
+    }
+    ZTSystemTime st;
+    st.wAno = static_cast<std::uint16_t>(momento.ano);
+    st.wMes = static_cast<std::uint16_t>(momento.mes);
+    st.wDia = static_cast<std::uint16_t>(momento.dia);
+    st.wHora = static_cast<std::uint16_t>(momento.hora);
+    st.wMinuto = static_cast<std::uint16_t>(momento.minuto);
+    st.wSegundo = static_cast<std::uint16_t>(momento.segundo);
+    st.wMilissegundo = static_cast<std::uint16_t>(momento.milissegundo);
+    Helper_SystemTimeToFileTime(st, fileTime);
+}
+
+// The computer's local time as a file time, to the clock's resolution; 0 when unreadable.
+std::uint64_t HoraLocalDoComputador() {
+    platform::WallClockReading agora;
+    platform::CalendarFields local;
+    if (!platform::ReadWallClock(agora) || !platform::LocalFieldsOf(agora.seconds, local)) return 0;
+    const std::int64_t dias = ZTDiasDesde1601(local.year, local.month, local.day);
+    if (dias < 0) return 0;
+    // A leap second (second 60) simply runs into the next minute: the records cannot hold it.
+    const std::uint64_t segundos = static_cast<std::uint64_t>(local.hour) * 3600 +
+                                   static_cast<std::uint64_t>(local.minute) * 60 +
+                                   static_cast<std::uint64_t>(local.second);
+    const std::uint64_t fileTime = static_cast<std::uint64_t>(dias) * ZT_FILETIME_POR_DIA +
+                                   segundos * ZT_FILETIME_POR_SEGUNDO +
+                                   static_cast<std::uint64_t>(agora.nanoseconds) / 100;
+    return fileTime < ZT_FILETIME_LIMITE ? fileTime : 0;
+}
 
 }  // namespace
 
 std::uint64_t ZTGetHoraAjustada() {
-    std::timespec agora{};
-    if (clock_gettime(CLOCK_REALTIME, &agora) != 0) return 0;
-    std::tm local{};
-    if (!localtime_r(&agora.tv_sec, &local)) return 0;
+    const std::uint64_t agora = HoraLocalDoComputador();
+    if (agora == 0) return 0;
+    ZTRelogioTeste relogio;
+    if (!ZTLeRelogioTesteAtivo(relogio)) return agora;
 
-    using namespace std::chrono;
-    const year_month_day data{year{local.tm_year + 1900}, month{static_cast<unsigned>(local.tm_mon + 1)},
-                              day{static_cast<unsigned>(local.tm_mday)}};
-    const std::int64_t dias = (sys_days{data} - kOrigem).count();
-    if (dias < 0) return 0;
-    // A leap second (tm_sec 60) simply runs into the next minute, as the platform's records cannot hold it.
-    const std::uint64_t segundos = static_cast<std::uint64_t>(local.tm_hour) * 3600 +
-                                   static_cast<std::uint64_t>(local.tm_min) * 60 +
-                                   static_cast<std::uint64_t>(local.tm_sec);
-    return static_cast<std::uint64_t>(dias) * kUnidadesPorDia + segundos * kUnidadesPorSegundo +
-           static_cast<std::uint64_t>(agora.tv_nsec) / 100;
+    std::uint64_t real = 0, simulado = 0;
+    MomentoParaFileTime(relogio.real, real);
+    MomentoParaFileTime(relogio.simulado, simulado);
+    // All three lie below 2^63, so the wrapping arithmetic yields the true result when it is a
+    // file time and a value of 2^63 or more (refused by every conversion) when it is not.
+    return agora - real + simulado;
 }
 
-bool ZTFileTimeParaSystemTime(std::uint64_t fileTime, ZTSystemTime& systemTime) {
-    if (fileTime >= kLimiteFileTime) return false;
-    using namespace std::chrono;
-    const year_month_day data{kOrigem + Dias{static_cast<Dias::rep>(fileTime / kUnidadesPorDia)}};
-    const std::uint64_t resto = fileTime % kUnidadesPorDia;
-    const std::uint64_t segundos = resto / kUnidadesPorSegundo;
+void Helper_SystemTimeToFileTime(const ZTSystemTime& systemTime, std::uint64_t& fileTime) {
+    if (!ZTSystemTimeParaFileTime(systemTime, fileTime)) Falha(kErroHelper);
+}
 
-    systemTime.wAno = static_cast<std::uint16_t>(static_cast<int>(data.year()));
-    systemTime.wMes = static_cast<std::uint16_t>(static_cast<unsigned>(data.month()));
-    systemTime.wDia = static_cast<std::uint16_t>(static_cast<unsigned>(data.day()));
-    systemTime.wHora = static_cast<std::uint16_t>(segundos / 3600);
-    systemTime.wMinuto = static_cast<std::uint16_t>(segundos % 3600 / 60);
-    systemTime.wSegundo = static_cast<std::uint16_t>(segundos % 60);
-    systemTime.wMilissegundo = static_cast<std::uint16_t>(resto % kUnidadesPorSegundo / 10'000);
-    return true;
+ZTSystemTime GetCurrentTime_LocalTime() {
+    ZTSystemTime local;
+    if (!ZTFileTimeParaSystemTime(ZTGetHoraAjustada(), local)) Falha("GetCurrentTime_LocalTime: FileTimeToSystemTime");
+    return local;
+}
+
+std::uint64_t GetCurrentTime_SystemTimeAsFileTime() {
+    constexpr const char* kErro = "GetCurrentTime_SystemTimeAsFileTime: LocalFileTimeToFileTime";
+    const std::uint64_t local = ZTGetHoraAjustada();
+    ZTSystemTime campos;
+    if (!ZTFileTimeParaSystemTime(local, campos)) Falha(kErro);
+
+    const platform::CalendarFields f{campos.wAno,  campos.wMes,    campos.wDia,
+                                     campos.wHora, campos.wMinuto, campos.wSegundo};
+    std::int64_t segundos1970 = 0;
+    if (!platform::UniversalOfLocalFields(f, segundos1970)) Falha(kErro);
+    // The zone moves whole seconds; the fraction of the second stays as it was.
+    const std::int64_t segundos1601 = segundos1970 + ZT_SEGUNDOS_1601_A_1970;
+    constexpr std::int64_t kSegundosLimite = static_cast<std::int64_t>(ZT_FILETIME_LIMITE / ZT_FILETIME_POR_SEGUNDO);
+    if (segundos1601 < 0 || segundos1601 >= kSegundosLimite) Falha(kErro);
+    const std::uint64_t universal = static_cast<std::uint64_t>(segundos1601) * ZT_FILETIME_POR_SEGUNDO +
+                                    local % ZT_FILETIME_POR_SEGUNDO;
+    if (universal >= ZT_FILETIME_LIMITE) Falha(kErro);
+    return universal;
+}
+
+ZTSystemTime GetCurrentTime_SystemTime() {
+    ZTSystemTime universal;
+    if (!ZTFileTimeParaSystemTime(GetCurrentTime_SystemTimeAsFileTime(), universal)) {
+        Falha("GetCurrentTime_SystemTime: FileTimeToSystemTime");
+    }
+    return universal;
 }

@@ -1,27 +1,36 @@
 // The system's clock: the one routine through which every reading of the current moment passes,
-// and the split of a file time into calendar fields.
+// shifted by the test clock (util/time/test_clock.h), and the current moment as system-time
+// records and file times, local and universal.
 //
-// A file time counts 100-nanosecond units since 1 January 1601; the clock's file times are local
-// wall-clock time (the process's time zone), not universal time. Reading the clock anywhere else
-// is a fault: tests and the test clock rely on this single entry. Safe from any thread.
+// The clock's file times are local wall-clock time of the process's time zone; the universal
+// forms convert through that zone (daylight saving as the C library decides for that moment).
+// Reading the computer's clock anywhere else is a fault: the test clock relies on this single
+// entry. A failed conversion raises a CZTException (thrown by pointer, module 1, the platform's
+// error ERROR_INVALID_PARAMETER) with the fixed text named below. Safe from any thread.
 #pragma once
+
+#include "util/time/system_time.h"
 
 #include <cstdint>
 
-// A moment broken into calendar fields (the platform's system-time record).
-struct ZTSystemTime {
-    std::uint16_t wAno = 0;
-    std::uint16_t wMes = 0;          // 1..12
-    std::uint16_t wDia = 0;          // 1..31
-    std::uint16_t wHora = 0;         // 0..23
-    std::uint16_t wMinuto = 0;       // 0..59
-    std::uint16_t wSegundo = 0;      // 0..59
-    std::uint16_t wMilissegundo = 0; // 0..999
-};
-
-// The current local time as a file time; 0 when the computer's clock cannot be read.
+// The current local time as a file time, shifted by the test clock when it is enabled: now −
+// moment B + moment A. 0 when the computer's clock cannot be read. A shift that leaves the file
+// times' range gives a value of 2^63 or more, which every conversion below refuses. An enabled
+// test clock whose moment is not a valid date raises
+// "Helper_SystemTimeToFileTime: SystemTimeToFileTime" on every call.
 [[nodiscard]] std::uint64_t ZTGetHoraAjustada();
 
-// Breaks a file time into calendar fields and returns true; false (the record untouched) for a
-// value of 2^63 or more, which the platform does not accept either.
-bool ZTFileTimeParaSystemTime(std::uint64_t fileTime, ZTSystemTime& systemTime);
+// The file time of a record; raises "Helper_SystemTimeToFileTime: SystemTimeToFileTime" when
+// the record is not a moment the platform accepts (see ZTSystemTimeParaFileTime).
+void Helper_SystemTimeToFileTime(const ZTSystemTime& systemTime, std::uint64_t& fileTime);
+
+// ZTGetHoraAjustada as a local record; raises "GetCurrentTime_LocalTime: FileTimeToSystemTime".
+[[nodiscard]] ZTSystemTime GetCurrentTime_LocalTime();
+
+// ZTGetHoraAjustada converted from local to universal time, as a file time; raises
+// "GetCurrentTime_SystemTimeAsFileTime: LocalFileTimeToFileTime" when it cannot be converted.
+[[nodiscard]] std::uint64_t GetCurrentTime_SystemTimeAsFileTime();
+
+// That universal time as a record; raises "GetCurrentTime_SystemTime: FileTimeToSystemTime"
+// (or the error of GetCurrentTime_SystemTimeAsFileTime).
+[[nodiscard]] ZTSystemTime GetCurrentTime_SystemTime();

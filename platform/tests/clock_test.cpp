@@ -1,0 +1,94 @@
+#include "platform/clock.h"
+
+#include "platform/tests/support/time_zone.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <ctime>
+#include <limits>
+
+namespace {
+
+using namespace kelvo::testing;
+
+std::int64_t SecondsOfUtc(int year, unsigned month, unsigned day, int hour, int minute, int second) {
+    using namespace std::chrono;
+    const sys_days date = std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day};
+    return duration_cast<seconds>(date.time_since_epoch()).count() + hour * 3600 + minute * 60 + second;
+}
+
+bool operator==(const platform::CalendarFields& a, const platform::CalendarFields& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour && a.minute == b.minute &&
+           a.second == b.second;
+}
+
+// Guards the reading itself: universal seconds within two readings of time(), nanoseconds in range.
+TEST(PlatformClock, ReadsTheUniversalWallClock) {
+    const std::int64_t before = std::time(nullptr);
+    platform::WallClockReading reading;
+    ASSERT_TRUE(platform::ReadWallClock(reading));
+    const std::int64_t after = std::time(nullptr);
+    EXPECT_GE(reading.seconds, before);
+    EXPECT_LE(reading.seconds, after);
+    EXPECT_GE(reading.nanoseconds, 0);
+    EXPECT_LT(reading.nanoseconds, 1'000'000'000);
+}
+
+// Guards the break-down in both directions, in zones with and without daylight saving, and that a
+// zone changed between two calls is followed.
+TEST(PlatformClock, LocalAndUniversalFieldsFollowTheZone) {
+    struct Case {
+        const char* tz;
+        std::int64_t moment;
+        platform::CalendarFields local;
+    };
+    const Case cases[] = {
+        {kUtc, SecondsOfUtc(2024, 2, 1, 13, 45, 10), {2024, 2, 1, 13, 45, 10}},
+        {kUtcMinus3, SecondsOfUtc(2024, 2, 1, 1, 0, 0), {2024, 1, 31, 22, 0, 0}},
+        {kUtcPlus0530, SecondsOfUtc(2026, 12, 31, 20, 0, 0), {2027, 1, 1, 1, 30, 0}},
+        {kCentralEurope, SecondsOfUtc(2024, 7, 1, 10, 0, 0), {2024, 7, 1, 12, 0, 0}},
+        {kCentralEurope, SecondsOfUtc(2024, 1, 1, 10, 0, 0), {2024, 1, 1, 11, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        ScopedTimeZone zone(c.tz);
+        platform::CalendarFields local, universal;
+        ASSERT_TRUE(platform::LocalFieldsOf(c.moment, local)) << c.tz;
+        EXPECT_TRUE(local == c.local) << c.tz << " " << local.year << "-" << local.month << "-" << local.day << " "
+                                      << local.hour << ":" << local.minute;
+        ASSERT_TRUE(platform::UniversalFieldsOf(c.moment, universal));
+        std::int64_t back = 0;
+        ASSERT_TRUE(platform::UniversalOfLocalFields(local, back)) << c.tz;
+        EXPECT_EQ(back, c.moment) << c.tz;
+        EXPECT_EQ(SecondsOfUtc(universal.year, static_cast<unsigned>(universal.month),
+                               static_cast<unsigned>(universal.day), universal.hour, universal.minute,
+                               universal.second),
+                  c.moment);
+    }
+}
+
+// Guards the far moments: before 1900 and after 2038 convert; moments beyond the library fail.
+TEST(PlatformClock, FarMomentsConvertAndImpossibleOnesFail) {
+    ScopedTimeZone zone(kUtc);
+    const platform::CalendarFields old{1850, 3, 1, 0, 0, 0};
+    std::int64_t seconds = 0;
+    ASSERT_TRUE(platform::UniversalOfLocalFields(old, seconds));
+    EXPECT_EQ(seconds, SecondsOfUtc(1850, 3, 1, 0, 0, 0));
+    // One second before 1970 is -1, which mktime also uses for failure.
+    ASSERT_TRUE(platform::UniversalOfLocalFields({1969, 12, 31, 23, 59, 59}, seconds));
+    EXPECT_EQ(seconds, -1);
+    ASSERT_TRUE(platform::UniversalOfLocalFields({30827, 12, 31, 23, 59, 59}, seconds));
+    EXPECT_EQ(seconds, SecondsOfUtc(30827, 12, 31, 23, 59, 59));
+
+    platform::CalendarFields fields;
+    EXPECT_FALSE(platform::LocalFieldsOf(std::numeric_limits<std::int64_t>::max(), fields));
+    EXPECT_FALSE(platform::UniversalFieldsOf(std::numeric_limits<std::int64_t>::max(), fields));
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    EXPECT_FALSE(platform::UniversalOfLocalFields({kMax, kMax, 1, 0, 0, 0}, seconds));
+    EXPECT_FALSE(platform::UniversalOfLocalFields({kMin, 1, 1, 0, 0, 0}, seconds));
+    EXPECT_FALSE(platform::UniversalOfLocalFields({2024, kMin, 1, 0, 0, 0}, seconds));
+}
+
+}  // namespace

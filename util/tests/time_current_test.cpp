@@ -1,0 +1,201 @@
+#include "util/time/current_time.h"
+
+#include "platform/hresult.h"
+#include "platform/tests/support/test_environment.h"
+#include "platform/tests/support/time_zone.h"
+#include "util/tests/time_test_clock.h"
+#include "util/time/clock.h"
+#include "util/time/zt_data1950.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace {
+
+using namespace zt_time_test;
+using kelvo::testing::ScopedTimeZone;
+using kelvo::testing::TestEnvironment;
+
+using Dias = std::chrono::sys_days;
+
+Dias Dia(int ano, int mes, int dia) {
+    using namespace std::chrono;
+    return year{ano} / month{static_cast<unsigned>(mes)} / day{static_cast<unsigned>(dia)};
+}
+
+std::string Texto(const char* formato, int a, int b, int c) {
+    char texto[64];
+    std::snprintf(texto, sizeof texto, formato, a, b, c);
+    return texto;
+}
+
+// A pinned clock in a fixed zone for the tests of this file.
+class CurrentTime : public ::testing::Test {
+protected:
+    TestEnvironment ambiente;
+    ScopedTimeZone zona{kelvo::testing::kUtc};
+
+    // Takes the reading between two readings of the local record and checks it against what the
+    // test computes from either record (a second may tick between them).
+    template <class T>
+    void Confere(const char* nome, const std::function<T()>& leitura,
+                 const std::function<T(const ZTSystemTime&)>& esperado) {
+        const ZTSystemTime antes = GetCurrentTime_LocalTime();
+        const T valor = leitura();
+        const ZTSystemTime depois = GetCurrentTime_LocalTime();
+        EXPECT_TRUE(valor == esperado(antes) || valor == esperado(depois)) << nome;
+    }
+};
+
+// Guards the time of day in every form the programs read it, at a pinned 13:45:10.
+TEST_F(CurrentTime, TimesOfDayOfThePinnedMoment) {
+    RelogioFixado relogio(Momento(2024, 2, 1, 13, 45, 10));
+    const ZTSystemTime agora = GetCurrentTime_LocalTime();
+    EXPECT_EQ(agora.wHora, 13);
+    EXPECT_EQ(agora.wMinuto, 45);
+    auto hms = [](const ZTSystemTime& t) { return Texto("%02d:%02d:%02d", t.wHora, t.wMinuto, t.wSegundo); };
+    auto segundos = [](const ZTSystemTime& t) { return std::int32_t{t.wHora * 3600 + t.wMinuto * 60 + t.wSegundo}; };
+    Confere<std::int32_t>("minutos", ZTGetMinutosAgora,
+                          [](const ZTSystemTime& t) { return std::int32_t{t.wHora * 60 + t.wMinuto}; });
+    Confere<std::int32_t>("HHMM", ZTGetHHMMAgora,
+                          [](const ZTSystemTime& t) { return std::int32_t{t.wHora * 100 + t.wMinuto}; });
+    Confere<std::string>("HHMM texto", [] { return std::string(ZTGetHHMMAgoraTexto().GetString()); },
+                         [](const ZTSystemTime& t) { return std::to_string(t.wHora * 100 + t.wMinuto); });
+    Confere<std::int32_t>("HHMMSS", ZTGetHHMMSSAgora, [](const ZTSystemTime& t) {
+        return std::int32_t{t.wHora * 10000 + t.wMinuto * 100 + t.wSegundo};
+    });
+    Confere<std::int32_t>("segundos", ZTGetSegundosAgora, segundos);
+    Confere<std::string>("hora", [] { return std::string(ZTGetHoraAgoraTexto().GetString()); }, hms);
+    Confere<std::string>("hora 2", [] { return std::string(ZTGetHoraAgoraTexto2().GetString()); }, hms);
+    Confere<std::string>("hora buffer", [] {
+        char texto[9];
+        return std::string(ZTFormataHoraAgora(texto));
+    }, hms);
+    Confere<std::string>("data e hora", [] { return std::string(ZTGetDataHoraAgoraTexto(false).GetString()); },
+                         [&](const ZTSystemTime& t) { return "01/02/24 " + hms(t); });
+
+    // The milliseconds are the fourth field: 12 characters, the last three digits.
+    char ms[13] = "xxxxxxxxxxxx";
+    ZTFormataHoraMsAgora(ms);
+    EXPECT_EQ(std::string(ms).size(), 12u);
+    EXPECT_EQ(std::string(ms, 6), "13:45:");
+    EXPECT_EQ(ms[8], '.');
+}
+
+// Guards today's date in every form: texts, the short day and month numbers and the 1850 counts,
+// computed here from the calendar.
+TEST_F(CurrentTime, TodayOfThePinnedMoment) {
+    RelogioFixado relogio(Momento(2024, 2, 1, 13, 45, 10));
+    EXPECT_EQ(ZTGetDataHojeTexto(true), "01/02/2024");
+    EXPECT_EQ(ZTGetDataHojeTexto(false), "01/02/24");
+    EXPECT_EQ(ZTGetMesAnoHojeTexto(true), "02/2024");
+    EXPECT_EQ(ZTGetMesAnoHojeTexto(false), "02/24");
+    // The day number counts 1 January 1848 as 2.
+    EXPECT_EQ(ZTGetDataHoje(false), (Dia(2024, 2, 1) - Dia(1848, 1, 1)).count() + 2);
+    // The 1850 count starts at 1 and has an extra 29 February 1900.
+    EXPECT_EQ(ZTGetDataHoje(true), (Dia(2024, 2, 1) - Dia(1850, 1, 1)).count() + 2);
+    EXPECT_EQ(ZTGetMesAnoHoje(false), 2 + 12 * (2024 - 1848));
+    EXPECT_EQ(ZTGetMesAnoHoje(true), 2 + 12 * (2024 - 1850));
+    EXPECT_EQ(CZTData1950().SetHoje().GetDias(), (Dia(2024, 2, 1) - Dia(1950, 1, 1)).count() + 1);
+}
+
+// Guards today at the edge of the short dates: 2027 is valid up to 4 June (the field's last
+// value), and a day beyond is empty rather than a wrapped-round 1927.
+TEST_F(CurrentTime, TodayStaysValidThrough2027UntilTheFieldEnds) {
+    struct Caso { int dia, mes, ano; std::int32_t data; std::int32_t mesAno; };
+    const Caso casos[] = {
+        {31, 12, 2026, 65380, 2148},
+        {1, 1, 2027, 65381, 2149},
+        {4, 6, 2027, 65535, 2154},
+        {5, 6, 2027, 0, 2154},
+        {1, 7, 2027, 0, 0},
+        {1, 1, 2030, 0, 0},
+    };
+    for (const Caso& c : casos) {
+        RelogioFixado relogio(Momento(c.ano, c.mes, c.dia, 12));
+        EXPECT_EQ(ZTGetDataHoje(false), c.data) << c.dia << "/" << c.mes << "/" << c.ano;
+        EXPECT_EQ(ZTGetMesAnoHoje(false), c.mesAno) << c.dia << "/" << c.mes << "/" << c.ano;
+    }
+}
+
+// Guards the time values of now: seconds since 1970, 0 before 1900, the 32-bit form raising beyond
+// 2038 instead of wrapping.
+TEST_F(CurrentTime, TimeValuesOfThePinnedMoment) {
+    auto segundos = [](const ZTSystemTime& t) {
+        return std::int64_t{(Dia(t.wAno, t.wMes, t.wDia) - Dia(1970, 1, 1)).count() * 86400 + t.wHora * 3600 +
+                            t.wMinuto * 60 + t.wSegundo};
+    };
+    {
+        RelogioFixado relogio(Momento(2024, 2, 1, 13, 45, 10));
+        Confere<std::int64_t>("CTime", ZTGetCTimeAgora, segundos);
+        Confere<std::int32_t>("time_t", ZTGetAgora,
+                              [&](const ZTSystemTime& t) { return static_cast<std::int32_t>(segundos(t)); });
+    }
+    {
+        RelogioFixado relogio(Momento(1899, 12, 31, 23, 0));
+        EXPECT_EQ(ZTGetCTimeAgora(), 0);
+        EXPECT_EQ(ZTGetAgora(), 0);
+    }
+    {
+        RelogioFixado relogio(Momento(2040, 1, 1));
+        EXPECT_GT(ZTGetCTimeAgora(), 2147483647LL);
+        platform::HRESULT hr = platform::S_OK;
+        try {
+            (void)ZTGetAgora();
+        } catch (const platform::ComError& e) {
+            hr = e.Error();
+        }
+        EXPECT_EQ(hr, platform::E_INVALIDARG);
+    }
+}
+
+// Guards the OLE date of now: whole days from 30 December 1899 plus the time of day, and the
+// negative form before it (−1.25 is 29 December 1899, 06:00).
+TEST_F(CurrentTime, OleDateOfThePinnedMoment) {
+    auto ole = [](const ZTSystemTime& t) {
+        const double dias = static_cast<double>((Dia(t.wAno, t.wMes, t.wDia) - Dia(1899, 12, 30)).count());
+        const double fracao = (t.wHora * 3600 + t.wMinuto * 60 + t.wSegundo) / 86400.0;
+        return dias >= 0 ? dias + fracao : dias - fracao;
+    };
+    {
+        RelogioFixado relogio(Momento(2024, 2, 1, 12, 0));
+        Confere<double>("OLE", ZTGetOleDataAgora, ole);
+        EXPECT_GE(ZTGetOleDataAgora(), 45323.5);
+        EXPECT_LT(ZTGetOleDataAgora(), 45323.6);
+    }
+    {
+        RelogioFixado relogio(Momento(1899, 12, 29, 6, 0));
+        Confere<double>("OLE", ZTGetOleDataAgora, ole);
+        EXPECT_LE(ZTGetOleDataAgora(), -1.25);
+        EXPECT_GT(ZTGetOleDataAgora(), -1.26);
+    }
+}
+
+// Guards the zone offset, also where local and universal time fall in different months (a
+// difference of the calendar fields alone would give −2100 there instead of 300).
+TEST(CurrentTimeZone, OffsetFromUniversalTime) {
+    TestEnvironment ambiente;
+    struct Caso { const char* tz; ZTSystemTime momento; int fuso; };
+    const Caso casos[] = {
+        {kelvo::testing::kUtc, Momento(2024, 2, 1, 12), 0},
+        {kelvo::testing::kUtcMinus3, Momento(2024, 2, 1, 12), -300},
+        {kelvo::testing::kUtcMinus3, Momento(2024, 1, 31, 22), -300},
+        {kelvo::testing::kUtcPlus3, Momento(2030, 1, 1, 1), 300},
+        {kelvo::testing::kUtcPlus0530, Momento(2024, 2, 1, 12), 530},
+        {"<-0330>3:30", Momento(2024, 3, 1, 0, 10), -330},
+        {kelvo::testing::kCentralEurope, Momento(2024, 1, 15, 12), 100},
+        {kelvo::testing::kCentralEurope, Momento(2024, 7, 15, 12), 200},
+    };
+    for (const Caso& c : casos) {
+        ScopedTimeZone tz(c.tz);
+        RelogioFixado relogio(c.momento);
+        EXPECT_EQ(ZTGetFusoHorario(), c.fuso) << c.tz << " " << TextoMomento(c.momento);
+    }
+}
+
+}  // namespace
