@@ -26,6 +26,24 @@ constexpr HRESULT E_ACCESSDENIED = MakeHResult(0x80070005);
 constexpr HRESULT E_OUTOFMEMORY = MakeHResult(0x8007000E);
 constexpr HRESULT E_INVALIDARG = MakeHResult(0x80070057);
 
+// Activation and transport results of the COM layer, with their values on the original platform.
+constexpr HRESULT CO_S_NOTALLINTERFACES = MakeHResult(0x00080012);
+constexpr HRESULT REGDB_E_CLASSNOTREG = MakeHResult(0x80040154);
+constexpr HRESULT CLASS_E_NOAGGREGATION = MakeHResult(0x80040110);
+constexpr HRESULT CLASS_E_CLASSNOTAVAILABLE = MakeHResult(0x80040111);
+constexpr HRESULT CO_E_OBJNOTREG = MakeHResult(0x800401FB);
+constexpr HRESULT CO_E_OBJISREG = MakeHResult(0x800401FC);
+constexpr HRESULT CO_E_SERVER_EXEC_FAILURE = MakeHResult(0x80080005);
+constexpr HRESULT RPC_E_INVALID_DATAPACKET = MakeHResult(0x80010009);
+constexpr HRESULT RPC_E_CLIENT_CANTMARSHAL_DATA = MakeHResult(0x8001000B);
+constexpr HRESULT RPC_E_SERVER_CANTMARSHAL_DATA = MakeHResult(0x8001000D);
+constexpr HRESULT RPC_E_SERVERFAULT = MakeHResult(0x80010105);
+constexpr HRESULT RPC_E_INVALIDMETHOD = MakeHResult(0x80010107);
+constexpr HRESULT RPC_E_DISCONNECTED = MakeHResult(0x80010108);
+constexpr HRESULT RPC_E_INVALID_OBJECT = MakeHResult(0x80010114);
+// RPC_S_SERVER_UNAVAILABLE (Win32 error 1722) as an HRESULT: nobody answers at the endpoint.
+constexpr HRESULT HR_RPC_S_SERVER_UNAVAILABLE = MakeHResult(0x800706BA);
+
 constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
 constexpr bool FAILED(HRESULT hr) { return hr < 0; }
 

@@ -1,0 +1,37 @@
+// Unix-domain stream sockets for the local server's endpoint: connecting, listening, and the
+// blocking reads and writes of the client side.
+//
+// Every descriptor is close-on-exec; writes never raise SIGPIPE (a vanished peer is an error
+// result). Safe from any thread for distinct descriptors.
+#pragma once
+
+#include "platform/com/channel.h"
+#include "platform/com/descriptor.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+
+namespace platform::com {
+
+// Connects to the socket at `path`; an empty descriptor and *error = errno on failure
+// (ENOENT or ECONNREFUSED when nobody listens there).
+[[nodiscard]] Descriptor ConnectEndpoint(const std::string& path, int* error);
+
+// Binds and listens at `path` (non-blocking), first removing a socket file that nobody answers
+// any more. HResultFromWin32(ERROR_ALREADY_EXISTS) when a live server listens there.
+[[nodiscard]] HRESULT ListenEndpoint(const std::string& path, Descriptor* listener);
+
+// Writes every byte of every piece (blocking); false when the peer is gone or the write fails.
+[[nodiscard]] bool SendAll(int fd, std::span<const std::byte> first, std::span<const std::byte> second = {});
+
+enum class ReadStatus { Done, Closed, Failed };
+
+// Reads exactly `size` bytes (blocking); Closed when the peer ends the stream first.
+[[nodiscard]] ReadStatus ReceiveExact(int fd, std::byte* data, std::size_t size);
+
+// Reads one frame's body (blocking), growing `body` only as bytes arrive. Failed also when the
+// announced length is below `minimumBody` or beyond the frame limit.
+[[nodiscard]] ReadStatus ReceiveFrame(int fd, std::size_t minimumBody, Bytes& body);
+
+}  // namespace platform::com

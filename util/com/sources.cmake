@@ -1,0 +1,9 @@
+# COM server activation, its diagnostics in the event log, interface holders and hand-over.
+target_sources(kelvo_util PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/zt_cria_instancia.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_evento_servidor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_lista_interfaces.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_ping.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_seguranca_com.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_servidor_remoto.cpp
+)
