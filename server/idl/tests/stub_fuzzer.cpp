@@ -1,0 +1,29 @@
+// libFuzzer entry for the stub: the first four bytes choose the method, the rest is its request.
+// Built only with a compiler that offers -fsanitize=fuzzer. The stub must answer every input
+// with at least an HRESULT, and must never answer with success when it did not call the object.
+#include "server/idl/marshalling.h"
+#include "server/idl/tests/support/recording_server.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <span>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static server::idl::testing::RecordingServer server;
+    static const auto stub = server::idl::CreateZTQD_SrvStub(&server);
+    if (size < 4) return 0;
+    std::uint32_t method = 0;
+    std::memcpy(&method, data, 4);
+    method %= server::idl::kMethodCount + 3;  // mostly real methods, a few beyond the last
+
+    server.calls.clear();
+    platform::com::Bytes response;
+    stub->Dispatch(method, std::as_bytes(std::span(data + 4, size - 4)), response);
+    if (response.size() < 4) std::abort();
+    platform::HRESULT hr = 0;
+    std::memcpy(&hr, response.data(), 4);
+    if (server.calls.empty() && platform::SUCCEEDED(hr)) std::abort();
+    return 0;
+}
