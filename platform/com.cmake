@@ -10,7 +10,6 @@ target_sources(kelvo_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/com/guid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/com/hresult_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/com/local_server.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/com/machine_name.cpp
   ${CMAKE_CURRENT_LIST_DIR}/com/module_lock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/com/proxy_stub.cpp
   ${CMAKE_CURRENT_LIST_DIR}/com/ref_counted.cpp

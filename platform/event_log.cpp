@@ -1,7 +1,7 @@
 #include "platform/event_log.h"
 
 #include "platform/codepage.h"
-#include "platform/com/machine_name.h"
+#include "platform/machine_name.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -79,7 +79,7 @@ bool SyslogWriter::Write(const EventLogEntry& entry) {
 }
 
 HANDLE_EVENTSOURCE RegisterEventSource(const char* server, const char* sourceName) {
-    if (!sourceName || !*sourceName || !com::IsThisMachine(server ? server : "")) return nullptr;
+    if (!sourceName || !*sourceName || !platform::IsThisMachine(server ? server : "")) return nullptr;
     return new EventSource{String(sourceName)};
 }
 

@@ -1,5 +1,7 @@
 #include "platform/registry.h"
 
+#include "platform/machine_name.h"
+
 #include "platform/registry_handles.h"
 #include "platform/registry_store.h"
 #include "platform/registry_tree.h"
@@ -84,17 +86,6 @@ Win32Error SplitBelow(const KeyRef& base, const char* subKey, std::vector<std::s
 
 std::string_view ValueName(const char* name) { return name ? std::string_view(name) : std::string_view(); }
 
-bool IsThisMachine(const char* machine) {
-    std::string_view name = machine ? std::string_view(machine) : std::string_view();
-    if (name.substr(0, 2) == "\\\\") name.remove_prefix(2);
-    if (name.empty() || name == ".") return true;
-    char host[256] = {};
-    if (::gethostname(host, sizeof host - 1) != 0) return false;
-    const std::string full(host);
-    const std::string shortName = full.substr(0, full.find('.'));
-    const String candidate{std::string(name)};
-    return candidate.CompareNoCase(full.c_str()) == 0 || candidate.CompareNoCase(shortName.c_str()) == 0;
-}
 
 }  // namespace
 
@@ -165,7 +156,7 @@ std::string Registry::StoreFolder() { return registry_detail::StoreFolder(); }
 Win32Error Registry::ConnectRegistry(const char* machine, HKEY root, HKEY* result) {
     if (!result) return ERROR_INVALID_PARAMETER;
     *result = nullptr;
-    if (!IsThisMachine(machine)) return ERROR_BAD_NETPATH;
+    if (!IsThisMachine(machine ? std::string_view(machine) : std::string_view())) return ERROR_BAD_NETPATH;
     KeyRef ref;
     if (!IsPredefinedKey(root)) return ERROR_INVALID_HANDLE;
     if (const Win32Error error = ResolveHandle(root, &ref)) return error;

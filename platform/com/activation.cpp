@@ -2,7 +2,7 @@
 
 #include "platform/com/class_registry.h"
 #include "platform/com/endpoint.h"
-#include "platform/com/machine_name.h"
+#include "platform/machine_name.h"
 #include "platform/com/proxy_stub.h"
 #include "platform/com/server_launch.h"
 #include "platform/com/socket_channel.h"
@@ -16,7 +16,7 @@ namespace {
 // activation here.
 bool IsThisMachine(const COSERVERINFO* server) {
     if (!server || !server->pwszName) return true;
-    return com::IsThisMachine(String(server->pwszName).view());
+    return platform::IsThisMachine(String(server->pwszName).view());
 }
 
 // Wraps the object `object` of `connection` into a proxy for `iid`.

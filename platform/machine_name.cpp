@@ -1,4 +1,4 @@
-#include "platform/com/machine_name.h"
+#include "platform/machine_name.h"
 
 #include "platform/string.h"
 
@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace platform::com {
+namespace platform {
 
 bool IsThisMachine(std::string_view name) {
     if (name.substr(0, 2) == "\\\\") name.remove_prefix(2);
@@ -19,4 +19,4 @@ bool IsThisMachine(std::string_view name) {
     return candidate.CompareNoCase(full.c_str()) == 0 || candidate.CompareNoCase(shortName.c_str()) == 0;
 }
 
-}  // namespace platform::com
+}  // namespace platform
