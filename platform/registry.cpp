@@ -9,7 +9,6 @@
 #include <cstring>
 #include <string_view>
 
-#include <unistd.h>
 
 namespace platform {
 
