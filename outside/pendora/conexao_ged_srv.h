@@ -1,0 +1,61 @@
+// CConexaoGedSrv: a program's connection to one document-server object (conexão: connection;
+// GED: electronic document management; srv: server), and CSilentConexaoGedSrv, the same without
+// messages.
+//
+// One operation per method of IZTQD_Srv, with the method's name and parameters, except that the
+// records with a data class travel as that class (conexao_ged_srv_parametros.h): [in] records by
+// const reference, [out] records by reference (the object takes over what came back, whatever
+// the result), [out] arrays as arrays of objects (each gets, on success, the position it was read
+// from). Every operation returns the method's HRESULT unchanged. The plain connection shows each
+// failure to the user through the message seam (platform/interaction.h); the silent one shows
+// nothing. Without a bound object every operation answers E_POINTER.
+//
+// The connection holds one reference to its object and releases it when it ends or is bound to
+// another. Not copyable; used from one thread at a time.
+#pragma once
+
+#include "outside/pendora/conexao_ged_srv_parametros.h"
+#include "server/idl/iztqd_srv.h"
+
+#include <cstdint>
+
+class CConexaoGedSrv {
+public:
+    CConexaoGedSrv() = default;
+    virtual ~CConexaoGedSrv();
+    CConexaoGedSrv(const CConexaoGedSrv&) = delete;
+    CConexaoGedSrv& operator=(const CConexaoGedSrv&) = delete;
+
+    // Binds the connection to a new server object of the company (szEmpresa: the company path,
+    // at most 23 characters are sent), then opens the session there for the user and session
+    // number. Returns the activation's failure (the old binding stays then) or the result of
+    // IZTQD_Srv::Inicializa (the new object stays bound whatever it is).
+    platform::HRESULT Inicializa(const char* szEmpresa, std::uint16_t iUsuario, std::int32_t lNumeroSessao);
+
+    // Binds the connection to `pSrv` (a reference is added), releasing the object held before;
+    // null unbinds it.
+    void SetInterface(IZTQD_Srv* pSrv);
+
+#define KELVO_PENDORA_DECLARA_OPERACAO(number, name, ...) \
+    platform::HRESULT name(KELVO_PENDORA_PARAMETROS(__VA_ARGS__));
+    KELVO_IZTQD_SRV_METHODS(KELVO_PENDORA_DECLARA_OPERACAO)
+#undef KELVO_PENDORA_DECLARA_OPERACAO
+
+protected:
+    // Shows the failure `hr` to the user: a message code (0x8004xxxx without a system text) as
+    // the module's message, anything else as the system's text with its number.
+    virtual void MostraErro(platform::HRESULT hr);
+
+private:
+    // Shows `hr` when it is a failure and returns it.
+    platform::HRESULT Trata(platform::HRESULT hr);
+
+    IZTQD_Srv* m_pSrv = nullptr;
+};
+
+// The connection that never shows a message: for servers, services and callers that report
+// failures their own way.
+class CSilentConexaoGedSrv : public CConexaoGedSrv {
+protected:
+    void MostraErro(platform::HRESULT hr) override;
+};

@@ -1,0 +1,77 @@
+#include "server/log/qd_grava_log.h"
+
+#include "server/record_file/qd_caminho_dados.h"
+
+#include "server/log/qd_log_bloco.h"
+#include "server/record_file/qd_arquivos.h"
+#include "server/record_file/zt_arq_ex.h"
+#include "util/file/zt_path.h"
+#include "util/message/zt_exception.h"
+#include "util/time/current_time.h"
+
+#include <vector>
+
+namespace {
+
+using platform::HRESULT;
+using platform::HResultFromMessage;
+using platform::S_OK;
+
+constexpr char kCabecalhoArquivo = '\0';
+
+// The moment of the batch. The clock raises its failures; a server method answers them instead.
+HRESULT LeAgora(std::int32_t& agora) {
+    try {
+        agora = ZTGetAgora();
+        return S_OK;
+    } catch (const platform::ComError& erro) {
+        return erro.Error();
+    } catch (CZTException* erro) {
+        const std::uint32_t erroSO = erro->GetErroSO();
+        erro->Delete();
+        return erroSO != 0 ? platform::HResultFromWin32(erroSO) : platform::E_FAIL;
+    }
+}
+
+// Cuts the file back to `comprimento`. When even that fails, the write's code is still what the
+// caller learns; the failure mark already names the file.
+void Recua(CZTArqEx& arquivo, std::int64_t comprimento) {
+    try {
+        arquivo.SetLength(static_cast<std::uint64_t>(comprimento));
+    } catch (const platform::FileException&) {
+    }
+}
+
+// Appends `bloco` at the end of the open log in one write; on any failure the file is cut back
+// to the length it had. A file without even its header byte gets that first.
+int AnexaBloco(CZTArqEx& arquivo, const std::vector<std::uint8_t>& bloco) {
+    if (bloco.empty()) return 0;
+    std::int64_t comprimento = 0;
+    if (const int codigo = arquivo.SeekEx('F', 0, comprimento)) return codigo;
+    int codigo = comprimento == 0 ? arquivo.WriteHeader(&kCabecalhoArquivo, 1) : 0;
+    if (codigo == 0) codigo = arquivo.WriteBytes(static_cast<std::uint32_t>(bloco.size()), bloco.data());
+    if (codigo != 0) Recua(arquivo, comprimento);
+    return codigo;
+}
+
+}  // namespace
+
+HRESULT QDGravaLog(const QD_BATCH_GRAVA_LOG_PS& batch, std::uint16_t usuario, const char* pastaDados) {
+    CZTArqEx arquivo;
+    return QDGravaLog(arquivo, batch, usuario, pastaDados);
+}
+
+HRESULT QDGravaLog(CZTArqEx& arquivo, const QD_BATCH_GRAVA_LOG_PS& batch, std::uint16_t usuario,
+                   const char* pastaDados) {
+    std::int32_t agora = 0;
+    if (const HRESULT hr = LeAgora(agora); hr != S_OK) return hr;
+    std::vector<std::uint8_t> bloco;
+    if (const HRESULT hr = QDMontaBlocoLog(batch, agora, usuario, bloco); hr != S_OK) return hr;
+
+    const CZTString caminho = QDCaminhoArquivoDados(pastaDados, QD_ARQ_LOG);
+    if (const int codigo = arquivo.Open(caminho, 'G', 1, true, true)) return HResultFromMessage(codigo);
+    const int gravacao = AnexaBloco(arquivo, bloco);
+    const int fechamento = arquivo.CloseEx();
+    if (gravacao != 0) return HResultFromMessage(gravacao);
+    return fechamento != 0 ? HResultFromMessage(fechamento) : S_OK;
+}

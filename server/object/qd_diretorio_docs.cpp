@@ -1,0 +1,23 @@
+#include "server/object/qd_diretorio_docs.h"
+
+#include "platform/file_status.h"
+#include "platform/folder.h"
+#include "util/file/zt_path.h"
+
+CZTString QDDiretorioDocs(const char* diretorioDados) {
+    if (!diretorioDados || !*diretorioDados) return {};
+    return ZTConcatenaPath(diretorioDados, "Docs");
+}
+
+platform::HRESULT QDCriaDiretorioDocs(const char* diretorioDados) {
+    const CZTString pasta = QDDiretorioDocs(diretorioDados);
+    if (pasta.IsEmpty()) return platform::HResultFromWin32(platform::ERROR_PATH_NOT_FOUND);
+    const platform::FileError criacao = platform::CreateFolder(pasta);
+    if (!criacao.Failed()) return platform::S_OK;
+    if (criacao.error != platform::ERROR_ALREADY_EXISTS) return platform::HResultFromWin32(criacao.error);
+    // The name may be taken by a file, where no content could ever be stored.
+    platform::FileStatus estado;
+    const bool ehPasta = platform::GetFileStatus(pasta, estado) == platform::ERROR_SUCCESS &&
+                         (estado.m_attribute & platform::FileStatus::directory) != 0;
+    return ehPasta ? platform::S_OK : platform::HResultFromWin32(platform::ERROR_ALREADY_EXISTS);
+}

@@ -1,0 +1,18 @@
+// The content folder of a company: the folder "Docs" in the data directory, where each
+// document's stored file lies.
+//
+// Paths are Windows-1252. Safe from any thread.
+#pragma once
+
+#include "platform/hresult.h"
+#include "util/text/zt_string.h"
+
+// "Docs" joined to the data directory (diretorio de dados); empty when that is empty, so that no
+// folder is ever made relative to the process's working folder.
+[[nodiscard]] CZTString QDDiretorioDocs(const char* diretorioDados);
+
+// Creates the content folder. S_OK when it was made or is already a folder;
+// 0x80070000 | ERROR_PATH_NOT_FOUND for an empty data directory or a missing one; for a file
+// that holds the name, 0x80070000 | ERROR_ALREADY_EXISTS; any other failure as 0x80070000 | its
+// Win32 error.
+[[nodiscard]] platform::HRESULT QDCriaDiretorioDocs(const char* diretorioDados);

@@ -1,0 +1,12 @@
+# The server object, its class object, and the server program's registration and start.
+target_sources(kelvo_server PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/find_one_of.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qd_codigo_prefixo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qd_diretorio_docs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vaultis_comando.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vaultis_registro.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vaultis_servidor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_fabrica.cpp
+)
+target_link_libraries(kelvo_server PUBLIC kelvo::idl kelvo::pendora)
