@@ -1,5 +1,7 @@
 #include "programs/setup/embedded_default.h"
 
+#include "outside/conexo/conexo_dados.h"
+#include "platform/codepage.h"
 #include "platform/file.h"
 #include "platform/registry.h"
 #include "util/config/folders.h"
@@ -12,6 +14,7 @@
 #include "util/message/messages.h"
 
 #include <array>
+#include <cstring>
 
 namespace kelvo::setup {
 
@@ -79,6 +82,30 @@ public:
         }
     }
 
+    // The demo company's supervisor and its first branch, for the suite's user connection.
+    void EnsureUserAndBranch(const char* company) {
+        if (ConexoLeUsuario(company, kDemoUser, nullptr, nullptr) == CONEXO_E_USUARIO_INEXISTENTE) {
+            REGUSU_PS user;
+            user.iCodigo = kDemoUser;
+            user.bSupervisor = 1;
+            std::strncpy(user.szNome, kDemoUserName, sizeof user.szNome - 1);
+            if (platform::SUCCEEDED(ConexoGravaUsuario(company, user, {kDemoBranch}))) {
+                Changed(CZTString("Usu\xE1rio criado: ") + kDemoUserName);
+            } else {
+                Failed("N\xE3o foi poss\xEDvel criar o usu\xE1rio " + CZTString(kDemoUserName));
+            }
+        }
+        CZTString name;
+        if (ConexoLeNomeFilial(company, kDemoBranch, name) == CONEXO_E_FILIAL_INEXISTENTE) {
+            const std::string branch = platform::AnsiFromUtf8(kDemoBranchName);
+            if (platform::SUCCEEDED(ConexoGravaFilial(company, kDemoBranch, branch.c_str()))) {
+                Changed("Filial criada: " + CZTString(branch.c_str()));
+            } else {
+                Failed("N\xE3o foi poss\xEDvel criar a filial " + CZTString(branch.c_str()));
+            }
+        }
+    }
+
 private:
     static CZTString ValuePath(const CZTString& key, const char* value) {
         return key.TerminaCom("\\") ? key + value : key + "\\" + value;
@@ -125,6 +152,8 @@ PreparationReport PrepareEmbeddedDefault(const std::string& dataRoot, const std:
         const CZTString named = ZTGetDiretorioEmpresa(module, kDemoCompany);
         if (!named.IsEmpty()) step.EnsureFolder(named);
     }
+
+    step.EnsureUserAndBranch(kDemoCompany);
 
     step.EnsureValue(CZTString(ZT_CHAVE_SUITE) + ZTGetNomeModulo(ZT_MODULO_GED), ZT_VALOR_PATH,
                      Folder(programFolder, ""), /*replace=*/true);

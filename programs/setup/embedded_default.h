@@ -1,12 +1,14 @@
 // The embedded default: what a first run needs so that the system works without set-up by hand.
 //
 // Prepares, when missing, the suite's folders under a data root, their registry values, the
-// module's message file, and one demo company with its data folder. Values and files that are
+// module's message file, and one demo company with its data folder, one supervisor user (with
+// branch 1 active) and branch 1 with its name. Values and files that are
 // already there are left as the user or an earlier run made them, except the message file and the
 // module's installation folder, which follow the build that runs. Running it twice changes
 // nothing the second time. Single-threaded; uses the registry store that KELVO_REGISTRY names.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,12 @@ namespace kelvo::setup {
 
 // The code of the demo company.
 inline constexpr char kDemoCompany[] = "DEMO";
+// Its supervisor (user code and name) and its first branch (code and name, UTF-8 here; the
+// branch name is also the pass phrase of the company's content key).
+inline constexpr std::uint16_t kDemoUser = 1;
+inline constexpr char kDemoUserName[] = "Supervisor";
+inline constexpr std::uint16_t kDemoBranch = 1;
+inline constexpr char kDemoBranchName[] = "Matriz São Paulo";
 
 struct PreparationReport {
     std::vector<std::string> changes;  // one line per change, Windows-1252

@@ -2,7 +2,10 @@
 
 #include "server/log/qd_grava_log.h"
 
+#include "server/content/zt_identidade_execucao.h"
 #include "server/object/qd_diretorio_docs.h"
+#include "server/session/qd_inicializa.h"
+#include "server/session/qd_propriedades.h"
 
 CZTQD_Srv::CZTQD_Srv() = default;
 
@@ -15,24 +18,35 @@ platform::HRESULT CZTQD_Srv::QueryInterface(const platform::IID& iid, void** obj
                                              iid, object);
 }
 
+platform::HRESULT CZTQD_Srv::Inicializa(QD_INICIALIZA_PS ini) {
+    return QDInicializa(*this, *this, *this, m_sessao, ini);
+}
+
+platform::HRESULT CZTQD_Srv::LePropriedades(QD_PROPRIEDADES_PS* pProp) { return QDLePropriedades(*this, pProp); }
+
+platform::HRESULT CZTQD_Srv::GravaPropriedades(QD_PROPRIEDADES_PS prop) {
+    return QDGravaPropriedades(*this, *this, prop, m_sessao.pCrypto.get());
+}
+
+platform::HRESULT CZTQD_Srv::GetProximoNrLocalizacao(std::uint32_t* pProx) {
+    return QDGetProximoNrLocalizacao(*this, pProx);
+}
+
 platform::HRESULT CZTQD_Srv::SetModoServico() {
-    m_bAcessoTotal = 1;
+    m_sessao.bAcessoTotal = 1;
     return platform::S_OK;
 }
 
 platform::HRESULT CZTQD_Srv::GravaLog(QD_BATCH_GRAVA_LOG_PS batch) {
-    return QDGravaLog(batch, m_iUsuario, m_strDiretorio);
+    return QDGravaLog(batch, m_sessao.iUsuario, m_sessao.strDiretorio);
 }
 
-CZTString CZTQD_Srv::GetDiretorio() { return m_strDiretorio; }
+CZTString CZTQD_Srv::GetDiretorio() { return m_sessao.strDiretorio; }
 
 bool CZTQD_Srv::GetUserProfileInfo(CZTString& strConta, CZTString& strSenha) {
-    // No run-as identity is read yet: the process runs as the user who started it.
-    strConta.Empty();
-    strSenha.Empty();
-    return false;
+    return CZTIdentidadeExecucao().LeIdentidade(ZT_PROGRAMA_SERVIDOR, strConta, strSenha);
 }
 
-CZTString CZTQD_Srv::GetDiretorioDocs() const { return QDDiretorioDocs(m_strDiretorio); }
+CZTString CZTQD_Srv::GetDiretorioDocs() const { return QDDiretorioDocs(m_sessao.strDiretorio); }
 
-platform::HRESULT CZTQD_Srv::CriaDiretorioDocs() const { return QDCriaDiretorioDocs(m_strDiretorio); }
+platform::HRESULT CZTQD_Srv::CriaDiretorioDocs() const { return QDCriaDiretorioDocs(m_sessao.strDiretorio); }

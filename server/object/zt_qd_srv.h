@@ -11,10 +11,10 @@
 
 #include "platform/com/module_lock.h"
 #include "platform/com/ref_counted.h"
-#include "server/object/filiais_ativas.h"
 #include "server/object/qd_arq_bind.h"
 #include "server/object/zt_qd_srv_metodos_pendentes.h"
 #include "server/object/zt_user_profile_info.h"
+#include "server/session/qd_sessao.h"
 #include "util/text/zt_string.h"
 
 #include <cstdint>
@@ -27,6 +27,14 @@ public:
     platform::HRESULT QueryInterface(const platform::IID& iid, void** object) override;
 
     // IZTQD_Srv
+    // Opens the session for the company and user of `ini` (see server/session/qd_inicializa.h).
+    platform::HRESULT Inicializa(QD_INICIALIZA_PS ini) override;
+    // The properties with their four texts as new BSTRs (server/session/qd_propriedades.h).
+    platform::HRESULT LePropriedades(QD_PROPRIEDADES_PS* pProp) override;
+    // Writes the properties and their texts and logs the change.
+    platform::HRESULT GravaPropriedades(QD_PROPRIEDADES_PS prop) override;
+    // The next physical location number; that number plus one is stored.
+    platform::HRESULT GetProximoNrLocalizacao(std::uint32_t* pProx) override;
     // Service callers see every document and type: the session's all-rights flag becomes 1. S_OK.
     platform::HRESULT SetModoServico() override;
     // Appends the batch's entries to the operations log as one block, stamped with the server's
@@ -36,7 +44,8 @@ public:
     // IQDArqBind
     CZTString GetDiretorio() override;
 
-    // IZTUserProfileInfo
+    // IZTUserProfileInfo: the run-as identity registered for "Vaultis" (CZTIdentidadeExecucao);
+    // false with both texts empty when there is none.
     bool GetUserProfileInfo(CZTString& strConta, CZTString& strSenha) override;
 
     // The content folder: "Docs" in the data directory.
@@ -45,23 +54,19 @@ public:
     [[nodiscard]] platform::HRESULT CriaDiretorioDocs() const;
 
     // The session.
-    [[nodiscard]] const CZTString& GetEmpresa() const { return m_strEmpresa; }
-    [[nodiscard]] std::int32_t GetNumeroSessao() const { return m_lNumeroSessao; }
-    [[nodiscard]] std::uint16_t GetUsuario() const { return m_iUsuario; }
-    [[nodiscard]] std::uint16_t GetUsuarioPai() const { return m_iUsuarioPai; }
-    [[nodiscard]] std::uint8_t GetAcessoTotal() const { return m_bAcessoTotal; }
-    [[nodiscard]] const FILIAIS_ATIVAS& GetFiliaisAtivas() const { return m_filiaisAtivas; }
+    [[nodiscard]] const CZTString& GetEmpresa() const { return m_sessao.strEmpresa; }
+    [[nodiscard]] std::int32_t GetNumeroSessao() const { return m_sessao.lNumeroSessao; }
+    [[nodiscard]] std::uint16_t GetUsuario() const { return m_sessao.iUsuario; }
+    [[nodiscard]] std::uint16_t GetUsuarioPai() const { return m_sessao.iUsuarioPai; }
+    [[nodiscard]] std::uint8_t GetAcessoTotal() const { return m_sessao.bAcessoTotal; }
+    [[nodiscard]] const FILIAIS_ATIVAS& GetFiliaisAtivas() const { return m_sessao.filiaisAtivas; }
+    // The session's content-encryption object; null until a session start has keyed it.
+    [[nodiscard]] CCrypto* GetCrypto() const { return m_sessao.pCrypto.get(); }
 
 private:
     ~CZTQD_Srv() override = default;
     friend class platform::com::RefCounted<CZTQD_Srv, CZTQD_SrvMetodosPendentes, IQDArqBind, IZTUserProfileInfo>;
 
     platform::com::ModuleReference m_moduleReference;
-    CZTString m_strDiretorio;            // the company's data folder of this module
-    CZTString m_strEmpresa;              // szEmpresa of the session record (company path)
-    std::int32_t m_lNumeroSessao = 0;    // lNumeroSessao of the session record
-    std::uint16_t m_iUsuario = 0;        // iUsuario of the session record (user)
-    std::uint16_t m_iUsuarioPai = 0;     // the user's parent user (0 = none)
-    std::uint8_t m_bAcessoTotal = 0;     // 1 = lists of allowed users are not applied
-    FILIAIS_ATIVAS m_filiaisAtivas{};    // the user's active branches
+    CQDSessao m_sessao;  // company, user, data directory, branches, rights, user connection
 };

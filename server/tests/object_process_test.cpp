@@ -3,6 +3,7 @@
 #include "outside/pendora/conexao_ged_srv.h"
 #include "platform/process_spawn.h"
 #include "platform/tests/support/test_environment.h"
+#include "server/tests/process_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@
 namespace {
 
 using platform::HRESULT;
+using namespace kelvo::testing;
 
 // What a client process reports through its pipe.
 struct Relato {
@@ -28,55 +30,8 @@ struct Relato {
     HRESULT pendente = 0;
 };
 
-bool Escreve(int fd, const void* dados, std::size_t tamanho) {
-    return ::write(fd, dados, tamanho) == static_cast<ssize_t>(tamanho);
-}
-bool Le(int fd, void* dados, std::size_t tamanho) {
-    return ::read(fd, dados, tamanho) == static_cast<ssize_t>(tamanho);
-}
-
-// A pipe whose ends close with the object.
-struct Tubo {
-    Tubo() { EXPECT_EQ(::pipe(fd), 0); }
-    ~Tubo() {
-        ::close(fd[0]);
-        ::close(fd[1]);
-    }
-    int fd[2] = {-1, -1};
-};
-
-// Waits (bounded) for the child `processo` to end; its exit code, or -1.
-int EsperaFim(pid_t processo) {
-    for (int i = 0; i < 2000; ++i) {
-        int estado = 0;
-        const pid_t fim = ::waitpid(processo, &estado, WNOHANG);
-        if (fim == processo) return WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado);
-        if (fim < 0) return -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return -1;
-}
-
-// Reaps (bounded) every remaining child, which by then can only be server processes that this
-// test adopted; their exit codes, or -1 for one that did not end in time.
-std::vector<int> EsperaServidores() {
-    std::vector<int> codigos;
-    for (int i = 0; i < 2000; ++i) {
-        int estado = 0;
-        const pid_t fim = ::waitpid(-1, &estado, WNOHANG);
-        if (fim < 0 && errno == ECHILD) return codigos;
-        if (fim > 0) {
-            codigos.push_back(WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado));
-            continue;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    codigos.push_back(-1);
-    return codigos;
-}
-
-// One session's calls: the session (not built yet), the service mode (built) and a read that is
-// not built yet.
+// One session's calls: a session for a company the registry does not know (no data directory),
+// the service mode, and a location number, which without a data directory has no file.
 Relato Chamadas(CConexaoGedSrv& conexao, int sessao) {
     Relato relato;
     relato.inicializa = conexao.Inicializa("EMPRESA", 1, sessao);
@@ -119,9 +74,9 @@ protected:
 };
 
 void ConfereRelato(const Relato& relato) {
-    EXPECT_EQ(relato.inicializa, platform::E_NOTIMPL);
+    EXPECT_EQ(relato.inicializa, static_cast<HRESULT>(0x80043F59));
     EXPECT_EQ(relato.modoServico, platform::S_OK);
-    EXPECT_EQ(relato.pendente, platform::E_NOTIMPL);
+    EXPECT_EQ(relato.pendente, platform::HResultFromMessage(16179));
 }
 
 // Two clients activating at the same moment reach one server process through the client

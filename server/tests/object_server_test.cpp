@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -74,8 +75,10 @@ T Vazio() {
 }
 
 // Every method whose work is not built answers "not implemented", never a success it did not
-// earn. SetModoServico is built, and GravaLog, which without a session has no data directory.
+// earn. The built ones answer for an empty session: no data directory for an empty company,
+// null out-pointers refused, and no file without a data directory.
 TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
+    kelvo::testing::TestEnvironment ambiente;  // Inicializa looks the company up in the registry
     IZTQD_Srv* srv = Novo();
     std::vector<std::pair<std::string, HRESULT>> resultados;
 #define KELVO_TESTE_ARGUMENTO(direction, type, name) Vazio<type>()
@@ -86,10 +89,16 @@ TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
 #undef KELVO_TESTE_ARGUMENTO
     ASSERT_EQ(resultados.size(), 33u);
     for (const auto& [metodo, hr] : resultados) {
-        const HRESULT esperado = metodo == "SetModoServico" ? platform::S_OK
-                                 : metodo == "GravaLog"     ? platform::HResultFromMessage(16179)
-                                                            : platform::E_NOTIMPL;
-        EXPECT_EQ(hr, esperado) << metodo;
+        const std::map<std::string, HRESULT> construidos = {
+            {"SetModoServico", platform::S_OK},
+            {"GravaLog", platform::HResultFromMessage(16179)},
+            {"Inicializa", static_cast<HRESULT>(0x80043F59)},
+            {"LePropriedades", platform::E_POINTER},
+            {"GravaPropriedades", platform::HResultFromMessage(16179)},
+            {"GetProximoNrLocalizacao", platform::E_POINTER},
+        };
+        const auto construido = construidos.find(metodo);
+        EXPECT_EQ(hr, construido != construidos.end() ? construido->second : platform::E_NOTIMPL) << metodo;
     }
 }
 
@@ -114,9 +123,10 @@ TEST_F(ServerObject, OffersItsThreeInterfacesAndOneIdentity) {
     static_cast<platform::IUnknown*>(desconhecido)->Release();
 }
 
-// Record files ask IQDArqBind for the directory (empty before a session); no run-as identity is
-// known, and the caller's strings are emptied rather than left with stale text.
+// Record files ask IQDArqBind for the directory (empty before a session); without a registered
+// run-as identity none is given, and the caller's strings are emptied rather than left with stale text.
 TEST_F(ServerObject, DirectoryAndRunAsIdentityOfAnEmptySession) {
+    kelvo::testing::TestEnvironment ambiente;  // the run-as identity is looked up in the registry
     CZTQD_Srv* srv = Novo();
     void* interface = nullptr;
     ASSERT_EQ(srv->QueryInterface(IID_IQDArqBind, &interface), platform::S_OK);
@@ -184,7 +194,8 @@ TEST_F(ServerObject, LocalConnectionCallsTheObjectItself) {
         CLocalConexaoGedSrv local(srv);
         EXPECT_EQ(local.SetModoServico(), platform::S_OK);
         std::uint32_t proximo = 99;
-        EXPECT_EQ(local.GetProximoNrLocalizacao(&proximo), platform::E_NOTIMPL);
+        EXPECT_EQ(local.GetProximoNrLocalizacao(&proximo), platform::HResultFromMessage(16179));  // no session yet
+        EXPECT_EQ(proximo, 99u);
         CQDBatchGravaLog lote;
         EXPECT_EQ(local.GravaLog(lote), platform::HResultFromMessage(16179));  // no session yet
     }

@@ -1,6 +1,9 @@
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
 
+#include "outside/conexo/conexao_usuario.h"
+#include "platform/codepage.h"
+
 #include "platform/registry.h"
 #include "platform/tests/support/test_environment.h"
 #include "util/config/folders.h"
@@ -11,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 namespace kelvo::setup {
@@ -39,6 +43,49 @@ TEST_F(EmbeddedDefault, FirstRunPreparesFoldersRegistryMessagesAndDemoCompany) {
     EXPECT_EQ(kelvo::testing::ReadFile(env_.Path("data/Mensagens/ZTQDMens.txt")), ModuleMessageFile());
     EXPECT_FALSE(ZTLeMensagem(16055, ZT_MODULO_GED).IsEmpty());
     EXPECT_FALSE(ZTLeMensagem(16217, ZT_MODULO_GED).IsEmpty());
+}
+
+// The demo company gets a supervisor working in branch 1 and branch 1 a name with its accent
+// kept as Windows-1252, read back through the suite's connections as the server reads them.
+TEST_F(EmbeddedDefault, FirstRunSeedsTheSupervisorAndBranchOne) {
+    ASSERT_TRUE(Prepare().failures.empty());
+    CConexaoUsuario usuario;
+    usuario.SetTrataErros(false);
+    ASSERT_EQ(usuario.Inicializa(kDemoCompany, kDemoUser, 1), platform::S_OK);
+    REGUSU_PS reg;
+    ASSERT_EQ(usuario.Le(reg), platform::S_OK);
+    EXPECT_EQ(reg.bSupervisor, 1);
+    EXPECT_EQ(reg.iCodigoPai, 0);
+    EXPECT_STREQ(reg.szNome, kDemoUserName);
+    FILIAIS_ATIVAS filiais;
+    ASSERT_EQ(usuario.LeFiliaisAtivas(filiais), platform::S_OK);
+    EXPECT_EQ(filiais.bAtiva[kDemoBranch], 1);
+
+    CConexaoFilial filial;
+    filial.SetTrataErros(false);
+    ASSERT_EQ(filial.Inicializa(kDemoCompany, kDemoUser, 1), platform::S_OK);
+    CZTString nome;
+    ASSERT_EQ(filial.GetNome(kDemoBranch, nome), platform::S_OK);
+    EXPECT_EQ(nome.str(), platform::AnsiFromUtf8("Matriz São Paulo"));
+}
+
+// A user and a branch that an earlier set-up (or the user) made are never replaced.
+TEST_F(EmbeddedDefault, KeepsAnExistingSupervisorAndBranch) {
+    REGUSU_PS outro;
+    outro.iCodigo = kDemoUser;
+    std::strcpy(outro.szNome, "Outro");
+    ASSERT_EQ(ConexoGravaUsuario(kDemoCompany, outro, {3}), platform::S_OK);
+    ASSERT_EQ(ConexoGravaFilial(kDemoCompany, kDemoBranch, "Sede"), platform::S_OK);
+    ASSERT_TRUE(Prepare().failures.empty());
+    REGUSU_PS reg;
+    FILIAIS_ATIVAS filiais;
+    ASSERT_EQ(ConexoLeUsuario(kDemoCompany, kDemoUser, &reg, &filiais), platform::S_OK);
+    EXPECT_STREQ(reg.szNome, "Outro");
+    EXPECT_EQ(reg.bSupervisor, 0);
+    EXPECT_EQ(filiais.bAtiva[kDemoBranch], 0);
+    CZTString nome;
+    ASSERT_EQ(ConexoLeNomeFilial(kDemoCompany, kDemoBranch, nome), platform::S_OK);
+    EXPECT_EQ(nome, "Sede");
 }
 
 TEST_F(EmbeddedDefault, SecondRunChangesNothing) {

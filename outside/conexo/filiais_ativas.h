@@ -1,8 +1,8 @@
 // FILIAIS_ATIVAS (active branches): the branches in which a user may work, as the suite's user
-// data hands them to a session.
+// connection (CConexaoUsuario::LeFiliaisAtivas) hands them to a session.
 //
-// 1,002 bytes: two leading bytes, then one flag byte per branch 0 to 999 (0 = not active). Plain
-// bytes with no alignment; copied as they are.
+// 1,002 bytes: two leading bytes (zero here), then one flag byte per branch 0 to 999 (0 = not
+// active, 1 = active). Plain bytes with no alignment; copied as they are.
 #pragma once
 
 #include <cstddef>

@@ -1,0 +1,197 @@
+#include "outside/conexo/conexo_dados.h"
+
+#include "platform/registry.h"
+#include "util/config/registry_names.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+using platform::HRESULT;
+
+constexpr char kUsuarios[] = "Usuarios";
+constexpr char kFiliais[] = "Filiais";
+constexpr char kValorNome[] = "Nome";
+constexpr char kValorPai[] = "UsuarioPai";
+constexpr char kValorSupervisor[] = "Supervisor";
+constexpr char kValorFiliais[] = "Filiais";
+// The branch list: at most 1,000 numbers of three digits and their separators.
+constexpr platform::DWORD kMaxListaFiliais = QD_QTD_FILIAIS * 4;
+
+// An open key, closed with the object.
+class Chave {
+public:
+    Chave() = default;
+    ~Chave() { (void)platform::Registry::CloseKey(m_hKey); }
+    Chave(const Chave&) = delete;
+    Chave& operator=(const Chave&) = delete;
+
+    [[nodiscard]] platform::Win32Error Abre(const CZTString& caminho) {
+        return platform::Registry::OpenKey(platform::HKEY_LOCAL_MACHINE, caminho, platform::KEY_READ, &m_hKey);
+    }
+    [[nodiscard]] platform::Win32Error Cria(const CZTString& caminho) {
+        return platform::Registry::CreateKey(platform::HKEY_LOCAL_MACHINE, caminho, &m_hKey);
+    }
+    [[nodiscard]] platform::HKEY Get() const { return m_hKey; }
+
+private:
+    platform::HKEY m_hKey = nullptr;
+};
+
+bool EmpresaValida(const char* empresa) { return empresa && *empresa; }
+
+CZTString ChaveDe(const char* empresa, const char* grupo, std::uint16_t codigo) {
+    return CZTString::Formata("%s%s\\%s\\%u", ZT_CHAVE_EMPRESAS, empresa, grupo, static_cast<unsigned>(codigo));
+}
+
+// The text value `nome` of at most `maximo` characters (a stored terminator is dropped). S_OK;
+// ERROR_FILE_NOT_FOUND as HRESULT when missing; CONEXO_E_DADOS_INVALIDOS for another type or a
+// longer text.
+HRESULT LeTexto(const Chave& chave, const char* nome, platform::DWORD maximo, std::string& texto) {
+    platform::DWORD tipo = 0;
+    platform::DWORD tamanho = 0;
+    if (const auto erro = platform::Registry::QueryValue(chave.Get(), nome, &tipo, nullptr, &tamanho)) {
+        return platform::HResultFromWin32(erro);
+    }
+    if (tipo != platform::REG_SZ || tamanho > maximo + 1) return CONEXO_E_DADOS_INVALIDOS;
+    std::string lido(tamanho, '\0');
+    if (const auto erro = platform::Registry::QueryValue(chave.Get(), nome, &tipo, lido.data(), &tamanho)) {
+        return platform::HResultFromWin32(erro);
+    }
+    lido.resize(std::min<std::size_t>(tamanho, lido.size()));
+    if (!lido.empty() && lido.back() == '\0') lido.pop_back();
+    if (lido.size() > maximo || lido.find('\0') != std::string::npos) return CONEXO_E_DADOS_INVALIDOS;
+    texto = std::move(lido);
+    return platform::S_OK;
+}
+
+// The number value `nome`, at most `maximo`; a missing value is 0.
+HRESULT LeNumero(const Chave& chave, const char* nome, platform::DWORD maximo, platform::DWORD& numero) {
+    platform::DWORD tipo = 0;
+    platform::DWORD valor = 0;
+    platform::DWORD tamanho = sizeof valor;
+    const auto erro = platform::Registry::QueryValue(chave.Get(), nome, &tipo, &valor, &tamanho);
+    if (erro == platform::ERROR_FILE_NOT_FOUND) {
+        numero = 0;
+        return platform::S_OK;
+    }
+    if (erro == platform::ERROR_MORE_DATA) return CONEXO_E_DADOS_INVALIDOS;
+    if (erro) return platform::HResultFromWin32(erro);
+    if (tipo != platform::REG_DWORD || tamanho != sizeof valor || valor > maximo) return CONEXO_E_DADOS_INVALIDOS;
+    numero = valor;
+    return platform::S_OK;
+}
+
+// "1,3,17" into the flags of `filiais`; an empty list is no branch.
+HRESULT InterpretaFiliais(const std::string& lista, FILIAIS_ATIVAS& filiais) {
+    filiais = FILIAIS_ATIVAS{};
+    std::size_t inicio = 0;
+    while (inicio < lista.size()) {
+        std::size_t fim = lista.find(',', inicio);
+        if (fim == std::string::npos) fim = lista.size();
+        const std::size_t digitos = fim - inicio;
+        if (digitos == 0 || digitos > 3) return CONEXO_E_DADOS_INVALIDOS;
+        int numero = 0;
+        for (std::size_t i = inicio; i < fim; ++i) {
+            const char c = lista[i];
+            if (c < '0' || c > '9') return CONEXO_E_DADOS_INVALIDOS;
+            numero = numero * 10 + (c - '0');
+        }
+        filiais.bAtiva[numero] = 1;
+        inicio = fim + 1;
+        if (fim + 1 == lista.size()) return CONEXO_E_DADOS_INVALIDOS;  // a trailing separator
+    }
+    return platform::S_OK;
+}
+
+HRESULT GravaTexto(const Chave& chave, const char* nome, const std::string& texto) {
+    const auto erro = platform::Registry::SetValue(chave.Get(), nome, platform::REG_SZ, texto.c_str(),
+                                                   static_cast<platform::DWORD>(texto.size() + 1));
+    return platform::HResultFromWin32(erro);
+}
+
+HRESULT GravaNumero(const Chave& chave, const char* nome, platform::DWORD numero) {
+    return platform::HResultFromWin32(
+        platform::Registry::SetValue(chave.Get(), nome, platform::REG_DWORD, &numero, sizeof numero));
+}
+
+}  // namespace
+
+CZTString ConexoChaveUsuario(const char* empresa, std::uint16_t codigo) { return ChaveDe(empresa, kUsuarios, codigo); }
+
+CZTString ConexoChaveFilial(const char* empresa, std::uint16_t codigo) { return ChaveDe(empresa, kFiliais, codigo); }
+
+HRESULT ConexoLeUsuario(const char* empresa, std::uint16_t codigo, REGUSU_PS* reg, FILIAIS_ATIVAS* filiais) {
+    if (!EmpresaValida(empresa)) return platform::E_INVALIDARG;
+    Chave chave;
+    if (const auto erro = chave.Abre(ConexoChaveUsuario(empresa, codigo))) {
+        return erro == platform::ERROR_FILE_NOT_FOUND ? CONEXO_E_USUARIO_INEXISTENTE : platform::HResultFromWin32(erro);
+    }
+    std::string nome;
+    HRESULT hr = LeTexto(chave, kValorNome, CONEXO_TAM_NOME_USUARIO, nome);
+    if (hr == platform::HResultFromWin32(platform::ERROR_FILE_NOT_FOUND)) hr = platform::S_OK;  // a user without a name
+    if (platform::FAILED(hr)) return hr;
+    platform::DWORD pai = 0;
+    platform::DWORD supervisor = 0;
+    if (const HRESULT falha = LeNumero(chave, kValorPai, 0xFFFF, pai); platform::FAILED(falha)) return falha;
+    if (const HRESULT falha = LeNumero(chave, kValorSupervisor, 1, supervisor); platform::FAILED(falha)) return falha;
+    std::string lista;
+    hr = LeTexto(chave, kValorFiliais, kMaxListaFiliais, lista);
+    if (hr == platform::HResultFromWin32(platform::ERROR_FILE_NOT_FOUND)) hr = platform::S_OK;  // no branch
+    if (platform::FAILED(hr)) return hr;
+    FILIAIS_ATIVAS ativas{};
+    if (const HRESULT falha = InterpretaFiliais(lista, ativas); platform::FAILED(falha)) return falha;
+
+    if (reg) {
+        *reg = REGUSU_PS{};
+        reg->iCodigo = codigo;
+        reg->iCodigoPai = static_cast<std::uint16_t>(pai);
+        reg->bSupervisor = static_cast<std::uint8_t>(supervisor);
+        std::memcpy(reg->szNome, nome.data(), nome.size());
+    }
+    if (filiais) *filiais = ativas;
+    return platform::S_OK;
+}
+
+HRESULT ConexoLeNomeFilial(const char* empresa, std::uint16_t codigo, CZTString& nome) {
+    if (!EmpresaValida(empresa)) return platform::E_INVALIDARG;
+    Chave chave;
+    if (const auto erro = chave.Abre(ConexoChaveFilial(empresa, codigo))) {
+        return erro == platform::ERROR_FILE_NOT_FOUND ? CONEXO_E_FILIAL_INEXISTENTE : platform::HResultFromWin32(erro);
+    }
+    std::string lido;
+    const HRESULT hr = LeTexto(chave, kValorNome, CONEXO_TAM_NOME_FILIAL, lido);
+    if (hr == platform::HResultFromWin32(platform::ERROR_FILE_NOT_FOUND)) return CONEXO_E_FILIAL_INEXISTENTE;
+    if (platform::FAILED(hr)) return hr;
+    if (lido.empty()) return CONEXO_E_FILIAL_INEXISTENTE;
+    nome = CZTString(lido.c_str());
+    return platform::S_OK;
+}
+
+HRESULT ConexoGravaUsuario(const char* empresa, const REGUSU_PS& reg, const std::vector<int>& filiais) {
+    const std::size_t tamanhoNome = strnlen(reg.szNome, sizeof reg.szNome);
+    if (!EmpresaValida(empresa) || tamanhoNome == sizeof reg.szNome) return platform::E_INVALIDARG;
+    std::string lista;
+    for (const int filial : filiais) {
+        if (filial < 0 || filial >= QD_QTD_FILIAIS) return platform::E_INVALIDARG;
+        if (!lista.empty()) lista += ',';
+        lista += std::to_string(filial);
+    }
+    Chave chave;
+    if (const auto erro = chave.Cria(ConexoChaveUsuario(empresa, reg.iCodigo))) return platform::HResultFromWin32(erro);
+    HRESULT hr = GravaTexto(chave, kValorNome, std::string(reg.szNome, tamanhoNome));
+    if (platform::SUCCEEDED(hr)) hr = GravaNumero(chave, kValorPai, reg.iCodigoPai);
+    if (platform::SUCCEEDED(hr)) hr = GravaNumero(chave, kValorSupervisor, reg.bSupervisor ? 1 : 0);
+    if (platform::SUCCEEDED(hr)) hr = GravaTexto(chave, kValorFiliais, lista);
+    return hr;
+}
+
+HRESULT ConexoGravaFilial(const char* empresa, std::uint16_t codigo, const char* nome) {
+    if (!EmpresaValida(empresa) || !nome || !*nome || std::strlen(nome) > CONEXO_TAM_NOME_FILIAL) {
+        return platform::E_INVALIDARG;
+    }
+    Chave chave;
+    if (const auto erro = chave.Cria(ConexoChaveFilial(empresa, codigo))) return platform::HResultFromWin32(erro);
+    return GravaTexto(chave, kValorNome, nome);
+}

@@ -1,0 +1,36 @@
+// Opening a session: the body of IZTQD_Srv::Inicializa.
+//
+// Fixes the company and user of the session, finds the module's data directory, reads the
+// user's branches and rights from the suite's user data, creates the properties of a company
+// that has none yet, reads the properties, runs the pending migrations, creates the content
+// encryption object keyed with the name of branch 1 (never stored) and creates the content
+// folder. Members are set as the steps
+// go, so a failed start leaves the session only partly open; a later Inicializa repeats every
+// step. The server's thread.
+#pragma once
+
+#include "platform/hresult.h"
+#include "server/idl/records.h"
+#include "server/session/qd_sessao.h"
+
+class IQDArqBind;
+class IZTQD_Srv;
+class IZTUserProfileInfo;
+
+// The number of the branch whose name is the content key's pass phrase.
+constexpr std::uint16_t QD_FILIAL_CHAVE = 1;
+
+// Opens the session `sessao` of the object `srv` (which is also `bind` and `perfil`, its run-as
+// identity) for `ini`. S_OK; 0x80043F59 when the company has no data directory for the module;
+// the user connection's failure; 16055 | 0x80040000 for a lost QDMESTRE.DAT; the properties'
+// read failure; a migration's failure; the branch connection's failure (a branch 1 without name
+// included); 0x80040000 | the code of a CZTException of the encryption object; or the content
+// folder's Win32 error as HRESULT. The session's encryption object is dropped at the start and
+// set again only when it could be keyed.
+[[nodiscard]] platform::HRESULT QDInicializa(IZTQD_Srv& srv, IQDArqBind& bind, IZTUserProfileInfo& perfil,
+                                             CQDSessao& sessao, const QD_INICIALIZA_PS& ini);
+
+// Step 6's rule: the all-rights flag of a user record when the properties give a supervisor
+// all rights. `reg` is the user; `pai` its parent user's record (read only when needed; null
+// when it could not be read).
+[[nodiscard]] std::uint8_t QDAcessoTotal(bool bAcessoTotalSupervisor, const REGUSU_PS& reg, const REGUSU_PS* pai);

@@ -1,0 +1,75 @@
+// Shared helpers of the tests that drive the real Vaultis process from client processes: pipes,
+// whole reads and writes, and bounded waits for children and for the adopted server processes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+#include <vector>
+
+namespace kelvo::testing {
+
+inline bool Escreve(int fd, const void* dados, std::size_t tamanho) {
+    return ::write(fd, dados, tamanho) == static_cast<ssize_t>(tamanho);
+}
+
+// Reads exactly `tamanho` bytes (a pipe may hand them over in pieces); false at an early end.
+inline bool Le(int fd, void* dados, std::size_t tamanho) {
+    auto* destino = static_cast<char*>(dados);
+    while (tamanho > 0) {
+        const ssize_t lidos = ::read(fd, destino, tamanho);
+        if (lidos <= 0) return false;
+        destino += lidos;
+        tamanho -= static_cast<std::size_t>(lidos);
+    }
+    return true;
+}
+
+// A pipe whose ends close with the object.
+struct Tubo {
+    Tubo() { EXPECT_EQ(::pipe(fd), 0); }
+    ~Tubo() {
+        ::close(fd[0]);
+        ::close(fd[1]);
+    }
+    Tubo(const Tubo&) = delete;
+    Tubo& operator=(const Tubo&) = delete;
+    int fd[2] = {-1, -1};
+};
+
+// Waits (bounded) for the child `processo` to end; its exit code, or -1.
+inline int EsperaFim(pid_t processo) {
+    for (int i = 0; i < 4000; ++i) {
+        int estado = 0;
+        const pid_t fim = ::waitpid(processo, &estado, WNOHANG);
+        if (fim == processo) return WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado);
+        if (fim < 0) return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return -1;
+}
+
+// Reaps (bounded) every remaining child, which by then can only be server processes that the
+// test adopted; their exit codes, or -1 for one that did not end in time.
+inline std::vector<int> EsperaServidores() {
+    std::vector<int> codigos;
+    for (int i = 0; i < 2000; ++i) {
+        int estado = 0;
+        const pid_t fim = ::waitpid(-1, &estado, WNOHANG);
+        if (fim < 0 && errno == ECHILD) return codigos;
+        if (fim > 0) {
+            codigos.push_back(WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado));
+            continue;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    codigos.push_back(-1);
+    return codigos;
+}
+
+}  // namespace kelvo::testing
