@@ -2,12 +2,9 @@
 
 #include "platform/file_status.h"
 #include "platform/folder.h"
-#include "util/file/zt_path.h"
+#include "server/content/qd_nome_conteudo.h"
 
-CZTString QDDiretorioDocs(const char* diretorioDados) {
-    if (!diretorioDados || !*diretorioDados) return {};
-    return ZTConcatenaPath(diretorioDados, "Docs");
-}
+CZTString QDDiretorioDocs(const char* diretorioDados) { return QDPastaConteudos(diretorioDados); }
 
 platform::HRESULT QDCriaDiretorioDocs(const char* diretorioDados) {
     const CZTString pasta = QDDiretorioDocs(diretorioDados);

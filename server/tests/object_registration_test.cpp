@@ -7,6 +7,7 @@
 #include "platform/tests/support/test_environment.h"
 #include "server/idl/iztqd_srv.h"
 #include "server/object/vaultis_registro.h"
+#include "server/tests/process_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -167,18 +168,6 @@ TEST(QDScriptRegistro, ProgramPathIsOneCommandLineArgument) {
     EXPECT_TRUE(QDScriptRegistro(102, "/opt/kelvo/bin/Vaultis").empty());
 }
 
-// Waits (bounded) for the child `processo` to end; its exit code, or -1.
-int EsperaFim(pid_t processo) {
-    for (int i = 0; i < 2000; ++i) {
-        int estado = 0;
-        const pid_t fim = ::waitpid(processo, &estado, WNOHANG);
-        if (fim == processo) return WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado);
-        if (fim < 0) return -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return -1;
-}
-
 // "-RegServer /x" is no switch: nothing is registered and the program serves ZTQD_Srv, ending
 // when its last object is released.
 TEST_F(VaultisRegistration, RegServerWithTrailingTextServesInstead) {
@@ -203,7 +192,7 @@ TEST_F(VaultisRegistration, RegServerWithTrailingTextServesInstead) {
     EXPECT_FALSE(ChaveExiste(kClsidChave));
     EXPECT_FALSE(ChaveExiste("AppID\\Vaultis.EXE"));
     srv->Release();
-    EXPECT_EQ(EsperaFim(servidor), 0);
+    EXPECT_EQ(kelvo::testing::EsperaFim(servidor), 0);
 }
 
 }  // namespace
