@@ -7,6 +7,7 @@
 #include "platform/registry_tree.h"
 
 #include <cstring>
+#include <functional>
 #include <string_view>
 
 
@@ -85,6 +86,17 @@ Win32Error SplitBelow(const KeyRef& base, const char* subKey, std::vector<std::s
 
 std::string_view ValueName(const char* name) { return name ? std::string_view(name) : std::string_view(); }
 
+
+// Reads the key behind `key` (which must carry `right`) with `read`, in the latest store state.
+Win32Error ReadKey(HKEY key, DWORD right, const std::function<Win32Error(const RegistryKey&)>& read) {
+    KeyRef ref;
+    if (const Win32Error error = ResolveWithRight(key, right, &ref)) return error;
+    return ReadRoot(ref.root, [&](const RegistryTree& tree) {
+        Win32Error failure = ERROR_SUCCESS;
+        const RegistryKey* found = Locate(tree, ref, &failure);
+        return found ? read(*found) : failure;
+    });
+}
 
 }  // namespace
 
@@ -165,13 +177,8 @@ Win32Error Registry::ConnectRegistry(const char* machine, HKEY root, HKEY* resul
 
 Win32Error Registry::QueryValue(HKEY key, const char* name, DWORD* type, void* data, DWORD* size) {
     if (data && !size) return ERROR_INVALID_PARAMETER;
-    KeyRef ref;
-    if (const Win32Error error = ResolveWithRight(key, KEY_QUERY_VALUE, &ref)) return error;
-    return ReadRoot(ref.root, [&](const RegistryTree& tree) {
-        Win32Error failure = ERROR_SUCCESS;
-        const RegistryKey* found = Locate(tree, ref, &failure);
-        if (!found) return failure;
-        const RegistryValue* value = found->FindValue(ValueName(name));
+    return ReadKey(key, KEY_QUERY_VALUE, [&](const RegistryKey& found) {
+        const RegistryValue* value = found.FindValue(ValueName(name));
         if (!value) return ERROR_FILE_NOT_FOUND;
         if (type) *type = value->type;
         if (!size) return ERROR_SUCCESS;
@@ -244,42 +251,27 @@ Win32Error Registry::DeleteKey(HKEY key, const char* subKey) {
 
 Win32Error Registry::EnumKey(HKEY key, DWORD index, String* name) {
     if (!name) return ERROR_INVALID_PARAMETER;
-    KeyRef ref;
-    if (const Win32Error error = ResolveWithRight(key, KEY_ENUMERATE_SUB_KEYS, &ref)) return error;
-    return ReadRoot(ref.root, [&](const RegistryTree& tree) {
-        Win32Error failure = ERROR_SUCCESS;
-        const RegistryKey* found = Locate(tree, ref, &failure);
-        if (!found) return failure;
-        if (index >= found->subKeys.size()) return ERROR_NO_MORE_ITEMS;
-        *name = String(found->subKeys[index].name);
+    return ReadKey(key, KEY_ENUMERATE_SUB_KEYS, [&](const RegistryKey& found) {
+        if (index >= found.subKeys.size()) return ERROR_NO_MORE_ITEMS;
+        *name = String(found.subKeys[index].name);
         return ERROR_SUCCESS;
     });
 }
 
 Win32Error Registry::EnumValue(HKEY key, DWORD index, String* name, DWORD* type) {
     if (!name) return ERROR_INVALID_PARAMETER;
-    KeyRef ref;
-    if (const Win32Error error = ResolveWithRight(key, KEY_QUERY_VALUE, &ref)) return error;
-    return ReadRoot(ref.root, [&](const RegistryTree& tree) {
-        Win32Error failure = ERROR_SUCCESS;
-        const RegistryKey* found = Locate(tree, ref, &failure);
-        if (!found) return failure;
-        if (index >= found->values.size()) return ERROR_NO_MORE_ITEMS;
-        *name = String(found->values[index].name);
-        if (type) *type = found->values[index].type;
+    return ReadKey(key, KEY_QUERY_VALUE, [&](const RegistryKey& found) {
+        if (index >= found.values.size()) return ERROR_NO_MORE_ITEMS;
+        *name = String(found.values[index].name);
+        if (type) *type = found.values[index].type;
         return ERROR_SUCCESS;
     });
 }
 
 Win32Error Registry::QueryInfoKey(HKEY key, DWORD* subKeyCount, DWORD* valueCount) {
-    KeyRef ref;
-    if (const Win32Error error = ResolveWithRight(key, KEY_QUERY_VALUE, &ref)) return error;
-    return ReadRoot(ref.root, [&](const RegistryTree& tree) {
-        Win32Error failure = ERROR_SUCCESS;
-        const RegistryKey* found = Locate(tree, ref, &failure);
-        if (!found) return failure;
-        if (subKeyCount) *subKeyCount = static_cast<DWORD>(found->subKeys.size());
-        if (valueCount) *valueCount = static_cast<DWORD>(found->values.size());
+    return ReadKey(key, KEY_QUERY_VALUE, [&](const RegistryKey& found) {
+        if (subKeyCount) *subKeyCount = static_cast<DWORD>(found.subKeys.size());
+        if (valueCount) *valueCount = static_cast<DWORD>(found.values.size());
         return ERROR_SUCCESS;
     });
 }
