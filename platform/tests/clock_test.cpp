@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <time.h>
+
 #include <chrono>
 #include <cstdint>
 #include <ctime>
@@ -26,10 +28,16 @@ bool operator==(const platform::CalendarFields& a, const platform::CalendarField
 
 // Guards the reading itself: universal seconds within two readings of time(), nanoseconds in range.
 TEST(PlatformClock, ReadsTheUniversalWallClock) {
-    const std::int64_t before = std::time(nullptr);
+    // Bounded by the precise clock: time() may read the coarse clock, a tick behind.
+    const auto now = [] {
+        timespec ts{};
+        ::clock_gettime(CLOCK_REALTIME, &ts);
+        return static_cast<std::int64_t>(ts.tv_sec);
+    };
+    const std::int64_t before = now();
     platform::WallClockReading reading;
     ASSERT_TRUE(platform::ReadWallClock(reading));
-    const std::int64_t after = std::time(nullptr);
+    const std::int64_t after = now();
     EXPECT_GE(reading.seconds, before);
     EXPECT_LE(reading.seconds, after);
     EXPECT_GE(reading.nanoseconds, 0);
