@@ -41,6 +41,25 @@ public:
     // time and the session's user. S_OK or the record-file HRESULT.
     platform::HRESULT GravaLog(QD_BATCH_GRAVA_LOG_PS batch) override;
 
+    // Archive locations and the masks of their groups (zt_qd_srv_locais.cpp).
+    platform::HRESULT LeLocArq(std::uint32_t qtd, const std::uint32_t* pPos, QD_LOCARQ_PS* pLocArq,
+                               std::uint32_t dwFlags) override;
+    platform::HRESULT GravaLocArq(std::uint32_t* pPos, QD_LOCARQ_PS ps) override;
+    platform::HRESULT BuscaPtrsLocArq(QD_LOCARQ_FILTRO_PS filtro, QD_ARRAY_PONTEIROS_PS* pRegPtrs) override;
+    platform::HRESULT ExcluiLocArq(std::uint32_t lPosLocArq) override;
+    platform::HRESULT CalcularQtdDocs() override;
+    platform::HRESULT LeMascaraLocArq(std::uint32_t iQtd, const std::uint32_t* lPosGrupo,
+                                      QD_LOCARQ_MSC_PS* qdLocArqMasc) override;
+    platform::HRESULT GravaMascaraLocArq(std::uint32_t* pPos, QD_LOCARQ_MSC_PS qdLocArqMasc) override;
+    platform::HRESULT ConverteLocArq(const std::uint32_t* pPosMascara) override;
+
+    // Document types (zt_qd_srv_tipos.cpp).
+    platform::HRESULT LeTipDoc(std::uint32_t qtd, const std::uint32_t* pPos, QD_TIPDOC_PS* pTipDoc,
+                               std::uint32_t dwFlags) override;
+    platform::HRESULT GravaTipDoc(std::uint32_t* pPos, QD_TIPDOC_PS ps) override;
+    platform::HRESULT BuscaPtrsTipDoc(QD_TIPDOC_FILTRO_PS filtro, QD_ARRAY_PONTEIROS_PS* pRegPtrs) override;
+    platform::HRESULT ExcluiTipDoc(std::uint32_t lPosTipDoc) override;
+
     // IQDArqBind
     CZTString GetDiretorio() override;
 
