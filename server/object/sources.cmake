@@ -7,6 +7,7 @@ target_sources(kelvo_server PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/vaultis_registro.cpp
   ${CMAKE_CURRENT_LIST_DIR}/vaultis_servidor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_documentos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_fabrica.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_locais.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_tipos.cpp

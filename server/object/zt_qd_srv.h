@@ -60,6 +60,12 @@ public:
     platform::HRESULT BuscaPtrsTipDoc(QD_TIPDOC_FILTRO_PS filtro, QD_ARRAY_PONTEIROS_PS* pRegPtrs) override;
     platform::HRESULT ExcluiTipDoc(std::uint32_t lPosTipDoc) override;
 
+    // Documents and their links (zt_qd_srv_documentos.cpp).
+    platform::HRESULT LeDoc(std::uint32_t qtd, const std::uint32_t* pPos, QD_DOC_PS* pDoc, std::uint32_t dwFlags) override;
+    platform::HRESULT GravaDoc(std::uint32_t* pPos, QD_DOC_PS ps, std::uint32_t dwFlags) override;
+    platform::HRESULT ExcluiDoc(std::uint32_t qtd, const std::uint32_t* pPos) override;
+    platform::HRESULT ExcluiVinculoDoc(std::uint32_t qtd, const QD_VINCULO_DOC_PS* pVinculos) override;
+
     // IQDArqBind
     CZTString GetDiretorio() override;
 
