@@ -1,0 +1,50 @@
+// The text of a link origin's key.
+#include "outside/pendora/qd_formata_chave.h"
+
+#include "util/date/zt_mes_ano.h"
+#include "util/key/zt_chave_mes_ano.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::uint16_t Mes(int mes, int ano) { return CZTMesAno().SetMesAno(mes, ano).GetValor(); }
+
+// Guards the two forms: month/key text for month/key values, decimal for everything else.
+TEST(QDFormataChave, MonthKeyTextOrDecimal) {
+    CConexaoPlano plano;
+    ASSERT_EQ(plano.Inicializa("/dados/emp", 1, 10), platform::S_OK);
+    struct Caso { std::uint32_t chave; const char* texto; };
+    const Caso casos[] = {
+        {ZTMontaChaveMesAno(Mes(5, 2014), 123), "0514-000123"},
+        {ZTMontaChaveMesAno(Mes(12, 2026), 0xFFFFF), "1226-1048575"},
+        {ZTMontaChaveMesAno(Mes(1, 1928), 1), "0128-000001"},
+        {0, "0"},
+        {77, "77"},                                              // a plain key: its month part names no month
+        {ZTMontaChaveMesAno(Mes(5, 2014), 0), "1997"},           // a month without a key
+        {ZTMontaChaveMesAno(0, 5), "20480"},                     // a key without a month
+        {ZTMontaChaveMesAno(Mes(3, 1858), 9), "36987"},          // its text would read back as 2058
+        {0xFFFFFFFFu, "4294967295"},
+    };
+    for (const Caso& c : casos) {
+        EXPECT_EQ(std::string(QDFormataChave(plano, QD_PROCESSO_CN_LAN, c.chave)), c.texto) << c.chave;
+    }
+}
+
+// Guards that the forms do not hang on the process or on whether the plan is open: the plan
+// holds no masks.
+TEST(QDFormataChave, SameTextForEveryProcessAndPlanState) {
+    CConexaoPlano fechado;
+    CConexaoPlano aberto;
+    ASSERT_EQ(aberto.Inicializa("/dados/emp", 1, 10), platform::S_OK);
+    const std::uint32_t chave = ZTMontaChaveMesAno(Mes(7, 2001), 42);
+    for (QD_E_PROCESSO processo : {QD_PROCESSO_CN_LAN, QD_PROCESSO_FN_CRE_LANC, QD_PROCESSO_CM_OC, QD_PROCESSO_CQ_ART}) {
+        EXPECT_EQ(std::string(QDFormataChave(aberto, processo, chave)), "0701-000042");
+        EXPECT_EQ(std::string(QDFormataChave(fechado, processo, chave)), "0701-000042");
+        EXPECT_EQ(std::string(QDFormataChave(fechado, processo, 77)), "77");
+    }
+}
+
+}  // namespace
