@@ -8,7 +8,8 @@
 // the result), [out] arrays as arrays of objects (each gets, on success, the position it was read
 // from). Every operation returns the method's HRESULT unchanged. The plain connection shows each
 // failure to the user through the message seam (platform/interaction.h); the silent one shows
-// nothing. Without a bound object every operation answers E_POINTER.
+// nothing. Without a bound object every operation answers E_POINTER. Beyond the methods: reads
+// of any number of types or locations, and their look-up by code.
 //
 // The connection holds one reference to its object and releases it when it ends or is bound to
 // another. Not copyable; used from one thread at a time.
@@ -40,6 +41,34 @@ public:
     platform::HRESULT name(KELVO_PENDORA_PARAMETROS(__VA_ARGS__));
     KELVO_IZTQD_SRV_METHODS(KELVO_PENDORA_DECLARA_OPERACAO)
 #undef KELVO_PENDORA_DECLARA_OPERACAO
+
+    // The most records that one call of LeTipDocEx or LeLocArqEx asks for: far below what one
+    // response may carry, even with long lists behind each record.
+    static constexpr std::uint32_t kQtdPorLeitura = 256;
+
+    // Reads the `qtd` types at pPos[0..qtd-1] into pTipDoc[0..qtd-1] (dwFlags as LeTipDoc) in
+    // calls of at most kQtdPorLeitura records; each object read gets its position. 0 makes no
+    // call and answers S_OK; a null array with a count answers E_POINTER; the first failure
+    // ends the reading and is returned (the objects of later calls stay as they were);
+    // otherwise S_OK or the first other success status.
+    platform::HRESULT LeTipDocEx(std::uint32_t qtd, const std::uint32_t* pPos, CQDTipDoc* pTipDoc,
+                                 std::uint32_t dwFlags);
+    // The same for locations, with LeLocArq.
+    platform::HRESULT LeLocArqEx(std::uint32_t qtd, const std::uint32_t* pPos, CQDLocArq* pLocArq,
+                                 std::uint32_t dwFlags);
+
+    // The position of the stored type whose code equals szCodigo, looked up with
+    // BuscaPtrsTipDoc and the filter bits dwFlags, the code comparison (0x02) always on and the
+    // prefix test (0x04) always off (0x22: exact code, whatever the user may see). 0 when there
+    // is none, for a null code or one longer than a type's code field, and on a failure. When
+    // found and pTipDoc is given, the type is read into it with all its lists; a failed read
+    // answers 0 and leaves pTipDoc as it was. Of several types with the code, the first found.
+    [[nodiscard]] std::uint32_t ExisteTipDoc(const char* szCodigo, std::uint32_t dwFlags = 0x22,
+                                             CQDTipDoc* pTipDoc = nullptr);
+    // The same for locations, with BuscaPtrsLocArq: the code comparison (0x01) always on and the
+    // prefix test (0x02) always off; pLocArq is read with its accepted types.
+    [[nodiscard]] std::uint32_t ExisteLocArq(const char* szCodigo, std::uint32_t dwFlags = 0x01,
+                                             CQDLocArq* pLocArq = nullptr);
 
 protected:
     // Shows the failure `hr` to the user: a message code (0x8004xxxx without a system text) as

@@ -7,5 +7,14 @@
 
 #include "outside/pendora/qd_registro_ps.h"
 #include "server/idl/records.h"
+#include "util/text/zt_string.h"
 
-class CQDTipDoc : public CQDRegistroPS<QD_TIPDOC_PS> {};
+class CQDTipDoc : public CQDRegistroPS<QD_TIPDOC_PS> {
+public:
+    // One line in Windows-1252 with every stored field of the type, for the operations log:
+    // code, name, group or analytic, validity (amount and unit), e-mail warning days, user
+    // codes, process names and search fields (name, or the field's standard description when
+    // the name is empty, and "obrigatório" for a required one). Lists that were not read show
+    // empty.
+    [[nodiscard]] CZTString ToStringLog() const;
+};
