@@ -1,0 +1,55 @@
+#include "server/thumbnail/thumbnail_pixbuf.h"
+
+#include "server/thumbnail/thumbnail_dib.h"
+#include "server/thumbnail/thumbnail_size.h"
+
+#include <algorithm>
+
+namespace server::thumbnail {
+
+void Unpremultiply(GdkPixbuf* picture) {
+    if (!gdk_pixbuf_get_has_alpha(picture) || gdk_pixbuf_get_n_channels(picture) != 4) return;
+    guchar* pixels = gdk_pixbuf_get_pixels(picture);
+    const int stride = gdk_pixbuf_get_rowstride(picture);
+    const int width = gdk_pixbuf_get_width(picture);
+    for (int y = 0; y < gdk_pixbuf_get_height(picture); ++y) {
+        guchar* p = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+        for (int x = 0; x < width; ++x, p += 4) {
+            const unsigned alpha = p[3];
+            if (alpha == 0 || alpha == 255) continue;
+            for (int c = 0; c < 3; ++c) p[c] = static_cast<guchar>(std::min(255u, (p[c] * 255u + alpha / 2) / alpha));
+        }
+    }
+}
+
+PixbufPtr ScaleToFit(GdkPixbuf* picture, const tagSIZE& box) {
+    const int width = gdk_pixbuf_get_width(picture);
+    const int height = gdk_pixbuf_get_height(picture);
+    const tagSIZE fitted = FitInside(width, height, box, false);
+    if (width == fitted.cx && height == fitted.cy) return PixbufPtr(GDK_PIXBUF(g_object_ref(picture)));
+    // Bilinear scaling averages every source pixel a target pixel covers when it shrinks.
+    return PixbufPtr(gdk_pixbuf_scale_simple(picture, fitted.cx, fitted.cy, GDK_INTERP_BILINEAR));
+}
+
+bool CopyPixbufToDib(GdkPixbuf* picture, std::vector<std::uint8_t>& dib) {
+    const int channels = gdk_pixbuf_get_n_channels(picture);
+    const bool alpha = gdk_pixbuf_get_has_alpha(picture);
+    if (gdk_pixbuf_get_colorspace(picture) != GDK_COLORSPACE_RGB || gdk_pixbuf_get_bits_per_sample(picture) != 8 ||
+        channels != (alpha ? 4 : 3)) {
+        return false;
+    }
+    DibWriter writer(dib);
+    if (!writer.Start(gdk_pixbuf_get_width(picture), gdk_pixbuf_get_height(picture))) return false;
+    const guint8* pixels = gdk_pixbuf_read_pixels(picture);
+    const int stride = gdk_pixbuf_get_rowstride(picture);
+    for (int y = 0; y < writer.Height(); ++y) {
+        const guint8* source = pixels + static_cast<std::ptrdiff_t>(y) * stride;
+        std::uint8_t* target = writer.Row(y);
+        for (int x = 0; x < writer.Width(); ++x, source += channels, target += 4) {
+            DibWriter::PutOnWhite(target, source[0], source[1], source[2], alpha ? source[3] : 255);
+        }
+    }
+    return true;
+}
+
+}  // namespace server::thumbnail
