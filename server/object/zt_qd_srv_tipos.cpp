@@ -1,9 +1,17 @@
-// The document-type methods of the server object.
+// The document-type methods of the server object (server/types).
 #include "server/object/zt_qd_srv.h"
 
-platform::HRESULT CZTQD_Srv::LeTipDoc(std::uint32_t, const std::uint32_t*, QD_TIPDOC_PS*, std::uint32_t) {
-    return platform::E_NOTIMPL;
+#include "server/types/qd_busca_ptrs_tipdoc.h"
+#include "server/types/qd_exclui_tipdoc.h"
+#include "server/types/qd_grava_tipdoc.h"
+#include "server/types/qd_le_tipdoc.h"
+
+platform::HRESULT CZTQD_Srv::LeTipDoc(std::uint32_t qtd, const std::uint32_t* pPos, QD_TIPDOC_PS* pTipDoc,
+                                      std::uint32_t dwFlags) {
+    return QDLeTipDoc(*this, qtd, pPos, pTipDoc, dwFlags);
 }
-platform::HRESULT CZTQD_Srv::GravaTipDoc(std::uint32_t*, QD_TIPDOC_PS) { return platform::E_NOTIMPL; }
-platform::HRESULT CZTQD_Srv::BuscaPtrsTipDoc(QD_TIPDOC_FILTRO_PS, QD_ARRAY_PONTEIROS_PS*) { return platform::E_NOTIMPL; }
-platform::HRESULT CZTQD_Srv::ExcluiTipDoc(std::uint32_t) { return platform::E_NOTIMPL; }
+platform::HRESULT CZTQD_Srv::GravaTipDoc(std::uint32_t* pPos, QD_TIPDOC_PS ps) { return QDGravaTipDoc(*this, *this, pPos, ps); }
+platform::HRESULT CZTQD_Srv::BuscaPtrsTipDoc(QD_TIPDOC_FILTRO_PS filtro, QD_ARRAY_PONTEIROS_PS* pRegPtrs) {
+    return QDBuscaPtrsTipDoc(*this, m_sessao.bAcessoTotal, m_sessao.iUsuario, m_sessao.iUsuarioPai, filtro, pRegPtrs);
+}
+platform::HRESULT CZTQD_Srv::ExcluiTipDoc(std::uint32_t lPosTipDoc) { return QDExcluiTipDoc(*this, *this, lPosTipDoc); }

@@ -96,6 +96,10 @@ TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
             {"LePropriedades", platform::E_POINTER},
             {"GravaPropriedades", platform::HResultFromMessage(16179)},
             {"GetProximoNrLocalizacao", platform::E_POINTER},
+            {"LeTipDoc", platform::HResultFromMessage(16179)},
+            {"GravaTipDoc", platform::E_POINTER},
+            {"BuscaPtrsTipDoc", platform::E_POINTER},
+            {"ExcluiTipDoc", platform::HResultFromMessage(16021)},
         };
         const auto construido = construidos.find(metodo);
         EXPECT_EQ(hr, construido != construidos.end() ? construido->second : platform::E_NOTIMPL) << metodo;
