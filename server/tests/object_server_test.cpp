@@ -100,6 +100,14 @@ TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
             {"GravaTipDoc", platform::E_POINTER},
             {"BuscaPtrsTipDoc", platform::E_POINTER},
             {"ExcluiTipDoc", platform::HResultFromMessage(16021)},
+            {"LeLocArq", platform::HResultFromMessage(16179)},
+            {"GravaLocArq", platform::E_POINTER},
+            {"BuscaPtrsLocArq", platform::E_POINTER},
+            {"ExcluiLocArq", platform::S_OK},
+            {"CalcularQtdDocs", platform::REGDB_E_CLASSNOTREG},
+            {"LeMascaraLocArq", platform::HResultFromMessage(16179)},
+            {"GravaMascaraLocArq", platform::E_POINTER},
+            {"ConverteLocArq", platform::E_POINTER},
         };
         const auto construido = construidos.find(metodo);
         EXPECT_EQ(hr, construido != construidos.end() ? construido->second : platform::E_NOTIMPL) << metodo;
