@@ -3,8 +3,8 @@
 // (QDDOCCMP.DAT). Its description text lies in the byte file QDDOCDSC.DAT.
 //
 // Versions of one document are chained by position (lNextDoc newer, lPrevDoc older). A deleted
-// document keeps its record with QD_DOC_EXCLUIDO set; every reader skips it. Plain bytes; safe
-// from any thread.
+// document keeps its record with QD_DOC_EXCLUIDO set: searches skip it, reads return it with the
+// flag. Plain bytes; safe from any thread.
 #pragma once
 
 #include "server/record_file/qd_arquivos.h"

@@ -1,9 +1,23 @@
 // The document and document-link methods of the server object.
 #include "server/object/zt_qd_srv.h"
 
-platform::HRESULT CZTQD_Srv::LeDoc(std::uint32_t, const std::uint32_t*, QD_DOC_PS*, std::uint32_t) {
-    return platform::E_NOTIMPL;
+#include "server/document/qd_exclui_doc.h"
+#include "server/document/qd_grava_doc.h"
+#include "server/document/qd_le_doc.h"
+#include "server/links/qd_exclui_vinculos.h"
+
+platform::HRESULT CZTQD_Srv::LeDoc(std::uint32_t qtd, const std::uint32_t* pPos, QD_DOC_PS* pDoc, std::uint32_t dwFlags) {
+    return QDLeDoc(QDSessaoDocsDe(*this), qtd, pPos, pDoc, dwFlags);
 }
-platform::HRESULT CZTQD_Srv::GravaDoc(std::uint32_t*, QD_DOC_PS, std::uint32_t) { return platform::E_NOTIMPL; }
-platform::HRESULT CZTQD_Srv::ExcluiDoc(std::uint32_t, const std::uint32_t*) { return platform::E_NOTIMPL; }
-platform::HRESULT CZTQD_Srv::ExcluiVinculoDoc(std::uint32_t, const QD_VINCULO_DOC_PS*) { return platform::E_NOTIMPL; }
+
+platform::HRESULT CZTQD_Srv::GravaDoc(std::uint32_t* pPos, QD_DOC_PS ps, std::uint32_t dwFlags) {
+    return QDGravaDoc(QDSessaoDocsDe(*this), pPos, ps, dwFlags);
+}
+
+platform::HRESULT CZTQD_Srv::ExcluiDoc(std::uint32_t qtd, const std::uint32_t* pPos) {
+    return QDExcluiDoc(QDSessaoDocsDe(*this), qtd, pPos);
+}
+
+platform::HRESULT CZTQD_Srv::ExcluiVinculoDoc(std::uint32_t qtd, const QD_VINCULO_DOC_PS* pVinculos) {
+    return QDExcluiVinculoDoc(*this, qtd, pVinculos);
+}

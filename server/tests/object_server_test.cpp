@@ -108,6 +108,10 @@ TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
             {"LeMascaraLocArq", platform::HResultFromMessage(16179)},
             {"GravaMascaraLocArq", platform::E_POINTER},
             {"ConverteLocArq", platform::E_POINTER},
+            {"LeDoc", platform::HResultFromMessage(16179)},
+            {"GravaDoc", platform::E_POINTER},
+            {"ExcluiDoc", platform::HResultFromMessage(16179)},
+            {"ExcluiVinculoDoc", platform::HResultFromMessage(16179)},
         };
         const auto construido = construidos.find(metodo);
         EXPECT_EQ(hr, construido != construidos.end() ? construido->second : platform::E_NOTIMPL) << metodo;
