@@ -66,6 +66,15 @@ public:
     platform::HRESULT ExcluiDoc(std::uint32_t qtd, const std::uint32_t* pPos) override;
     platform::HRESULT ExcluiVinculoDoc(std::uint32_t qtd, const QD_VINCULO_DOC_PS* pVinculos) override;
 
+    // Document search (zt_qd_srv_busca.cpp).
+    platform::HRESULT BuscaPtrsDoc(QD_DOC_FILTRO_PS filtro, QD_ARRAY_PONTEIROS_PS* pRegPtrs) override;
+    platform::HRESULT BuscaRapida(platform::BSTR bsBuscaRapida, std::int32_t bAcessoWeb,
+                                  QD_ARRAY_PONTEIROS_PS* pRegPtrs) override;
+
+    // Thumbnails of document contents (zt_qd_srv_miniaturas.cpp).
+    platform::HRESULT GetThumbnailsDoc(std::uint32_t qtd, const std::uint32_t* pPos, tagSIZE imgSize,
+                                       QD_ARRAY_DOC_THUMBNAIL_PS* pArray) override;
+
     // IQDArqBind
     CZTString GetDiretorio() override;
 
