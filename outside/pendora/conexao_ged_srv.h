@@ -9,7 +9,8 @@
 // from). Every operation returns the method's HRESULT unchanged. The plain connection shows each
 // failure to the user through the message seam (platform/interaction.h); the silent one shows
 // nothing. Without a bound object every operation answers E_POINTER. Beyond the methods: reads
-// of any number of types or locations, and their look-up by code.
+// of any number of documents, types or locations, the look-up of types and locations by code,
+// and the extraction of a document's content to a file of the user's temporary folder.
 //
 // The connection holds one reference to its object and releases it when it ends or is bound to
 // another. Not copyable; used from one thread at a time.
@@ -17,6 +18,7 @@
 
 #include "outside/pendora/conexao_ged_srv_parametros.h"
 #include "server/idl/iztqd_srv.h"
+#include "util/text/zt_string.h"
 
 #include <cstdint>
 
@@ -42,9 +44,17 @@ public:
     KELVO_IZTQD_SRV_METHODS(KELVO_PENDORA_DECLARA_OPERACAO)
 #undef KELVO_PENDORA_DECLARA_OPERACAO
 
-    // The most records that one call of LeTipDocEx or LeLocArqEx asks for: far below what one
-    // response may carry, even with long lists behind each record.
+    // The most records that one call of LeTipDocEx or LeLocArqEx, or of LeDocEx without the
+    // contents, asks for: far below what one response may carry, even with long lists behind
+    // each record.
     static constexpr std::uint32_t kQtdPorLeitura = 256;
+
+    // Reads the `qtd` documents at pPos[0..qtd-1] into pDoc[0..qtd-1] (dwFlags as LeDoc: 0x1
+    // users, 0x2 fields, 0x4 links, 0x8 content, 0x10 description left out). A content may
+    // fill a whole message, so while contents are read (0x8 clear) each call asks for one
+    // document; otherwise for at most kQtdPorLeitura. Counts, failures, statuses and positions
+    // as LeTipDocEx.
+    platform::HRESULT LeDocEx(std::uint32_t qtd, const std::uint32_t* pPos, CQDDoc* pDoc, std::uint32_t dwFlags);
 
     // Reads the `qtd` types at pPos[0..qtd-1] into pTipDoc[0..qtd-1] (dwFlags as LeTipDoc) in
     // calls of at most kQtdPorLeitura records; each object read gets its position. 0 makes no
@@ -69,6 +79,20 @@ public:
     // prefix test (0x02) always off; pLocArq is read with its accepted types.
     [[nodiscard]] std::uint32_t ExisteLocArq(const char* szCodigo, std::uint32_t dwFlags = 0x01,
                                              CQDLocArq* pLocArq = nullptr);
+
+    // Writes the content of the document at lPos into the user's temporary folder
+    // (ZTGetDiretorioTemp) under the file-name part of its szOriginalFileName (after the last
+    // '/'; "Documento<lPos>" when that part is empty, "." or ".."), replacing a file of that
+    // name, a read-only one included; with bSomenteLeitura the file is left read-only (mode
+    // 0444). The document is read with LeDocEx without users, fields, links and description.
+    // On success strCaminho is the file's path and *pTempo (when given) its last-write time in
+    // seconds since 1970; a document without a content file (flag 0x4) writes nothing and gives
+    // an empty path and time 0. Returns the read's failure (shown as any operation's), or the
+    // file's as 0x80070000 | the Win32 error (0x80070020 while another open holds the file;
+    // not shown: the caller names it); strCaminho is empty and *pTempo 0 on any failure. The
+    // file is the caller's: nothing here removes it later.
+    [[nodiscard]] platform::HRESULT SaveDocToFile(std::uint32_t lPos, CZTString& strCaminho, bool bSomenteLeitura,
+                                                  std::int64_t* pTempo = nullptr);
 
 protected:
     // Shows the failure `hr` to the user: a message code (0x8004xxxx without a system text) as

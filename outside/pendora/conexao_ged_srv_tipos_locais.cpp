@@ -2,16 +2,17 @@
 // look-up by code.
 #include "outside/pendora/conexao_ged_srv.h"
 
+#include "outside/pendora/conexao_ged_srv_leitura.h"
 #include "server/idl/value_codec.h"
 #include "server/idl/wire_limits.h"
 
-#include <algorithm>
 #include <cstring>
 #include <utility>
 
 namespace {
 
 using platform::HRESULT;
+using pendora::detail::LeEmPartes;
 
 constexpr std::uint32_t kTipDocComparaCodigo = 0x02;
 constexpr std::uint32_t kTipDocCodigoInicial = 0x04;
@@ -23,20 +24,6 @@ static_assert(sizeof(QD_LOCARQ_FILTRO_PS::szCodigo) == sizeof(QD_LOCARQ_PS::szCo
 // Even empty records of a whole call stay a small part of one message.
 static_assert(CConexaoGedSrv::kQtdPorLeitura * server::idl::Codec<QD_LOCARQ_PS>::kWireSize <
               server::idl::kMaxMessageBytes / 256);
-
-// Reads `qtd` records in calls of at most kQtdPorLeitura with le(count, positions, objects).
-template <class Classe, class Le>
-HRESULT LeEmPartes(std::uint32_t qtd, const std::uint32_t* pPos, Classe* objetos, Le le) {
-    HRESULT resultado = platform::S_OK;
-    for (std::uint32_t lidos = 0; lidos < qtd;) {
-        const std::uint32_t n = std::min(qtd - lidos, CConexaoGedSrv::kQtdPorLeitura);
-        const HRESULT hr = le(n, pPos + lidos, objetos + lidos);
-        if (platform::FAILED(hr)) return hr;
-        if (resultado == platform::S_OK) resultado = hr;
-        lidos += n;
-    }
-    return resultado;
-}
 
 // Puts the code into the filter's field; false when there is none or it is too long for the
 // record's field, so that no stored record could have it.
@@ -81,18 +68,20 @@ HRESULT CConexaoGedSrv::LeTipDocEx(std::uint32_t qtd, const std::uint32_t* pPos,
                                    std::uint32_t dwFlags) {
     if (qtd == 0) return platform::S_OK;
     if (!pPos || !pTipDoc) return Trata(platform::E_POINTER);
-    return LeEmPartes(qtd, pPos, pTipDoc, [&](std::uint32_t n, const std::uint32_t* pos, CQDTipDoc* tipos) {
-        return LeTipDoc(n, pos, tipos, dwFlags);
-    });
+    return LeEmPartes(qtd, pPos, pTipDoc, kQtdPorLeitura,
+                      [&](std::uint32_t n, const std::uint32_t* pos, CQDTipDoc* tipos) {
+                          return LeTipDoc(n, pos, tipos, dwFlags);
+                      });
 }
 
 HRESULT CConexaoGedSrv::LeLocArqEx(std::uint32_t qtd, const std::uint32_t* pPos, CQDLocArq* pLocArq,
                                    std::uint32_t dwFlags) {
     if (qtd == 0) return platform::S_OK;
     if (!pPos || !pLocArq) return Trata(platform::E_POINTER);
-    return LeEmPartes(qtd, pPos, pLocArq, [&](std::uint32_t n, const std::uint32_t* pos, CQDLocArq* locais) {
-        return LeLocArq(n, pos, locais, dwFlags);
-    });
+    return LeEmPartes(qtd, pPos, pLocArq, kQtdPorLeitura,
+                      [&](std::uint32_t n, const std::uint32_t* pos, CQDLocArq* locais) {
+                          return LeLocArq(n, pos, locais, dwFlags);
+                      });
 }
 
 std::uint32_t CConexaoGedSrv::ExisteTipDoc(const char* szCodigo, std::uint32_t dwFlags, CQDTipDoc* pTipDoc) {

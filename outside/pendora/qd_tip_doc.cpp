@@ -2,6 +2,7 @@
 
 #include "outside/pendora/qd_descricao_campo.h"
 #include "outside/pendora/qd_nome_processo.h"
+#include "outside/pendora/qd_texto_busca.h"
 #include "outside/pendora/qd_texto_log.h"
 #include "outside/pendora/qd_tipo_validade.h"
 #include "platform/codepage.h"
@@ -60,4 +61,12 @@ CZTString CQDTipDoc::ToStringLog() const {
     AcrescentaCampoLog(texto, "Processos", Processos(ps));
     AcrescentaCampoLog(texto, "Campos de busca", Campos(ps));
     return texto;
+}
+
+void CQDTipDoc::ToStringQS(CZTStringArray& lista) const {
+    const QD_TIPDOC_PS& ps = GetPS();
+    AcrescentaTextoBusca(lista, TextoDoCampo(ps.szCodigo));
+    AcrescentaTextoBusca(lista, TextoDoCampo(ps.szNome));
+    if (!ps.pCampos) return;
+    for (std::uint32_t i = 0; i < ps.nQtdCampos; ++i) AcrescentaTextoBusca(lista, TextoDoCampo(ps.pCampos[i].szNome));
 }

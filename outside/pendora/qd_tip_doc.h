@@ -17,4 +17,10 @@ public:
     // the name is empty, and "obrigatório" for a required one). Lists that were not read show
     // empty.
     [[nodiscard]] CZTString ToStringLog() const;
+
+    // Appends to `lista` the texts of the type that the quick search looks through, each
+    // accent-folded (ZTRetiraAcentos), because the search folds its own text and the word
+    // filter compares letters as they are: the code, the name and the name of every search
+    // field. Empty texts and lists not read are left out; nothing is removed.
+    void ToStringQS(CZTStringArray& lista) const;
 };
