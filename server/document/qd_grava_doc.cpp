@@ -12,7 +12,6 @@
 #include "server/record_file/qd_arq_t.h"
 #include "server/record_file/zt_arq_bytes.h"
 #include "server/types/qd_resultado_arq.h"
-#include "util/message/zt_exception.h"
 #include "util/time/current_time.h"
 
 #include <limits>
@@ -65,20 +64,6 @@ HRESULT ConferePedido(const QD_DOC_PS& ps, std::uint32_t dwFlags, Pedido& pedido
     return platform::S_OK;
 }
 
-// The moment of the write; the clock raises its failures, the method answers them.
-HRESULT LeAgora(std::int32_t& agora) {
-    try {
-        agora = ZTGetAgora();
-        return platform::S_OK;
-    } catch (const platform::ComError& erro) {
-        return erro.Error();
-    } catch (CZTException* erro) {
-        const std::uint32_t erroSO = erro->GetErroSO();
-        erro->Delete();
-        return erroSO != 0 ? platform::HResultFromWin32(erroSO) : platform::E_FAIL;
-    }
-}
-
 // One GravaDoc call: its files, the record as it is being built and its log batch.
 class Gravacao {
 public:
@@ -87,7 +72,7 @@ public:
 
     HRESULT Executa(std::uint32_t* pPos) {
         m_lPosicao = *pPos;
-        if (const HRESULT hr = LeAgora(m_agora); FAILED(hr)) return hr;
+        if (const HRESULT hr = ZTLeAgora(m_agora); FAILED(hr)) return hr;
         if (const int codigo = m_docs.Open('G', true, true)) return QDHResultArq(codigo);
         const HRESULT preparo = m_lPosicao != 0 ? LeGravado() : ConfereVersoes();
         if (FAILED(preparo)) return preparo;

@@ -6,7 +6,6 @@
 #include "server/record_file/qd_arquivos.h"
 #include "server/record_file/zt_arq_ex.h"
 #include "util/file/zt_path.h"
-#include "util/message/zt_exception.h"
 #include "util/time/current_time.h"
 
 #include <vector>
@@ -18,20 +17,6 @@ using platform::HResultFromMessage;
 using platform::S_OK;
 
 constexpr char kCabecalhoArquivo = '\0';
-
-// The moment of the batch. The clock raises its failures; a server method answers them instead.
-HRESULT LeAgora(std::int32_t& agora) {
-    try {
-        agora = ZTGetAgora();
-        return S_OK;
-    } catch (const platform::ComError& erro) {
-        return erro.Error();
-    } catch (CZTException* erro) {
-        const std::uint32_t erroSO = erro->GetErroSO();
-        erro->Delete();
-        return erroSO != 0 ? platform::HResultFromWin32(erroSO) : platform::E_FAIL;
-    }
-}
 
 // Cuts the file back to `comprimento`. When even that fails, the write's code is still what the
 // caller learns; the failure mark already names the file.
@@ -64,7 +49,7 @@ HRESULT QDGravaLog(const QD_BATCH_GRAVA_LOG_PS& batch, std::uint16_t usuario, co
 HRESULT QDGravaLog(CZTArqEx& arquivo, const QD_BATCH_GRAVA_LOG_PS& batch, std::uint16_t usuario,
                    const char* pastaDados) {
     std::int32_t agora = 0;
-    if (const HRESULT hr = LeAgora(agora); hr != S_OK) return hr;
+    if (const HRESULT hr = ZTLeAgora(agora); hr != S_OK) return hr;
     std::vector<std::uint8_t> bloco;
     if (const HRESULT hr = QDMontaBlocoLog(batch, agora, usuario, bloco); hr != S_OK) return hr;
 

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "util/date/date_time_value.h"
+#include "util/message/zt_exception.h"
 #include "util/time/clock.h"
 #include "util/time/day_counts.h"
 #include "util/time/short_date.h"
@@ -70,6 +71,19 @@ char* ZTFormataHoraAgora(char* buffer) { return Copia(TextoHora(GetCurrentTime_L
 char* ZTFormataHoraMsAgora(char* buffer) {
     const ZTSystemTime agora = GetCurrentTime_LocalTime();
     return Copia(TextoHora(agora) + CZTString::Formata(".%03d", agora.wMilissegundo), buffer, kTextoHoraMs);
+}
+
+platform::HRESULT ZTLeAgora(std::int32_t& agora) {
+    try {
+        agora = ZTGetAgora();
+        return platform::S_OK;
+    } catch (const platform::ComError& erro) {
+        return erro.Error();
+    } catch (CZTException* erro) {
+        const std::uint32_t erroSO = erro->GetErroSO();
+        erro->Delete();
+        return erroSO != 0 ? platform::HResultFromWin32(erroSO) : platform::E_FAIL;
+    }
 }
 
 CZTString ZTGetHoraAgoraTexto() { return TextoHora(GetCurrentTime_LocalTime()); }

@@ -6,6 +6,7 @@
 // characters stated plus the terminating zero. Safe from any thread.
 #pragma once
 
+#include "platform/hresult.h"
 #include "util/text/zt_string.h"
 
 #include <cstdint>
@@ -19,6 +20,10 @@
 // The current moment as a 32-bit time value; raises platform::ComError(E_INVALIDARG) when it does
 // not fit 32 bits.
 [[nodiscard]] std::int32_t ZTGetAgora();
+// ZTGetAgora for callers that answer HRESULTs (the server's methods): S_OK with the moment in
+// `agora`, or what the clock raised (a CZTException's system error as 0x8007xxxx, E_FAIL without
+// one); `agora` is left as it was then.
+[[nodiscard]] platform::HRESULT ZTLeAgora(std::int32_t& agora);
 
 // hh:mm:ss (8 characters) / hh:mm:ss.mmm (12 characters) into the buffer; returns the buffer.
 char* ZTFormataHoraAgora(char* buffer);
