@@ -8,10 +8,12 @@ target_sources(kelvo_server PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/vaultis_servidor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_busca.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_distribuicao.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_documentos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_fabrica.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_locais.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_miniaturas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_tipos.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_vinculos.cpp
 )
 target_link_libraries(kelvo_server PUBLIC kelvo::idl kelvo::pendora)

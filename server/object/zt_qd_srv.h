@@ -71,6 +71,19 @@ public:
     platform::HRESULT BuscaRapida(platform::BSTR bsBuscaRapida, std::int32_t bAcessoWeb,
                                   QD_ARRAY_PONTEIROS_PS* pRegPtrs) override;
 
+    // Links that follow the origins in the other modules (zt_qd_srv_vinculos.cpp).
+    platform::HRESULT AdicionaVinculoDoc(QD_VINCULO_DOC_PS vinculo, REG_ZTDMC dmc) override;
+    platform::HRESULT BuscaVinculosDocByOrigem(std::uint32_t qtd, const QD_ORIGEM_VINCULO_DOC_PS* origem,
+                                               QD_ARRAY_PONTEIROS_PS* pRegPtrs) override;
+    platform::HRESULT NotificaAlteracaoOrigem(QD_ORIGEM_VINCULO_DOC_PS origem, QD_DOC_PS newVal,
+                                              QD_DOC_PS oldVal) override;
+    platform::HRESULT NotificaExclusaoOrigem(QD_ORIGEM_VINCULO_DOC_PS origem) override;
+    platform::HRESULT AtualizaVinculoDoc(QD_ORIGEM_VINCULO_DOC_PS origem) override;
+
+    // Distribution lists (zt_qd_srv_distribuicao.cpp).
+    platform::HRESULT LeDistribuicao(std::uint32_t lPos, QD_ARRAY_PONTEIROS_PS* pDistrib, std::uint32_t dwFlags) override;
+    platform::HRESULT GravaDistribuicao(std::uint32_t* pPos, QD_ARRAY_PONTEIROS_PS ps) override;
+
     // Thumbnails of document contents (zt_qd_srv_miniaturas.cpp).
     platform::HRESULT GetThumbnailsDoc(std::uint32_t qtd, const std::uint32_t* pPos, tagSIZE imgSize,
                                        QD_ARRAY_DOC_THUMBNAIL_PS* pArray) override;
