@@ -1,6 +1,7 @@
 #include "programs/setup/embedded_default.h"
 
 #include "outside/conexo/conexo_dados.h"
+#include "outside/modulos/zt_modulos_servidores.h"
 #include "platform/codepage.h"
 #include "platform/file.h"
 #include "platform/registry.h"
@@ -106,6 +107,16 @@ public:
         }
     }
 
+    // The other modules' stand-in servers, served by `program`.
+    void EnsureModules(const std::string& program) {
+        if (ZTServidorModulosRegistrado(program.c_str())) return;
+        if (platform::SUCCEEDED(ZTRegistraServidorModulos(program.c_str()))) {
+            Changed("Servidores dos outros m\xF3" "dulos registrados: " + CZTString(program.c_str()));
+        } else {
+            Failed("N\xE3o foi poss\xEDvel registrar os servidores dos outros m\xF3" "dulos");
+        }
+    }
+
 private:
     static CZTString ValuePath(const CZTString& key, const char* value) {
         return key.TerminaCom("\\") ? key + value : key + "\\" + value;
@@ -133,7 +144,7 @@ private:
 }  // namespace
 
 PreparationReport PrepareEmbeddedDefault(const std::string& dataRoot, const std::string& programFolder,
-                                         const std::string& messageFile) {
+                                         const std::string& messageFile, const std::string& modulesProgram) {
     PreparationReport report;
     Preparation step(report);
 
@@ -162,6 +173,7 @@ PreparationReport PrepareEmbeddedDefault(const std::string& dataRoot, const std:
     if (!messages.IsEmpty()) {
         step.EnsureFile(ZTConcatenaPath(messages, ZTNomeArquivoMensagens(ZT_MODULO_GED)), messageFile);
     }
+    if (!modulesProgram.empty()) step.EnsureModules(modulesProgram);
     return report;
 }
 

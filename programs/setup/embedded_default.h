@@ -29,8 +29,11 @@ struct PreparationReport {
 };
 
 // Prepares the default under `dataRoot` (a folder, created when missing) for programs installed
-// in `programFolder`, with `messageFile` as the content of the module's message file.
+// in `programFolder`, with `messageFile` as the content of the module's message file. When
+// `modulesProgram` is given, the stand-in servers of the suite's other modules are registered
+// with that program as their local server (again only when they name another one).
 [[nodiscard]] PreparationReport PrepareEmbeddedDefault(const std::string& dataRoot, const std::string& programFolder,
-                                                       const std::string& messageFile);
+                                                       const std::string& messageFile,
+                                                       const std::string& modulesProgram = {});
 
 }  // namespace kelvo::setup

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     }
 
     const auto report = kelvo::setup::PrepareEmbeddedDefault(dataRoot, ZTExtraiDiretorio(modulePath).str(),
-                                                             kelvo::setup::ModuleMessageFile());
+                                                             kelvo::setup::ModuleMessageFile(), KELVO_MODULOS);
     for (const auto& line : report.changes) Print(line);
     for (const auto& line : report.failures) Print("ERRO: " + line);
 

@@ -1,13 +1,28 @@
 // The document-link methods that follow the origins in the other modules.
 #include "server/object/zt_qd_srv.h"
 
-platform::HRESULT CZTQD_Srv::AdicionaVinculoDoc(QD_VINCULO_DOC_PS, REG_ZTDMC) { return platform::E_NOTIMPL; }
-platform::HRESULT CZTQD_Srv::BuscaVinculosDocByOrigem(std::uint32_t, const QD_ORIGEM_VINCULO_DOC_PS*,
-                                                     QD_ARRAY_PONTEIROS_PS*) {
-    return platform::E_NOTIMPL;
+#include "server/links/qd_adiciona_vinculo.h"
+#include "server/links/qd_busca_vinculos.h"
+#include "server/links/qd_notifica_origem.h"
+#include "server/links/qd_sessao_vinculos.h"
+
+platform::HRESULT CZTQD_Srv::AdicionaVinculoDoc(QD_VINCULO_DOC_PS vinculo, REG_ZTDMC dmc) {
+    return QDAdicionaVinculoDoc(QDSessaoVinculosDe(*this), vinculo, dmc);
 }
-platform::HRESULT CZTQD_Srv::NotificaAlteracaoOrigem(QD_ORIGEM_VINCULO_DOC_PS, QD_DOC_PS, QD_DOC_PS) {
-    return platform::E_NOTIMPL;
+
+platform::HRESULT CZTQD_Srv::BuscaVinculosDocByOrigem(std::uint32_t qtd, const QD_ORIGEM_VINCULO_DOC_PS* origem,
+                                                     QD_ARRAY_PONTEIROS_PS* pRegPtrs) {
+    return QDBuscaVinculosDocByOrigem(*this, QDSessaoVinculosDe(*this).acesso, qtd, origem, pRegPtrs);
 }
-platform::HRESULT CZTQD_Srv::NotificaExclusaoOrigem(QD_ORIGEM_VINCULO_DOC_PS) { return platform::E_NOTIMPL; }
-platform::HRESULT CZTQD_Srv::AtualizaVinculoDoc(QD_ORIGEM_VINCULO_DOC_PS) { return platform::E_NOTIMPL; }
+
+platform::HRESULT CZTQD_Srv::NotificaAlteracaoOrigem(QD_ORIGEM_VINCULO_DOC_PS origem, QD_DOC_PS newVal, QD_DOC_PS oldVal) {
+    return QDNotificaAlteracaoOrigem(QDSessaoVinculosDe(*this), origem, newVal, oldVal);
+}
+
+platform::HRESULT CZTQD_Srv::NotificaExclusaoOrigem(QD_ORIGEM_VINCULO_DOC_PS origem) {
+    return QDNotificaExclusaoOrigem(QDSessaoVinculosDe(*this), origem);
+}
+
+platform::HRESULT CZTQD_Srv::AtualizaVinculoDoc(QD_ORIGEM_VINCULO_DOC_PS origem) {
+    return QDAtualizaVinculoDoc(QDSessaoVinculosDe(*this), origem);
+}

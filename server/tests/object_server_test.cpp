@@ -112,6 +112,11 @@ TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
             {"GravaDoc", platform::E_POINTER},
             {"ExcluiDoc", platform::HResultFromMessage(16179)},
             {"ExcluiVinculoDoc", platform::HResultFromMessage(16179)},
+            {"AdicionaVinculoDoc", platform::E_INVALIDARG},
+            {"BuscaVinculosDocByOrigem", platform::E_POINTER},
+            {"NotificaAlteracaoOrigem", platform::HResultFromMessage(16179)},
+            {"NotificaExclusaoOrigem", platform::E_INVALIDARG},
+            {"AtualizaVinculoDoc", platform::HResultFromMessage(16179)},
         };
         const auto construido = construidos.find(metodo);
         EXPECT_EQ(hr, construido != construidos.end() ? construido->second : platform::E_NOTIMPL) << metodo;
