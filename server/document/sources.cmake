@@ -9,6 +9,7 @@ target_sources(kelvo_server PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qd_grava_doc.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_le_doc.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_locarq_disponivel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qd_miniaturas_doc.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_sessao_docs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_usuarios_doc.cpp
 )

@@ -1,6 +1,9 @@
 // The thumbnail method of the server object.
 #include "server/object/zt_qd_srv.h"
 
-platform::HRESULT CZTQD_Srv::GetThumbnailsDoc(std::uint32_t, const std::uint32_t*, tagSIZE, QD_ARRAY_DOC_THUMBNAIL_PS*) {
-    return platform::E_NOTIMPL;
+#include "server/document/qd_miniaturas_doc.h"
+
+platform::HRESULT CZTQD_Srv::GetThumbnailsDoc(std::uint32_t qtd, const std::uint32_t* pPos, tagSIZE imgSize,
+                                              QD_ARRAY_DOC_THUMBNAIL_PS* pArray) {
+    return QDGetThumbnailsDoc(QDSessaoDocsDe(*this), qtd, pPos, imgSize, pArray);
 }

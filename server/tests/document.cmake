@@ -8,8 +8,12 @@ kelvo_add_test(server_document_tests
     ${CMAKE_CURRENT_LIST_DIR}/document_exclui_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_grava_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_le_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/document_miniaturas_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_process_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/thumbnail_test_support.cpp
   DEPS kelvo::server kelvo::setup kelvo::test_support
 )
 target_compile_definitions(server_document_tests PRIVATE KELVO_VAULTIS="$<TARGET_FILE:Vaultis>")
 add_dependencies(server_document_tests Vaultis)
+# The preview tests' picture helpers write images through gdk-pixbuf.
+target_link_libraries(server_document_tests PRIVATE PkgConfig::THUMBNAIL_PIXBUF)

@@ -117,6 +117,7 @@ TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
             {"NotificaAlteracaoOrigem", platform::HResultFromMessage(16179)},
             {"NotificaExclusaoOrigem", platform::E_INVALIDARG},
             {"AtualizaVinculoDoc", platform::HResultFromMessage(16179)},
+            {"GetThumbnailsDoc", platform::E_POINTER},
         };
         const auto construido = construidos.find(metodo);
         EXPECT_EQ(hr, construido != construidos.end() ? construido->second : platform::E_NOTIMPL) << metodo;
