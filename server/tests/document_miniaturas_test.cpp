@@ -9,6 +9,7 @@
 #include "programs/setup/message_file.h"
 #include "server/document/qd_miniaturas_doc.h"
 #include "server/idl/value_codec.h"
+#include "server/tests/vaultis_demo_test_support.h"
 #include "server/tests/document_test_support.h"
 #include "server/tests/process_test_support.h"
 #include "server/tests/thumbnail_test_support.h"
@@ -321,15 +322,7 @@ TEST_F(MiniaturasDoc, TakenTemporaryNamesAreNeitherReplacedNorLeftReserved) {
 // The demo company in the real Vaultis process: the bitmaps travel back through the socket.
 TEST(MiniaturasVaultis, PngAndPdfTravelBackFromTheServerProcess) {
     TestEnvironment ambiente;
-    // Servers start detached; as the nearest reaper this test can wait for them to end.
-    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-    const auto preparo = kelvo::setup::PrepareEmbeddedDefault(ambiente.Path("data"), ambiente.Path("bin"),
-                                                              kelvo::setup::ModuleMessageFile());
-    ASSERT_TRUE(preparo.failures.empty());
-    std::string saida;
-    int codigo = -1;
-    ASSERT_EQ(platform::RunAndCapture({KELVO_VAULTIS, "-RegServer"}, saida, &codigo), platform::ERROR_SUCCESS);
-    ASSERT_EQ(codigo, 0) << saida;
+    ASSERT_NO_FATAL_FAILURE(PreparaVaultisDemo(ambiente));
     {
         CSilentConexaoGedSrv conexao;
         ASSERT_EQ(conexao.Inicializa(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUser, 1), platform::S_OK);

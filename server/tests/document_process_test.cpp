@@ -9,6 +9,7 @@
 #include "platform/process_spawn.h"
 #include "server/tests/document_test_support.h"
 #include "server/tests/process_test_support.h"
+#include "server/tests/vaultis_demo_test_support.h"
 #include "util/config/folders.h"
 #include "util/config/module_table.h"
 
@@ -31,16 +32,8 @@ constexpr int kVersoes = 25;
 class DocVaultis : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Servers start detached; as the nearest reaper this test can wait for them to end.
-        ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-        const auto preparo = kelvo::setup::PrepareEmbeddedDefault(ambiente_.Path("data"), ambiente_.Path("bin"),
-                                                                  kelvo::setup::ModuleMessageFile());
-        ASSERT_TRUE(preparo.failures.empty());
-        std::string saida;
-        int codigo = -1;
-        ASSERT_EQ(platform::RunAndCapture({KELVO_VAULTIS, "-RegServer"}, saida, &codigo), platform::ERROR_SUCCESS);
-        ASSERT_EQ(codigo, 0) << saida;
-        pasta_ = ZTGetDiretorioEmpresa(ZT_MODULO_GED, kelvo::setup::kDemoCompany).str();
+        ASSERT_NO_FATAL_FAILURE(PreparaVaultisDemo(ambiente_));
+        pasta_ = PastaDemo();
     }
 
     // A client process: inserts kVersoes documents, each the next version of the one before, and

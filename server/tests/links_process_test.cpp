@@ -7,6 +7,7 @@
 #include "platform/process_spawn.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
+#include "server/tests/vaultis_demo_test_support.h"
 #include "server/tests/links_test_support.h"
 #include "server/tests/process_test_support.h"
 #include "util/config/folders.h"
@@ -24,16 +25,9 @@ using namespace kelvo::testing;
 namespace {
 
 TEST(VinculosVaultis, RelatedOriginsComeFromTheStandInProcess) {
-    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);  // servers start detached: reap them here
     TestEnvironment ambiente;
-    const auto preparo = kelvo::setup::PrepareEmbeddedDefault(ambiente.Path("data"), ambiente.Path("bin"),
-                                                              kelvo::setup::ModuleMessageFile(), KELVO_MODULOS);
-    ASSERT_TRUE(preparo.failures.empty());
+    ASSERT_NO_FATAL_FAILURE(PreparaVaultisDemo(ambiente, KELVO_MODULOS));
     ASSERT_TRUE(ZTServidorModulosRegistrado(KELVO_MODULOS));
-    std::string saida;
-    int codigo = -1;
-    ASSERT_EQ(platform::RunAndCapture({KELVO_VAULTIS, "-RegServer"}, saida, &codigo), platform::ERROR_SUCCESS);
-    ASSERT_EQ(codigo, 0) << saida;
     WriteFile(ZTArquivoDadosModulos(kelvo::setup::kDemoCompany).str(), DadosRequisicao());
 
     const std::vector<std::pair<std::uint32_t, std::uint32_t>> relacionadas = OrigensDaRequisicao();
@@ -66,7 +60,7 @@ TEST(VinculosVaultis, RelatedOriginsComeFromTheStandInProcess) {
     EXPECT_LE(codigos.size(), 3u);
     EXPECT_TRUE(std::all_of(codigos.begin(), codigos.end(), [](int c) { return c == 0; }));
 
-    const std::string pasta = ZTGetDiretorioEmpresa(ZT_MODULO_GED, kelvo::setup::kDemoCompany).str();
+    const std::string pasta = PastaDemo();
     const std::string bytes = ReadFile(pasta + "QDVINDOC.DAT");
     std::vector<Vinculo3> esperado = {{1, QD_PROCESSO_CM_RE, ChaveRequisicao()}};
     for (const auto& [proc, chave] : relacionadas) esperado.emplace_back(1, proc, chave);

@@ -7,6 +7,7 @@
 #include "programs/setup/message_file.h"
 #include "server/tests/locations_test_support.h"
 #include "server/tests/process_test_support.h"
+#include "server/tests/vaultis_demo_test_support.h"
 #include "util/config/folders.h"
 #include "util/config/module_table.h"
 
@@ -24,16 +25,8 @@ namespace {
 class LocaisVaultis : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Servers start detached; as the nearest reaper this test can wait for them to end.
-        ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-        const auto preparo = kelvo::setup::PrepareEmbeddedDefault(ambiente_.Path("data"), ambiente_.Path("bin"),
-                                                                  kelvo::setup::ModuleMessageFile());
-        ASSERT_TRUE(preparo.failures.empty());
-        std::string saida;
-        int codigo = -1;
-        ASSERT_EQ(platform::RunAndCapture({KELVO_VAULTIS, "-RegServer"}, saida, &codigo), platform::ERROR_SUCCESS);
-        ASSERT_EQ(codigo, 0) << saida;
-        pasta_ = ZTGetDiretorioEmpresa(ZT_MODULO_GED, kelvo::setup::kDemoCompany).str();
+        ASSERT_NO_FATAL_FAILURE(PreparaVaultisDemo(ambiente_));
+        pasta_ = PastaDemo();
     }
 
     static std::uint32_t Grava(CConexaoGedSrv& conexao, const CQDLocArq& local, std::uint32_t posicao = 0) {

@@ -7,6 +7,7 @@
 #include "platform/process_spawn.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
+#include "server/tests/vaultis_demo_test_support.h"
 #include "server/tests/migrations_test_support.h"
 #include "server/tests/process_test_support.h"
 #include "util/config/folders.h"
@@ -23,17 +24,9 @@ using namespace kelvo::testing;
 namespace {
 
 TEST(QDExecutaMigracoesVaultis, OldDemoCompanyIsConvertedByItsFirstSession) {
-    // Servers start detached; as the nearest reaper this test can wait for them to end.
-    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
     TestEnvironment ambiente;
-    const auto preparo = kelvo::setup::PrepareEmbeddedDefault(ambiente.Path("data"), ambiente.Path("bin"),
-                                                              kelvo::setup::ModuleMessageFile());
-    ASSERT_TRUE(preparo.failures.empty());
-    std::string saida;
-    int codigo = -1;
-    ASSERT_EQ(platform::RunAndCapture({KELVO_VAULTIS, "-RegServer"}, saida, &codigo), platform::ERROR_SUCCESS);
-    ASSERT_EQ(codigo, 0) << saida;
-    const std::string pasta = ZTGetDiretorioEmpresa(ZT_MODULO_GED, kelvo::setup::kDemoCompany).str();
+    ASSERT_NO_FATAL_FAILURE(PreparaVaultisDemo(ambiente));
+    const std::string pasta = PastaDemo();
     const std::string pastaBase = ZTGetDiretorioEmpresa(ZT_MODULO_EMPRESARIAL, kelvo::setup::kDemoCompany).str();
     ASSERT_FALSE(pasta.empty());
     ASSERT_FALSE(pastaBase.empty());

@@ -9,6 +9,7 @@
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
 #include "server/tests/process_test_support.h"
+#include "server/tests/vaultis_demo_test_support.h"
 #include "server/tests/session_test_support.h"
 #include "util/config/folders.h"
 #include "util/config/module_table.h"
@@ -33,16 +34,8 @@ constexpr int kChamadas = 500;
 class SessaoVaultis : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Servers start detached; as the nearest reaper this test can wait for them to end.
-        ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-        const auto preparo = kelvo::setup::PrepareEmbeddedDefault(ambiente_.Path("data"), ambiente_.Path("bin"),
-                                                                  kelvo::setup::ModuleMessageFile());
-        ASSERT_TRUE(preparo.failures.empty());
-        std::string saida;
-        int codigo = -1;
-        ASSERT_EQ(platform::RunAndCapture({KELVO_VAULTIS, "-RegServer"}, saida, &codigo), platform::ERROR_SUCCESS);
-        ASSERT_EQ(codigo, 0) << saida;
-        pasta_ = ZTGetDiretorioEmpresa(ZT_MODULO_GED, kelvo::setup::kDemoCompany).str();
+        ASSERT_NO_FATAL_FAILURE(PreparaVaultisDemo(ambiente_));
+        pasta_ = PastaDemo();
     }
 
     // A client process: opens its session, takes kChamadas numbers and sends them (or, on a
