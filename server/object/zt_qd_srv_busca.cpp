@@ -1,7 +1,14 @@
-// The document search methods of the server object.
+// The document search methods of the server object (server/search).
 #include "server/object/zt_qd_srv.h"
 
-platform::HRESULT CZTQD_Srv::BuscaPtrsDoc(QD_DOC_FILTRO_PS, QD_ARRAY_PONTEIROS_PS*) { return platform::E_NOTIMPL; }
-platform::HRESULT CZTQD_Srv::BuscaRapida(platform::BSTR, std::int32_t, QD_ARRAY_PONTEIROS_PS*) {
-    return platform::E_NOTIMPL;
+#include "server/search/qd_busca_ptrs_doc.h"
+#include "server/search/qd_busca_rapida.h"
+#include "server/search/qd_sessao_busca.h"
+
+platform::HRESULT CZTQD_Srv::BuscaPtrsDoc(QD_DOC_FILTRO_PS filtro, QD_ARRAY_PONTEIROS_PS* pRegPtrs) {
+    return QDBuscaPtrsDoc(QDSessaoBuscaDe(*this), filtro, pRegPtrs);
+}
+platform::HRESULT CZTQD_Srv::BuscaRapida(platform::BSTR bsBuscaRapida, std::int32_t bAcessoWeb,
+                                         QD_ARRAY_PONTEIROS_PS* pRegPtrs) {
+    return QDBuscaRapida(QDSessaoBuscaDe(*this), bsBuscaRapida, bAcessoWeb, pRegPtrs);
 }

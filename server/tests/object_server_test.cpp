@@ -118,6 +118,8 @@ TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
             {"NotificaExclusaoOrigem", platform::E_INVALIDARG},
             {"AtualizaVinculoDoc", platform::HResultFromMessage(16179)},
             {"GetThumbnailsDoc", platform::E_POINTER},
+            {"BuscaPtrsDoc", platform::E_POINTER},
+            {"BuscaRapida", platform::E_POINTER},
         };
         const auto construido = construidos.find(metodo);
         EXPECT_EQ(hr, construido != construidos.end() ? construido->second : platform::E_NOTIMPL) << metodo;

@@ -1,0 +1,84 @@
+#include "server/search/qd_textos_doc.h"
+
+#include "outside/pendora/qd_campo_tipo_dado.h"
+#include "outside/pendora/qd_campo_valor.h"
+#include "server/document/qd_doc_conversao.h"
+#include "util/text/code_page.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+using TabelaDobra = std::array<char, 256>;
+
+// ZTRetiraAcentos of every byte on its own, taken once from util's own folding.
+const TabelaDobra& Dobra() {
+    static const TabelaDobra tabela = [] {
+        TabelaDobra t{};
+        for (int b = 0; b < 256; ++b) {
+            char letra[2] = {static_cast<char>(b), '\0'};
+            ZTRetiraAcentosBuffer(letra);
+            t[static_cast<std::size_t>(b)] = letra[0];
+        }
+        return t;
+    }();
+    return tabela;
+}
+
+// Folds `texto` in place as ZTRetiraAcentosBuffer does. Only bytes from 0x80 up have accents to
+// fold, so every eight bytes without one are passed over in one test.
+void DobraAcentos(std::string& texto) {
+    const TabelaDobra& tabela = Dobra();
+    constexpr std::uint64_t kBitsAltos = 0x8080808080808080ULL;
+    char* p = texto.data();
+    char* const fim = p + texto.size();
+    for (; fim - p >= 8; p += 8) {
+        std::uint64_t bloco = 0;
+        std::memcpy(&bloco, p, sizeof bloco);
+        if ((bloco & kBitsAltos) == 0) continue;
+        for (int i = 0; i < 8; ++i) p[i] = tabela[static_cast<unsigned char>(p[i])];
+    }
+    for (; p < fim; ++p) *p = tabela[static_cast<unsigned char>(*p)];
+}
+
+}  // namespace
+
+CQDTextosDoc::CQDTextosDoc(IQDArqBind& bind) : m_descricoes(bind), m_campos(bind) {}
+
+int CQDTextosDoc::Abre() {
+    if (const int erro = m_descricoes.Abre()) return erro;
+    return m_campos.Abre();
+}
+
+void CQDTextosDoc::Acrescenta(std::string_view texto) {
+    texto = texto.substr(0, texto.find('\0'));
+    if (texto.empty()) return;
+    if (m_nUsados == m_buffers.size()) m_buffers.emplace_back();
+    std::string& buffer = m_buffers[m_nUsados++];
+    buffer.assign(texto);
+    DobraAcentos(buffer);
+}
+
+int CQDTextosDoc::Le(const QD_DOC_ARQ& doc, std::vector<std::string_view>& textos) {
+    textos.clear();
+    m_nUsados = 0;
+    std::string_view descricao;
+    if (const int erro = m_descricoes.Le(doc.lPosDescricao, doc.nTamDescricao, descricao)) return erro;
+    Acrescenta(descricao);
+    Acrescenta(QDNomeOriginalDoc(doc));
+    if (const int erro = m_campos.Le(doc.lPrimeiroCampo, doc.nQtdCampos, m_valores)) return erro;
+    for (const QD_DOC_CAMPO_ARQ& campo : m_valores) {
+        if (QDGetCampoDataType(static_cast<QD_E_CAMPO_DOC>(campo.id)) != QD_TIPO_DADO_TEXTO) continue;
+        Acrescenta(QDLeCampoTexto(campo.BinaryData));
+    }
+    if (doc.iNrLocalizacao != 0) {
+        char numero[16];
+        const int n = std::snprintf(numero, sizeof numero, "%u", static_cast<unsigned>(doc.iNrLocalizacao));
+        Acrescenta(std::string_view(numero, static_cast<std::size_t>(n)));
+    }
+    for (std::size_t i = 0; i < m_nUsados; ++i) textos.emplace_back(m_buffers[i]);
+    return 0;
+}
