@@ -1,7 +1,12 @@
-// The distribution-list methods of the server object.
+// The distribution-list methods of the server object (server/distribution).
 #include "server/object/zt_qd_srv.h"
 
-platform::HRESULT CZTQD_Srv::LeDistribuicao(std::uint32_t, QD_ARRAY_PONTEIROS_PS*, std::uint32_t) {
-    return platform::E_NOTIMPL;
+#include "server/distribution/qd_grava_distribuicao.h"
+#include "server/distribution/qd_le_distribuicao.h"
+
+platform::HRESULT CZTQD_Srv::LeDistribuicao(std::uint32_t lPos, QD_ARRAY_PONTEIROS_PS* pDistrib, std::uint32_t dwFlags) {
+    return QDLeDistribuicao(*this, *this, lPos, pDistrib, dwFlags);
 }
-platform::HRESULT CZTQD_Srv::GravaDistribuicao(std::uint32_t*, QD_ARRAY_PONTEIROS_PS) { return platform::E_NOTIMPL; }
+platform::HRESULT CZTQD_Srv::GravaDistribuicao(std::uint32_t* pPos, QD_ARRAY_PONTEIROS_PS ps) {
+    return QDGravaDistribuicao(*this, pPos, ps);
+}

@@ -120,6 +120,8 @@ TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
             {"GetThumbnailsDoc", platform::E_POINTER},
             {"BuscaPtrsDoc", platform::E_POINTER},
             {"BuscaRapida", platform::E_POINTER},
+            {"LeDistribuicao", platform::E_POINTER},
+            {"GravaDistribuicao", platform::E_POINTER},
         };
         const auto construido = construidos.find(metodo);
         EXPECT_EQ(hr, construido != construidos.end() ? construido->second : platform::E_NOTIMPL) << metodo;
