@@ -10,7 +10,7 @@
 #include "server/links/qd_vinculo_doc_arq.h"
 #include "server/record_file/qd_caminho_dados.h"
 #include "server/record_file/zt_arq_ex.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "util/time/current_time.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "server/distribution/qd_distribuicao_arq.h"
 #include "server/distribution/qd_itens_distribuicao.h"
 #include "server/record_file/qd_arq_t.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "server/idl/value_codec.h"
 #include "server/locations/qd_copia_task_mem.h"
 #include "server/record_file/qd_arq_t.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <cstring>
 #include <new>

@@ -2,7 +2,7 @@
 
 #include "server/document/qd_usuarios_doc.h"
 #include "server/types/qd_acesso_usuarios.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 #include "server/object/qd_arq_bind.h"
 #include "server/record_file/qd_arq_t.h"
 #include "server/session/qd_propriedades_arq.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 namespace {
 

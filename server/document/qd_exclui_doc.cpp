@@ -9,7 +9,7 @@
 #include "server/locations/qd_locarq_arq.h"
 #include "server/object/local_conexao_ged_srv.h"
 #include "server/record_file/qd_arq_t.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <optional>
 #include <unordered_set>

@@ -11,7 +11,7 @@
 #include "server/object/local_conexao_ged_srv.h"
 #include "server/record_file/qd_arq_t.h"
 #include "server/record_file/zt_arq_bytes.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "util/time/current_time.h"
 
 #include <limits>

@@ -11,7 +11,7 @@
 #include "server/record_file/qd_arq_t.h"
 #include "server/record_file/record_file_codes.h"
 #include "server/record_file/zt_arq_bytes.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <cstring>
 #include <limits>

@@ -1,7 +1,7 @@
 #include "server/document/qd_locarq_disponivel.h"
 
 #include "server/locations/qd_locarq_arq.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <algorithm>
 #include <limits>

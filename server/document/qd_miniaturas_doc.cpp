@@ -14,7 +14,7 @@
 #include "server/record_file/qd_arq_t.h"
 #include "server/thumbnail/thumbnail_extractor.h"
 #include "server/thumbnail/thumbnail_size.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "util/file/zt_temp_file.h"
 
 #include <cstring>

@@ -5,7 +5,7 @@
 #include "server/links/qd_origens_relacionadas.h"
 #include "server/links/qd_percorre_vinculos.h"
 #include "server/record_file/qd_arq_t.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "util/key/zt_chave_mes_ano.h"
 #include "util/key/zt_dmc.h"
 

@@ -5,7 +5,7 @@
 #include "server/links/qd_percorre_vinculos.h"
 #include "server/links/qd_vinculo_doc_arq.h"
 #include "server/record_file/qd_arq_t.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <cstring>
 #include <unordered_map>

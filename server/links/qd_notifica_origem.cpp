@@ -8,7 +8,7 @@
 #include "server/links/qd_percorre_vinculos.h"
 #include "server/object/local_conexao_ged_srv.h"
 #include "server/record_file/qd_arq_t.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <algorithm>
 #include <cstring>

@@ -3,7 +3,7 @@
 #include "server/links/qd_percorre_vinculos.h"
 #include "server/object/qd_arq_bind.h"
 #include "server/record_file/qd_arq_t.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <unordered_set>
 

@@ -3,7 +3,7 @@
 #include "server/locations/qd_copia_task_mem.h"
 #include "server/locations/qd_filtro_locarq.h"
 #include "server/locations/qd_le_locarq.h"
-#include "server/locations/qd_locarq_resultado.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/record_file/qd_arq_t.h"
 
 #include <optional>
@@ -39,7 +39,7 @@ int QDBuscaPosicoesLocArq(IQDArqBind& bind, const QD_LOCARQ_FILTRO_PS& filtro, s
         if (const int codigo = tipos->Open('L', true)) return codigo;
     }
 
-    const std::int32_t ultima = QDUltimaPosicaoLocArq(locais);
+    const std::int32_t ultima = QDUltimaPosicao(locais);
     for (std::int32_t posicao = 1; posicao <= ultima; ++posicao) {
         const auto lPosicao = static_cast<std::uint32_t>(posicao);
         bool passa = false;
@@ -56,7 +56,7 @@ platform::HRESULT QDBuscaPtrsLocArq(IQDArqBind& bind, const QD_LOCARQ_FILTRO_PS&
                                     QD_ARRAY_PONTEIROS_PS* pRegPtrs) {
     if (!pRegPtrs) return platform::E_POINTER;
     std::vector<std::uint32_t> posicoes;
-    if (const int codigo = QDBuscaPosicoesLocArq(bind, filtro, posicoes)) return QDHResultLocArq(codigo);
+    if (const int codigo = QDBuscaPosicoesLocArq(bind, filtro, posicoes)) return QDHResultArq(codigo);
     std::uint32_t* array = QDCopiaTaskMemLocArq(posicoes);
     if (!array) return platform::E_OUTOFMEMORY;
     pRegPtrs->qtd = static_cast<std::uint32_t>(posicoes.size());

@@ -5,6 +5,7 @@
 #include "server/locations/qd_filtro_locarq.h"
 #include "server/locations/qd_le_locarq.h"
 #include "server/locations/qd_locarq_resultado.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/record_file/qd_arq_t.h"
 
 #include <vector>
@@ -46,12 +47,12 @@ HRESULT QDCalcularQtdDocs(IQDArqBind& bind, const char* szEmpresa, std::uint16_t
         if (const HRESULT hr = ListaLocais(conexao, posicoes); platform::FAILED(hr)) return hr;
     }
     std::vector<std::int32_t> documentos;
-    if (const int codigo = QDContaDocsLocArq(bind, posicoes, documentos)) return QDHResultLocArq(codigo);
+    if (const int codigo = QDContaDocsLocArq(bind, posicoes, documentos)) return QDHResultArq(codigo);
 
     int primeiraFalha = 0;
     for (std::size_t i = 0; i < posicoes.size(); ++i) {
         const int codigo = QDGravaDisponivelLocArq(bind, posicoes[i], documentos[i]);
         if (primeiraFalha == 0) primeiraFalha = codigo;
     }
-    return QDHResultLocArq(primeiraFalha);
+    return QDHResultArq(primeiraFalha);
 }

@@ -1,7 +1,7 @@
 #include "server/locations/qd_conta_docs_locarq.h"
 
 #include "server/document/qd_doc_arq.h"
-#include "server/locations/qd_locarq_resultado.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/record_file/qd_arq_t.h"
 
 #include <map>
@@ -14,7 +14,7 @@ int QDContaDocsLocArq(IQDArqBind& bind, const std::vector<std::uint32_t>& posico
 
     CQDArqT<QD_DOC_ARQ> documentos(bind);
     if (const int codigo = documentos.Open('L', true)) return codigo;
-    const std::int32_t ultima = QDUltimaPosicaoLocArq(documentos);
+    const std::int32_t ultima = QDUltimaPosicao(documentos);
     for (std::int32_t posicao = 1; posicao <= ultima; ++posicao) {
         QD_DOC_ARQ doc{};
         if (const int codigo = documentos.ReadRecord(posicao, &doc)) return codigo;

@@ -5,6 +5,7 @@
 #include "server/locations/qd_le_locarq.h"
 #include "server/locations/qd_locarq_conversao.h"
 #include "server/locations/qd_locarq_resultado.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/locations/qd_mascara_locarq.h"
 #include "server/locations/qd_recodifica_codigo.h"
 #include "server/record_file/qd_arq_t.h"
@@ -31,7 +32,7 @@ int ConverteLocal(CZTArqEx& locais, std::uint32_t lPosicao, const std::string& m
 platform::HRESULT QDConverteLocArq(IQDArqBind& bind, const std::uint32_t* pPosMascara) {
     if (!pPosMascara) return platform::E_POINTER;
     CQDArqT<QD_LOCARQ_ARQ> locais(bind);
-    if (const int codigo = locais.Open('G', true)) return QDHResultLocArq(codigo);
+    if (const int codigo = locais.Open('G', true)) return QDHResultArq(codigo);
     QD_LOCARQ_MSC_PS mascara{};
     if (const platform::HRESULT hr = QDLeMascaraLocArq(bind, 1, pPosMascara, &mascara); platform::FAILED(hr)) {
         return hr;
@@ -41,10 +42,10 @@ platform::HRESULT QDConverteLocArq(IQDArqBind& bind, const std::uint32_t* pPosMa
     filtro.dwFlags = QD_FILTRO_LOCARQ_DO_GRUPO;
     filtro.lPosGrupo = *pPosMascara;
     std::vector<std::uint32_t> posicoes;
-    if (const int codigo = QDBuscaPosicoesLocArq(bind, filtro, posicoes)) return QDHResultLocArq(codigo);
+    if (const int codigo = QDBuscaPosicoesLocArq(bind, filtro, posicoes)) return QDHResultArq(codigo);
     const std::string texto(QDTextoCampoLocArq(mascara.szCodigo, sizeof mascara.szCodigo));
     for (const std::uint32_t posicao : posicoes) {
-        if (const int codigo = ConverteLocal(locais, posicao, texto)) return QDHResultLocArq(codigo);
+        if (const int codigo = ConverteLocal(locais, posicao, texto)) return QDHResultArq(codigo);
     }
-    return QDHResultLocArq(locais.CloseEx());
+    return QDHResultArq(locais.CloseEx());
 }

@@ -7,6 +7,7 @@
 #include "server/locations/qd_le_locarq.h"
 #include "server/locations/qd_locarq_conversao.h"
 #include "server/locations/qd_locarq_resultado.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/locations/qd_troca_prefixo_codigo.h"
 #include "server/object/local_conexao_ged_srv.h"
 #include "server/record_file/qd_arq_t.h"
@@ -66,18 +67,18 @@ int ListaDescendentes(IQDArqBind& bind, const std::string& codigo, std::vector<s
 HRESULT LeAnterior(IQDArqBind& bind, CZTArqEx& locais, CZTArqEx& tipos, std::uint32_t posicao,
                    const QD_LOCARQ_PS& ps, bool listaDescendentes, QD_LOCARQ_ARQ& arq, CQDBatchGravaLog& lote,
                    Anterior& anterior) {
-    if (const int codigo = QDLeRegistroLocArq(locais, posicao, arq)) return QDHResultLocArq(codigo);
+    if (const int codigo = QDLeRegistroLocArq(locais, posicao, arq)) return QDHResultArq(codigo);
     std::vector<std::uint32_t> tiposGravados;
-    if (const int codigo = QDLeTiposLocArq(tipos, arq, tiposGravados)) return QDHResultLocArq(codigo);
+    if (const int codigo = QDLeTiposLocArq(tipos, arq, tiposGravados)) return QDHResultArq(codigo);
     std::int32_t documentos = 0;
-    if (const int codigo = QDContaDocsLocArq(bind, posicao, documentos)) return QDHResultLocArq(codigo);
+    if (const int codigo = QDContaDocsLocArq(bind, posicao, documentos)) return QDHResultArq(codigo);
     // Both are 0 .. 2^31 - 1 (checked maximum, count of positions): the difference fits.
     arq.nQtdDisponivel = static_cast<std::int32_t>(ps.nQtdMaximaDocs) - documentos;
 
     anterior.codigo = QDCodigoLocArq(arq);
     if (listaDescendentes && (arq.dwFlags & QD_LOCARQ_GRUPO) && anterior.codigo != CodigoNovo(ps)) {
         if (const int codigo = ListaDescendentes(bind, anterior.codigo, anterior.descendentes)) {
-            return QDHResultLocArq(codigo);
+            return QDHResultArq(codigo);
         }
     }
     return AdicionaEntrada(lote, QD_OP_LOG_LOCARQ_ALTERACAO_DE, posicao, arq, std::move(tiposGravados));
@@ -124,10 +125,10 @@ HRESULT MoveDescendentes(IQDArqBind& bind, IZTQD_Srv& srv, CZTArqEx& locais, CZT
                          const Anterior& anterior, const std::string& novo) {
     std::vector<Descendente> descendentes;
     if (const int codigo = LeDescendentes(locais, tipos, anterior.descendentes, descendentes)) {
-        return QDHResultLocArq(codigo);
+        return QDHResultArq(codigo);
     }
-    if (const int codigo = tipos.CloseEx()) return QDHResultLocArq(codigo);
-    if (const int codigo = locais.CloseEx()) return QDHResultLocArq(codigo);
+    if (const int codigo = tipos.CloseEx()) return QDHResultArq(codigo);
+    if (const int codigo = locais.CloseEx()) return QDHResultArq(codigo);
     for (Descendente& descendente : descendentes) {
         QD_LOCARQ_PS ps;
         QDLocArqParaPS(descendente.arq, ps);
@@ -147,9 +148,9 @@ HRESULT Grava(IQDArqBind& bind, IZTQD_Srv& srv, std::uint32_t* pPos, const QD_LO
     const std::vector<std::uint32_t> novosTipos(ps.pPtrsTipDocs, ps.pPtrsTipDocs + ps.nQtdTipDocs);
 
     CQDArqT<QD_LOCARQ_ARQ> locais(bind);
-    if (const int codigo = locais.Open('G', true)) return QDHResultLocArq(codigo);
+    if (const int codigo = locais.Open('G', true)) return QDHResultArq(codigo);
     CQDArqT<QD_LOCARQ_TIPDOC_ARQ> tipos(bind);
-    if (const int codigo = tipos.Open('G', true)) return QDHResultLocArq(codigo);
+    if (const int codigo = tipos.Open('G', true)) return QDHResultArq(codigo);
     CQDBatchGravaLog lote;
     QD_LOCARQ_ARQ arq{};
     Anterior anterior;
@@ -166,7 +167,7 @@ HRESULT Grava(IQDArqBind& bind, IZTQD_Srv& srv, std::uint32_t* pPos, const QD_LO
     const auto qtdGravada = static_cast<std::int32_t>(arq.nQtdTipDocs);
     QDLocArqDePS(ps, arq);
     if (const int codigo = EscreveRegistro(locais, tipos, novosTipos, qtdGravada, arq, pPos)) {
-        return QDHResultLocArq(codigo);
+        return QDHResultArq(codigo);
     }
     const HRESULT hrDescendentes = MoveDescendentes(bind, srv, locais, tipos, anterior, CodigoNovo(ps));
 

@@ -4,6 +4,7 @@
 #include "server/locations/qd_copia_task_mem.h"
 #include "server/locations/qd_locarq_conversao.h"
 #include "server/locations/qd_locarq_resultado.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/record_file/qd_arq_t.h"
 #include "server/record_file/record_file_codes.h"
 #include "server/record_file/zt_sequencia.h"
@@ -42,7 +43,7 @@ private:
 // The accepted types of `arq` into `ps` as a task-allocator array.
 HRESULT LeTipos(CZTArqEx& tipos, const QD_LOCARQ_ARQ& arq, QD_LOCARQ_PS& ps) {
     std::vector<std::uint32_t> lista;
-    if (const int codigo = QDLeTiposLocArq(tipos, arq, lista)) return QDHResultLocArq(codigo);
+    if (const int codigo = QDLeTiposLocArq(tipos, arq, lista)) return QDHResultArq(codigo);
     std::uint32_t* array = QDCopiaTaskMemLocArq(lista);
     if (!array) return platform::E_OUTOFMEMORY;
     ps.nQtdTipDocs = static_cast<std::uint32_t>(lista.size());
@@ -78,17 +79,17 @@ HRESULT QDLeLocArq(IQDArqBind& bind, std::uint32_t qtd, const std::uint32_t* pPo
                    std::uint32_t dwFlags) {
     if (qtd != 0 && (!pPos || !pLocArq)) return platform::E_POINTER;
     CQDArqT<QD_LOCARQ_ARQ> locais(bind);
-    if (const int codigo = locais.Open('L', true)) return QDHResultLocArq(codigo);
+    if (const int codigo = locais.Open('L', true)) return QDHResultArq(codigo);
     std::optional<CQDArqT<QD_LOCARQ_TIPDOC_ARQ>> tipos;
     if (!(dwFlags & QD_LE_LOCARQ_SEM_TIPOS)) {
         tipos.emplace(bind);
-        if (const int codigo = tipos->Open('L', true)) return QDHResultLocArq(codigo);
+        if (const int codigo = tipos->Open('L', true)) return QDHResultArq(codigo);
     }
 
     Lidos lidos(qtd);
     for (std::uint32_t i = 0; i < qtd; ++i) {
         QD_LOCARQ_ARQ arq{};
-        if (const int codigo = QDLeRegistroLocArq(locais, pPos[i], arq)) return QDHResultLocArq(codigo);
+        if (const int codigo = QDLeRegistroLocArq(locais, pPos[i], arq)) return QDHResultArq(codigo);
         QD_LOCARQ_PS ps;
         QDLocArqParaPS(arq, ps);
         if (tipos) {

@@ -9,6 +9,7 @@ target_sources(kelvo_server PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qd_le_locarq.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_locarq_conversao.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_mascara_locarq.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qd_mascaras_iniciais.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_recodifica_codigo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_troca_prefixo_codigo.cpp
 )

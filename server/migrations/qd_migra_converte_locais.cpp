@@ -1,10 +1,11 @@
 #include "server/migrations/qd_migra_converte_locais.h"
 
 #include "server/migrations/qd_locarq_antigo.h"
+#include "server/locations/qd_mascaras_iniciais.h"
 #include "server/migrations/qd_reconstroi_arquivo.h"
 #include "server/record_file/qd_arq_t.h"
 #include "server/session/qd_locarq_msc_arq.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <cstring>
 
@@ -34,19 +35,6 @@ int CriaMascaras(IQDArqBind& bind) {
 }
 
 }  // namespace
-
-int QDGravaMascarasIniciais(CZTArqEx& mascaras) {
-    for (std::int32_t posicao = 0; posicao < QD_QTD_MASCARAS_INICIAIS; ++posicao) {
-        QD_LOCARQ_MSC_ARQ mascara{};
-        mascara.lPosicao = static_cast<std::uint32_t>(posicao);
-        std::memcpy(mascara.szMascara, QD_MASCARA_PADRAO, sizeof QD_MASCARA_PADRAO);
-        std::int32_t escrita = posicao;
-        const int codigo = posicao == 0 ? mascaras.WriteHeader(&mascara, sizeof mascara)
-                                        : mascaras.WriteRecord(&mascara, escrita);
-        if (codigo) return codigo;
-    }
-    return 0;
-}
 
 HRESULT QDMigraConverteLocais(CQDContextoMigracao& contexto) {
     if (const std::int32_t codigo = contexto.Trava()) return QDHResultTrava(codigo);

@@ -14,10 +14,6 @@ class CZTArqEx;
 inline constexpr char QD_ARQ_LOCARQ_ANTIGO[] = "QDLOCARQ.V00";
 inline constexpr char QD_ARQ_LOCARQ_NOVO[] = "QDLOCARQ.V01";
 
-// Writes the ten first masks into `mascaras`, a QDLOCMSC.DAT open for writing: at positions 0 to
-// 9, each with lPosicao = its position and the mask "1.222.333". 0 or the record-file code.
-[[nodiscard]] int QDGravaMascarasIniciais(CZTArqEx& mascaras);
-
 // Runs the conversion when the data version is 0, then writes the masks and sets the version.
 // S_OK; the database lock's answer as an HRESULT (0x80040000 | 17396 while another process holds
 // it: 128-byte records are never served as 160-byte ones, so the session does not open); or the

@@ -3,7 +3,7 @@
 #include "server/migrations/qd_contexto_migracao.h"
 #include "server/record_file/record_file_codes.h"
 #include "server/record_file/zt_arq_ex.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "util/config/folders.h"
 #include "util/config/module_table.h"
 #include "util/file/zt_path.h"

@@ -4,7 +4,7 @@
 #include "server/log/qd_le_log.h"
 #include "server/migrations/qd_contexto_migracao.h"
 #include "server/record_file/qd_arq_t.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <vector>
 

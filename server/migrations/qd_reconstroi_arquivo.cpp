@@ -3,7 +3,7 @@
 #include "server/record_file/record_file_codes.h"
 #include "server/record_file/zt_arq_causas.h"
 #include "server/record_file/zt_arq_ex.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 
 #include <algorithm>
 #include <limits>

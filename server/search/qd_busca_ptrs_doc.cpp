@@ -15,7 +15,7 @@
 #include "server/search/qd_leitor_descricoes.h"
 #include "server/search/qd_leitor_sequencias.h"
 #include "server/search/qd_texto_fixo.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/types/qd_tipdoc_arq.h"
 
 #include <algorithm>

@@ -11,7 +11,7 @@
 #include "server/search/qd_exclusoes_doc.h"
 #include "server/search/qd_textos_doc.h"
 #include "server/search/qd_textos_referencia.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "util/text/code_page.h"
 
 #include <span>

@@ -1,5 +1,6 @@
 #include "server/session/qd_mestre_novo.h"
 
+#include "server/locations/qd_mascaras_iniciais.h"
 #include "server/record_file/qd_arq_t.h"
 #include "server/record_file/record_file_codes.h"
 #include "server/session/qd_locarq_msc_arq.h"
@@ -19,19 +20,11 @@ bool TudoZero(const QD_PROPRIEDADES_ARQ& arq) {
     return std::all_of(bytes, bytes + sizeof arq, [](std::uint8_t byte) { return byte == 0; });
 }
 
-// The ten masks: record 0 through the header write, the others by position.
+// The ten masks of a new company.
 int GravaMascaras(IQDArqBind& bind) {
     CQDArqT<QD_LOCARQ_MSC_ARQ> mascaras(bind);
     if (const int codigo = mascaras.Open('G', true)) return codigo;
-    for (int posicao = 0; posicao < QD_QTD_MASCARAS_INICIAIS; ++posicao) {
-        QD_LOCARQ_MSC_ARQ mascara{};
-        mascara.lPosicao = static_cast<std::uint32_t>(posicao);
-        std::memcpy(mascara.szMascara, QD_MASCARA_PADRAO, sizeof QD_MASCARA_PADRAO);
-        std::int32_t escrita = posicao;
-        const int codigo = posicao == 0 ? mascaras.WriteHeader(&mascara, sizeof mascara)
-                                        : mascaras.WriteRecord(&mascara, escrita);
-        if (codigo) return codigo;
-    }
+    if (const int codigo = QDGravaMascarasIniciais(mascaras)) return codigo;
     return mascaras.CloseEx();
 }
 

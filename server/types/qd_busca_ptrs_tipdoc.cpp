@@ -3,7 +3,7 @@
 #include "platform/com/task_allocator.h"
 #include "server/object/qd_codigo_prefixo.h"
 #include "server/types/qd_acesso_usuarios.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/types/qd_tipdoc_conversao.h"
 #include "server/types/qd_tipdoc_listas.h"
 

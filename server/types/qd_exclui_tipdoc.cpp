@@ -4,7 +4,7 @@
 #include "server/idl/qd_status.h"
 #include "server/object/local_conexao_ged_srv.h"
 #include "server/record_file/qd_arq_t.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/types/qd_tipdoc_arq.h"
 #include "server/types/qd_tipdoc_log.h"
 

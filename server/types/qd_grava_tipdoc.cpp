@@ -1,7 +1,7 @@
 #include "server/types/qd_grava_tipdoc.h"
 
 #include "server/object/local_conexao_ged_srv.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/types/qd_tipdoc_conversao.h"
 #include "server/types/qd_tipdoc_listas.h"
 #include "server/types/qd_tipdoc_log.h"

@@ -1,7 +1,7 @@
 #include "server/types/qd_le_tipdoc.h"
 
 #include "server/idl/value_codec.h"
-#include "server/types/qd_resultado_arq.h"
+#include "server/record_file/qd_resultado_arq.h"
 #include "server/types/qd_tipdoc_conversao.h"
 #include "server/types/qd_tipdoc_listas.h"
 

@@ -1,13 +1,15 @@
-// How the document-type operations turn what the record-file layer says into their results:
-// a message code becomes 0x80040000 | code, and a position from the interface is checked before
-// it reaches the layer, whose positions are signed 32-bit numbers.
+// How the server's methods turn what the record-file layer says into their results: a message
+// code becomes 0x80040000 | code, a position from the interface is checked before it reaches the
+// layer, whose positions are signed 32-bit numbers, and a file's record count bounds a scan.
 //
-// Pure; safe from any thread.
+// Safe from any thread (the record count asks the file).
 #pragma once
 
 #include "platform/hresult.h"
 #include "server/record_file/record_file_codes.h"
+#include "server/record_file/zt_arq_ex.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -25,4 +27,11 @@
     }
     posicao = static_cast<std::int32_t>(lPosicao);
     return 0;
+}
+
+// The last data position of `arquivo` that a scan from 1 may read: its record count, never beyond
+// the largest signed 32-bit position (0 when the file cannot be opened).
+[[nodiscard]] inline std::int32_t QDUltimaPosicao(CZTArqEx& arquivo) {
+    const std::int64_t quantidade = arquivo.RecordCount();
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(quantidade, 0, std::numeric_limits<std::int32_t>::max()));
 }
