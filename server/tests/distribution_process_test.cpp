@@ -59,10 +59,7 @@ protected:
                 numeros.push_back(numero);
             }
         }
-        const std::uint32_t quantidade = platform::SUCCEEDED(hr) ? static_cast<std::uint32_t>(numeros.size()) : 0;
-        if (!Escreve(relata, &hr, sizeof hr) || !Escreve(relata, &quantidade, sizeof quantidade)) ::_exit(4);
-        if (quantidade && !Escreve(relata, numeros.data(), quantidade * sizeof numeros[0])) ::_exit(4);
-        ::_exit(0);
+        RelataEEncerra(relata, hr, numeros);
     }
 
     TestEnvironment ambiente_;
@@ -117,13 +114,10 @@ TEST_F(DistribuicaoVaultis, TwoProcessesStoreListsAtOnce) {
     std::vector<std::vector<std::uint32_t>> numerosPorCliente;
     for (const int fd : {relatosA.fd[0], relatosB.fd[0]}) {
         HRESULT hr = 0;
-        std::uint32_t quantidade = 0;
-        ASSERT_TRUE(Le(fd, &hr, sizeof hr));
-        ASSERT_TRUE(Le(fd, &quantidade, sizeof quantidade));
+        std::vector<std::uint32_t> numeros;
+        ASSERT_TRUE(LeRelato(fd, hr, numeros));
         ASSERT_EQ(hr, platform::S_OK);
-        ASSERT_EQ(quantidade, kListasPorCliente);
-        std::vector<std::uint32_t> numeros(quantidade);
-        ASSERT_TRUE(Le(fd, numeros.data(), quantidade * sizeof numeros[0]));
+        ASSERT_EQ(numeros.size(), kListasPorCliente);
         todos.insert(numeros.begin(), numeros.end());
         numerosPorCliente.push_back(numeros);
     }

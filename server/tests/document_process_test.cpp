@@ -56,10 +56,7 @@ protected:
                 posicoes.push_back(posicao);
             }
         }
-        const std::uint32_t quantidade = platform::SUCCEEDED(hr) ? static_cast<std::uint32_t>(posicoes.size()) : 0;
-        if (!Escreve(relata, &hr, sizeof hr) || !Escreve(relata, &quantidade, sizeof quantidade)) ::_exit(4);
-        if (quantidade && !Escreve(relata, posicoes.data(), quantidade * sizeof posicoes[0])) ::_exit(4);
-        ::_exit(0);
+        RelataEEncerra(relata, hr, posicoes);
     }
 
     TestEnvironment ambiente_;
@@ -150,13 +147,10 @@ TEST_F(DocVaultis, TwoProcessesInsertVersionChainsAtOnce) {
     std::vector<std::vector<std::uint32_t>> cadeias;
     for (const int fd : {relatosA.fd[0], relatosB.fd[0]}) {
         HRESULT hr = 0;
-        std::uint32_t quantidade = 0;
-        ASSERT_TRUE(Le(fd, &hr, sizeof hr));
-        ASSERT_TRUE(Le(fd, &quantidade, sizeof quantidade));
+        std::vector<std::uint32_t> posicoes;
+        ASSERT_TRUE(LeRelato(fd, hr, posicoes));
         ASSERT_EQ(hr, platform::S_OK);
-        ASSERT_EQ(quantidade, static_cast<std::uint32_t>(kVersoes));
-        std::vector<std::uint32_t> posicoes(quantidade);
-        ASSERT_TRUE(Le(fd, posicoes.data(), quantidade * sizeof posicoes[0]));
+        ASSERT_EQ(posicoes.size(), static_cast<std::size_t>(kVersoes));
         cadeias.push_back(posicoes);
     }
     EXPECT_EQ(EsperaFim(a), 0);

@@ -2,6 +2,8 @@
 // whole reads and writes, and bounded waits for children and for the adopted server processes.
 #pragma once
 
+#include "platform/hresult.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -9,6 +11,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <thread>
 #include <vector>
 
@@ -41,6 +44,23 @@ struct Tubo {
     Tubo& operator=(const Tubo&) = delete;
     int fd[2] = {-1, -1};
 };
+
+// Ends a client process after sending what it did through `relata`: the HRESULT of its work, the
+// number of values (0 on failure) and the values.
+[[noreturn]] inline void RelataEEncerra(int relata, platform::HRESULT hr, const std::vector<std::uint32_t>& valores) {
+    const auto quantidade = platform::SUCCEEDED(hr) ? static_cast<std::uint32_t>(valores.size()) : 0u;
+    if (!Escreve(relata, &hr, sizeof hr) || !Escreve(relata, &quantidade, sizeof quantidade)) ::_exit(4);
+    if (quantidade && !Escreve(relata, valores.data(), quantidade * sizeof valores[0])) ::_exit(4);
+    ::_exit(0);
+}
+
+// Reads what a client sent with RelataEEncerra; false when the pipe ended early.
+inline bool LeRelato(int fd, platform::HRESULT& hr, std::vector<std::uint32_t>& valores) {
+    std::uint32_t quantidade = 0;
+    if (!Le(fd, &hr, sizeof hr) || !Le(fd, &quantidade, sizeof quantidade)) return false;
+    valores.resize(quantidade);
+    return quantidade == 0 || Le(fd, valores.data(), quantidade * sizeof valores[0]);
+}
 
 // Waits (bounded) for the child `processo` to end; its exit code, or -1.
 inline int EsperaFim(pid_t processo) {

@@ -54,10 +54,7 @@ protected:
                 numeros.push_back(numero);
             }
         }
-        const std::uint32_t quantidade = platform::SUCCEEDED(hr) ? static_cast<std::uint32_t>(numeros.size()) : 0;
-        if (!Escreve(relata, &hr, sizeof hr) || !Escreve(relata, &quantidade, sizeof quantidade)) ::_exit(4);
-        if (quantidade && !Escreve(relata, numeros.data(), quantidade * sizeof numeros[0])) ::_exit(4);
-        ::_exit(0);
+        RelataEEncerra(relata, hr, numeros);
     }
 
     TestEnvironment ambiente_;
@@ -128,13 +125,10 @@ TEST_F(SessaoVaultis, TwoProcessesGetDistinctLocationNumbers) {
     std::vector<std::uint32_t> todos;
     for (const int fd : {relatosA.fd[0], relatosB.fd[0]}) {
         HRESULT hr = 0;
-        std::uint32_t quantidade = 0;
-        ASSERT_TRUE(Le(fd, &hr, sizeof hr));
-        ASSERT_TRUE(Le(fd, &quantidade, sizeof quantidade));
+        std::vector<std::uint32_t> numeros;
+        ASSERT_TRUE(LeRelato(fd, hr, numeros));
         ASSERT_EQ(hr, platform::S_OK);
-        ASSERT_EQ(quantidade, static_cast<std::uint32_t>(kChamadas));
-        std::vector<std::uint32_t> numeros(quantidade);
-        ASSERT_TRUE(Le(fd, numeros.data(), quantidade * sizeof numeros[0]));
+        ASSERT_EQ(numeros.size(), static_cast<std::size_t>(kChamadas));
         // Each client sees its own numbers rising.
         EXPECT_TRUE(std::is_sorted(numeros.begin(), numeros.end()));
         todos.insert(todos.end(), numeros.begin(), numeros.end());
