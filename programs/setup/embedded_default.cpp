@@ -1,5 +1,7 @@
 #include "programs/setup/embedded_default.h"
 
+#include "programs/setup/report_models.h"
+
 #include "outside/conexo/conexo_dados.h"
 #include "outside/modulos/zt_modulos_servidores.h"
 #include "platform/codepage.h"
@@ -172,6 +174,15 @@ PreparationReport PrepareEmbeddedDefault(const std::string& dataRoot, const std:
     const CZTString messages = ZTGetDiretorioMensagens();
     if (!messages.IsEmpty()) {
         step.EnsureFile(ZTConcatenaPath(messages, ZTNomeArquivoMensagens(ZT_MODULO_GED)), messageFile);
+    }
+    const CZTString models = ZTGetDiretorioRelatorios();
+    if (!models.IsEmpty()) {
+        const CZTString prefix = ZTGetPrefixoModulo(ZT_MODULO_GED);
+        for (const ReportModel& model : ModuleReportModels()) {
+            const CZTString folder = Folder(ZTConcatenaPath(models, prefix).str(), model.code);
+            step.EnsureFolder(folder);
+            step.EnsureFile(ZTConcatenaPath(folder, (CZTString(model.name) + ".txt").GetString()), model.content);
+        }
     }
     if (!modulesProgram.empty()) step.EnsureModules(modulesProgram);
     return report;

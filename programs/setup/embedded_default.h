@@ -1,10 +1,10 @@
 // The embedded default: what a first run needs so that the system works without set-up by hand.
 //
 // Prepares, when missing, the suite's folders under a data root, their registry values, the
-// module's message file, and one demo company with its data folder, one supervisor user (with
+// module's message file and report models, and one demo company with its data folder, one supervisor user (with
 // branch 1 active) and branch 1 with its name. Values and files that are
-// already there are left as the user or an earlier run made them, except the message file and the
-// module's installation folder, which follow the build that runs. Running it twice changes
+// already there are left as the user or an earlier run made them, except the message file, the report
+// models and the module's installation folder, which follow the build that runs. Running it twice changes
 // nothing the second time. Single-threaded; uses the registry store that KELVO_REGISTRY names.
 #pragma once
 

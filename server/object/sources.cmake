@@ -13,6 +13,7 @@ target_sources(kelvo_server PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_fabrica.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_locais.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_miniaturas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_relatorio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_tipos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_qd_srv_vinculos.cpp
 )

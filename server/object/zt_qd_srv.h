@@ -88,6 +88,9 @@ public:
     platform::HRESULT GetThumbnailsDoc(std::uint32_t qtd, const std::uint32_t* pPos, tagSIZE imgSize,
                                        QD_ARRAY_DOC_THUMBNAIL_PS* pArray) override;
 
+    // Writes the report the request names into its output file (zt_qd_srv_relatorio.cpp).
+    platform::HRESULT GeraRelatorio(QD_RELATORIO_PS qdRelatorio) override;
+
     // IQDArqBind
     CZTString GetDiretorio() override;
 

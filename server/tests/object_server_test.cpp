@@ -74,10 +74,9 @@ T Vazio() {
     return T{};
 }
 
-// Every method whose work is not built answers "not implemented", never a success it did not
-// earn. The built ones answer for an empty session: no data directory for an empty company,
-// null out-pointers refused, and no file without a data directory.
-TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
+// Every method answers an object without a session soundly: no data directory for an empty
+// company, null out-pointers and empty requests refused, and no file without a data directory.
+TEST_F(ServerObject, EveryMethodAnswersAnEmptySession) {
     kelvo::testing::TestEnvironment ambiente;  // Inicializa looks the company up in the registry
     IZTQD_Srv* srv = Novo();
     std::vector<std::pair<std::string, HRESULT>> resultados;
@@ -89,7 +88,7 @@ TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
 #undef KELVO_TESTE_ARGUMENTO
     ASSERT_EQ(resultados.size(), 33u);
     for (const auto& [metodo, hr] : resultados) {
-        const std::map<std::string, HRESULT> construidos = {
+        const std::map<std::string, HRESULT> respostas = {
             {"SetModoServico", platform::S_OK},
             {"GravaLog", platform::HResultFromMessage(16179)},
             {"Inicializa", static_cast<HRESULT>(0x80043F59)},
@@ -122,9 +121,11 @@ TEST_F(ServerObject, MethodsNotBuiltAnswerENotImpl) {
             {"BuscaRapida", platform::E_POINTER},
             {"LeDistribuicao", platform::E_POINTER},
             {"GravaDistribuicao", platform::E_POINTER},
+            {"GeraRelatorio", platform::E_INVALIDARG},
         };
-        const auto construido = construidos.find(metodo);
-        EXPECT_EQ(hr, construido != construidos.end() ? construido->second : platform::E_NOTIMPL) << metodo;
+        const auto resposta = respostas.find(metodo);
+        ASSERT_NE(resposta, respostas.end()) << metodo;
+        EXPECT_EQ(hr, resposta->second) << metodo;
     }
 }
 

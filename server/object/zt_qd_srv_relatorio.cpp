@@ -1,0 +1,6 @@
+// The report method of the server object (server/reports).
+#include "server/object/zt_qd_srv.h"
+
+#include "server/reports/qd_monta_relatorio.h"
+
+platform::HRESULT CZTQD_Srv::GeraRelatorio(QD_RELATORIO_PS qdRelatorio) { return QDGeraRelatorio(*this, qdRelatorio); }
