@@ -1,6 +1,10 @@
 #include "platform/com/guid.h"
 
+#include <sys/random.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace platform {
 
@@ -31,7 +35,35 @@ bool Expect(std::string_view text, size_t& pos, char ch) {
     return true;
 }
 
+// Fills `bytes` from the kernel's random source; false when it gives too few.
+bool RandomBytes(std::uint8_t* bytes, size_t count) {
+    size_t filled = 0;
+    // A read cut short by a signal is retried; a bound keeps a misbehaving source from spinning.
+    for (int attempt = 0; attempt < 16 && filled < count; ++attempt) {
+        const ssize_t got = ::getrandom(bytes + filled, count - filled, 0);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        filled += static_cast<size_t>(got);
+    }
+    return filled == count;
+}
+
 }  // namespace
+
+HRESULT NewGuid(GUID& guid) {
+    guid = GUID_NULL;
+    std::uint8_t bytes[sizeof(GUID)];
+    if (!RandomBytes(bytes, sizeof bytes)) return E_FAIL;
+    GUID fresh;
+    std::memcpy(&fresh, bytes, sizeof fresh);
+    // The version sits in the top four bits of Data3, the variant in the top two of Data4[0].
+    fresh.Data3 = static_cast<std::uint16_t>((fresh.Data3 & 0x0FFF) | 0x4000);
+    fresh.Data4[0] = static_cast<std::uint8_t>((fresh.Data4[0] & 0x3F) | 0x80);
+    guid = fresh;
+    return S_OK;
+}
 
 std::string GuidToString(const GUID& g) {
     char text[39];

@@ -4,6 +4,8 @@
 // eight bytes). The braced text form is "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" in upper case.
 #pragma once
 
+#include "platform/hresult.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,5 +32,10 @@ constexpr GUID GUID_NULL{};
 [[nodiscard]] std::string GuidToString(const GUID& guid);
 // Parses the braced form (either case; braces required); nullopt for anything else.
 [[nodiscard]] std::optional<GUID> GuidFromString(std::string_view text);
+
+// A new random GUID (version 4, variant 10) from the kernel's random source in `guid`. S_OK;
+// E_FAIL when the kernel gives no random bytes (`guid` is GUID_NULL then).
+// Safe from any thread.
+[[nodiscard]] HRESULT NewGuid(GUID& guid);
 
 }  // namespace platform

@@ -1,0 +1,13 @@
+#include "util/system/zt_altura_fonte.h"
+
+#include "platform/mul_div.h"
+
+namespace {
+
+constexpr int kPontosPorPolegada = 72;
+
+}  // namespace
+
+int ZTAlturaFonte(const platform::DeviceContext& dispositivo, int pontos) {
+    return -platform::MulDiv(pontos, dispositivo.LogicalPixelsY(), kPontosPorPolegada);
+}
