@@ -31,12 +31,12 @@ bool TextoDoValor(std::uint32_t valor, bool dias1850, char (&texto)[ZT_TEXTO_DAT
 std::uint16_t ZTDiaDaSemana(std::uint32_t valor, bool dias1850) {
     char texto[ZT_TEXTO_DATA_CURTA];
     if (!TextoDoValor(valor, dias1850, texto)) return ZT_DIA_SEMANA_TEXTO_INVALIDO;
-    if (!ZTValidaTextoData(texto, false, false)) return ZT_DIA_SEMANA_TEXTO_INVALIDO;
-
-    // The check counts every fourth year as a leap year; the calendar reading does not.
     int dia = 0, mes = 0, ano = 0;
-    if (!ZTLeTextoDataEstados(texto, &dia, &mes, &ano, false)) return ZT_DIA_SEMANA_SEM_CALENDARIO;
-    return static_cast<std::uint16_t>(ZTDiaSemana(ZTCalculaDiaNumero(dia, mes, ano)));
+    if (!ZTLeTextoDataEstados(texto, &dia, &mes, &ano, false)) return ZT_DIA_SEMANA_TEXTO_INVALIDO;
+
+    const std::uint32_t numero = ZTCalculaDiaNumero(dia, mes, ano);
+    if (numero == 0) return ZT_DIA_SEMANA_SEM_CALENDARIO;
+    return static_cast<std::uint16_t>(ZTDiaSemana(numero));
 }
 
 CZTString ZTNomeDiaDaSemana(std::uint32_t valor, bool abrevia, bool dias1850) {

@@ -2,8 +2,9 @@
 // count from 1850.
 //
 // The value is first written as its dd/mm/yyyy text and that text decides: text that the
-// date-edit check refuses gives 0, text that names no real calendar date (the 1850 count keeps a
-// 29 February in every fourth year, 1900 included) gives 65535, any other gives its weekday.
+// digit-state date parser refuses gives 0 (so does the 29 February 1900 that the 1850 count keeps,
+// having a leap day in every fourth year: the calendar has none), a date that cannot become a day
+// number gives 65535, any other gives its weekday.
 // Pure functions, safe from any thread.
 #pragma once
 
@@ -12,8 +13,8 @@
 #include <cstdint>
 
 // Results of ZTDiaDaSemana besides the weekdays 1 (Sunday) .. 7 (Saturday).
-constexpr std::uint16_t ZT_DIA_SEMANA_TEXTO_INVALIDO = 0;     // the date text fails the check
-constexpr std::uint16_t ZT_DIA_SEMANA_SEM_CALENDARIO = 65535; // the text is no real date
+constexpr std::uint16_t ZT_DIA_SEMANA_TEXTO_INVALIDO = 0;     // the date text fails the parser
+constexpr std::uint16_t ZT_DIA_SEMANA_SEM_CALENDARIO = 65535; // the date has no day number
 
 // Weekday of `valor`: a day count from 1850 when `dias1850` is set, else a 16-bit short day number
 // (a value beyond 16 bits is no short day number and gives 0). Returns 1..7, 0 or 65535 as above.

@@ -97,11 +97,12 @@ TEST(ZTDiaDaSemana, EveryShortDayMatchesTheCalendar) {
     EXPECT_EQ(falhas, 0);
 }
 
-// Every 1850 count of 1900..2026 against the calendar: guards reading the count as a day number
-// (off by one from March 1900 on) instead of through its text.
-TEST(ZTDiaDaSemana, Every1850CountOfTheCenturyMatchesTheCalendar) {
+// Every 1850 count of 1850..2099 against the calendar: guards reading the count as a day number
+// (off by one from March 1900 on) instead of through its text, and a check that cuts the years
+// to the short dates' window (1850..1926 and 2027..2099 have weekdays too).
+TEST(ZTDiaDaSemana, Every1850CountOfTwoCenturiesMatchesTheCalendar) {
     int falhas = 0;
-    for (sys_days d = Dia(1900, 1, 1); d <= Dia(2026, 12, 31) && falhas < 5; d += days{1}) {
+    for (sys_days d = Dia(1850, 1, 1); d <= Dia(2099, 12, 31) && falhas < 5; d += days{1}) {
         const std::uint32_t n = Contagem1850(d);
         if (ZTDiaDaSemana(n, true) != DiaSemanaDoCalendario(d)) {
             ++falhas;
@@ -111,20 +112,19 @@ TEST(ZTDiaDaSemana, Every1850CountOfTheCenturyMatchesTheCalendar) {
     EXPECT_EQ(falhas, 0);
 }
 
-// The count's 29 February 1900 passes the date-text check (every fourth year) but is no calendar
-// date: guards a weekday invented for it.
-TEST(ZTDiaDaSemana, The1850CountsLeapDayOf1900IsNoCalendarDate) {
+// The count's 29 February 1900 is no calendar date, so the date parser refuses its text: guards a
+// weekday invented for it.
+TEST(ZTDiaDaSemana, The1850CountsLeapDayOf1900IsRefused) {
     const std::uint32_t fantasma = Contagem1850(Dia(1900, 2, 28)) + 1;
     EXPECT_EQ(fantasma, 18322u);
-    EXPECT_EQ(ZTDiaDaSemana(fantasma, true), ZT_DIA_SEMANA_SEM_CALENDARIO);
-    EXPECT_EQ(ZT_DIA_SEMANA_SEM_CALENDARIO, 65535);
+    EXPECT_EQ(ZTDiaDaSemana(fantasma, true), ZT_DIA_SEMANA_TEXTO_INVALIDO);
     EXPECT_EQ(ZTNomeDiaDaSemana(fantasma, false, true), "");
     EXPECT_EQ(ZTNomeDiaDaSemana(fantasma, true, true), "");
 }
 
-// Values whose text fails the check give 0: the empty value, texts the check refuses, and values
-// beyond their numbering.
-TEST(ZTDiaDaSemana, ValuesWhoseTextFailsTheCheckGiveZero) {
+// Values whose text the parser refuses give 0: the empty value, a day before the numbering's
+// first, and values beyond their numbering.
+TEST(ZTDiaDaSemana, ValuesWhoseTextFailsTheParserGiveZero) {
     struct Caso {
         std::uint32_t valor;
         bool dias1850;
@@ -133,10 +133,7 @@ TEST(ZTDiaDaSemana, ValuesWhoseTextFailsTheCheckGiveZero) {
     const Caso casos[] = {
         {0, false, "the empty short day (00/00/0000)"},
         {0, true, "the empty count (00/00/0)"},
-        {1, false, "no day number"},
-        {2, false, "1 January 1848: century 18"},
-        {1, true, "1 January 1850: century 18"},
-        {Contagem1850(Dia(1899, 12, 31)), true, "the last day of century 18"},
+        {1, false, "day 1, 31 December 1847, before the first day"},
         {65536u + 28856u, false, "beyond 16 bits: must not be cut to 1 January 1927"},
         {0x80000000u, true, "beyond the count's 32-bit range"},
         {0xFFFFFFFFu, true, "the largest value"},
@@ -147,8 +144,7 @@ TEST(ZTDiaDaSemana, ValuesWhoseTextFailsTheCheckGiveZero) {
         EXPECT_EQ(ZTNomeDiaDaSemana(c.valor, false, c.dias1850), "");
     }
     EXPECT_EQ(ZT_DIA_SEMANA_TEXTO_INVALIDO, 0);
-    // The first day of century 19 passes: the refusal above is the check's, not the numbering's.
-    EXPECT_EQ(ZTDiaDaSemana(Contagem1850(Dia(1900, 1, 1)), true), 2);
+    EXPECT_EQ(ZTDiaDaSemana(2, false), 7);  // the first day, 1 January 1848, a Saturday
 }
 
 // ---------------------------------------------------------------------------------------------
