@@ -1,8 +1,8 @@
 // The server object in the process: its empty session, its interfaces, the module lock it
 // holds, SetModoServico, the methods not built yet, the content folder and the code prefixes.
-#include "outside/pendora/tests/pendora_test_support.h"
 #include "platform/com/activation.h"
 #include "platform/com/module_lock.h"
+#include "platform/tests/support/recorded_boxes.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/object/local_conexao_ged_srv.h"
 #include "server/object/qd_codigo_prefixo.h"
@@ -215,7 +215,7 @@ TEST(ServerClassObject, CreatesOneObjectPerActivation) {
 // A method reaches other methods of its own object through the typed connection: the calls
 // land on the object, their results come back unchanged and nothing is shown.
 TEST_F(ServerObject, LocalConnectionCallsTheObjectItself) {
-    pendora::testing::CaixasGravadas caixas;
+    kelvo::testing::RecordedBoxes caixas;
     CZTQD_Srv* srv = Novo();
     {
         CLocalConexaoGedSrv local(srv);
@@ -227,7 +227,7 @@ TEST_F(ServerObject, LocalConnectionCallsTheObjectItself) {
         EXPECT_EQ(local.GravaLog(lote), platform::HResultFromMessage(16179));  // no session yet
     }
     EXPECT_EQ(srv->GetAcessoTotal(), 1);
-    EXPECT_TRUE(caixas.caixas.empty());
+    EXPECT_TRUE(caixas.boxes.empty());
     // The connection gave its reference back: ours is the last one.
     EXPECT_EQ(srv->AddRef(), 2u);
     EXPECT_EQ(srv->Release(), 1u);

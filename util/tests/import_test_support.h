@@ -1,51 +1,21 @@
-// What the import routines' tests share: a message seam that records every box instead of
-// showing it, installed for the length of a test, and the box each case expects.
+// What the import routines' tests share: the recording message seam for the length of a test,
+// the box each case expects and the texts of those boxes.
 #pragma once
 
 #include "platform/interaction.h"
 #include "platform/library.h"
+#include "platform/tests/support/recorded_boxes.h"
 
 #include <gtest/gtest.h>
-
-#include <optional>
-#include <ostream>
-#include <string>
-#include <vector>
 
 namespace kelvo::testing {
 
 // A box as the routines asked for it.
-struct ImportBox {
-    std::string text;
-    std::string caption;
-    unsigned type = 0;
-    bool owned = false;
-    friend bool operator==(const ImportBox&, const ImportBox&) = default;
-};
+using ImportBox = RecordedBox;
 
-inline void PrintTo(const ImportBox& box, std::ostream* out) {
-    *out << "{\"" << box.text << "\", \"" << box.caption << "\", 0x" << std::hex << box.type << std::dec << ", "
-         << (box.owned ? "owned" : "not owned") << "}";
-}
-
-class RecordingImportInteraction final : public platform::Interaction {
-public:
-    int ShowMessage(const platform::String& text, const platform::String& caption, unsigned type, bool owned) override {
-        boxes.push_back({text.str(), caption.str(), type, owned});
-        return platform::IDOK;
-    }
-    std::optional<platform::String> ChooseFolder(const platform::String&) override { return std::nullopt; }
-    platform::String LoadText(unsigned) override { return {}; }
-
-    std::vector<ImportBox> boxes;
-};
-
-// Installs the recording seam for one test.
+// Records the boxes of one test.
 class ImportTest : public ::testing::Test {
 protected:
-    void SetUp() override { previous_ = platform::SetInteraction(&interaction_); }
-    void TearDown() override { platform::SetInteraction(previous_); }
-
     // The one box of information or exclamation the routines show, with its fixed caption and
     // the main window as owner (texts in Windows-1252).
     static ImportBox Box(const char* text, unsigned icon) {
@@ -55,10 +25,7 @@ protected:
     // Whether the import library is still loaded after a routine returned.
     static bool ImportLibraryLoaded() { return platform::GetModuleHandle("Imporix.dll") != nullptr; }
 
-    RecordingImportInteraction interaction_;
-
-private:
-    platform::Interaction* previous_ = nullptr;
+    RecordedBoxes interaction_;
 };
 
 // The texts of the boxes, in Windows-1252.

@@ -2,6 +2,7 @@
 #include "platform/exception.h"
 #include "platform/interaction.h"
 #include "platform/registry.h"
+#include "platform/tests/support/recorded_boxes.h"
 #include "platform/tests/support/test_environment.h"
 #include "util/config/module_table.h"
 #include "util/config/registry_functions.h"
@@ -15,43 +16,22 @@
 
 #include <new>
 #include <stdexcept>
-#include <vector>
+#include <string>
 
 namespace {
-
-// Records every box instead of showing it.
-class RecordingInteraction : public platform::Interaction {
-public:
-    struct Box {
-        std::string text;
-        std::string caption;
-        unsigned type;
-        bool owned;
-    };
-    int ShowMessage(const platform::String& text, const platform::String& caption, unsigned type, bool owned) override {
-        boxes.push_back({text.str(), caption.str(), type, owned});
-        return platform::IDOK;
-    }
-    std::optional<platform::String> ChooseFolder(const platform::String&) override { return std::nullopt; }
-    platform::String LoadText(unsigned) override { return {}; }
-    std::vector<Box> boxes;
-};
 
 class Messages : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous_ = platform::SetInteraction(&boxes_);
         ASSERT_EQ(ZTGravaStringRegistry(platform::HKEY_LOCAL_MACHINE, ZT_CHAVE_SUITE, ZT_VALOR_MENSAGENS,
                                         env_.Path("msg").c_str()),
                   0u);
     }
-    void TearDown() override { platform::SetInteraction(previous_); }
 
     void WriteMessages(const std::string& content) { kelvo::testing::WriteFile(env_.Path("msg/ZTQDMens.txt"), content); }
 
     kelvo::testing::TestEnvironment env_;
-    RecordingInteraction boxes_;
-    platform::Interaction* previous_ = nullptr;
+    kelvo::testing::RecordedBoxes boxes_;
 };
 
 TEST_F(Messages, TextStartsAtTheNinthCharacterAndBackslashNBreaksTheLine) {

@@ -3,33 +3,14 @@
 #include "outside/conexo/conexao_usuario.h"
 
 #include "platform/interaction.h"
+#include "platform/tests/support/recorded_boxes.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
-#include <vector>
 
 namespace {
-
-// Records every message box instead of showing it.
-class Caixas final : public platform::Interaction {
-public:
-    Caixas() : anterior_(platform::SetInteraction(this)) {}
-    ~Caixas() override { platform::SetInteraction(anterior_); }
-    int ShowMessage(const platform::String& text, const platform::String&, unsigned, bool) override {
-        textos.push_back(text.str());
-        return platform::IDOK;
-    }
-    std::optional<platform::String> ChooseFolder(const platform::String&) override { return std::nullopt; }
-    platform::String LoadText(unsigned) override { return {}; }
-
-    std::vector<std::string> textos;
-
-private:
-    platform::Interaction* anterior_;
-};
 
 class Conexoes : public ::testing::Test {
 protected:
@@ -109,12 +90,12 @@ TEST_F(Conexoes, FailuresAreShownOnlyWithBothSwitchesOn) {
         std::size_t caixas;
     };
     for (const Caso caso : {Caso{true, true, 1}, Caso{false, true, 0}, Caso{true, false, 0}, Caso{false, false, 0}}) {
-        Caixas caixas;
+        kelvo::testing::RecordedBoxes caixas;
         CConexaoUsuario conexao;
         conexao.SetTrataErros(caso.trataErros);
         conexao.SetTratarMensagens(caso.tratarMensagens);
         EXPECT_EQ(conexao.Inicializa("EMP", 99, 1), CONEXO_E_USUARIO_INEXISTENTE);
         EXPECT_EQ(conexao.Inicializa("EMP", 1, 1), platform::S_OK);  // success shows nothing
-        EXPECT_EQ(caixas.textos.size(), caso.caixas) << caso.trataErros << caso.tratarMensagens;
+        EXPECT_EQ(caixas.boxes.size(), caso.caixas) << caso.trataErros << caso.tratarMensagens;
     }
 }

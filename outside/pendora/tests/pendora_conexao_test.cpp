@@ -4,6 +4,7 @@
 #include "outside/pendora/tests/pendora_test_support.h"
 #include "platform/codepage.h"
 #include "platform/com/proxy_stub.h"
+#include "platform/tests/support/recorded_boxes.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/idl/tests/support/connection.h"
 #include "util/com/zt_cria_instancia.h"
@@ -28,7 +29,7 @@ constexpr HRESULT kArquivoNaoEncontrado = platform::MakeHResult(0x80040000 | 160
 class ConexaoGedSrv : public ::testing::Test {
 protected:
     kelvo::testing::TestEnvironment ambiente_;
-    pendora::testing::CaixasGravadas caixas_;
+    kelvo::testing::RecordedBoxes caixas_;
 };
 
 // The method's own result comes back as it is: success-class statuses are not turned into
@@ -203,10 +204,10 @@ TEST_F(ConexaoGedSrv, UnboundConnectionAnswersEPointer) {
     const std::uint32_t posicao = 1;
     EXPECT_EQ(silenciosa.SetModoServico(), platform::E_POINTER);
     EXPECT_EQ(silenciosa.LeDoc(1, &posicao, &doc, 0), platform::E_POINTER);
-    EXPECT_TRUE(caixas_.caixas.empty());
+    EXPECT_TRUE(caixas_.boxes.empty());
     CConexaoGedSrv comum;
     EXPECT_EQ(comum.CalcularQtdDocs(), platform::E_POINTER);
-    EXPECT_EQ(caixas_.caixas.size(), 1u);
+    EXPECT_EQ(caixas_.boxes.size(), 1u);
 }
 
 // The plain connection shows each failure (a message code as the module's message, another
@@ -228,28 +229,28 @@ TEST_F(ConexaoGedSrv, OnlyThePlainConnectionShowsFailures) {
         resposta = semCaixa;
         EXPECT_EQ(comum.SetModoServico(), semCaixa);
     }
-    EXPECT_TRUE(caixas_.caixas.empty());
+    EXPECT_TRUE(caixas_.boxes.empty());
 
     resposta = kArquivoNaoEncontrado;
     EXPECT_EQ(silenciosa.SetModoServico(), kArquivoNaoEncontrado);
-    EXPECT_TRUE(caixas_.caixas.empty());
+    EXPECT_TRUE(caixas_.boxes.empty());
     EXPECT_EQ(comum.SetModoServico(), kArquivoNaoEncontrado);
-    ASSERT_EQ(caixas_.caixas.size(), 1u);
-    EXPECT_EQ(caixas_.caixas[0].texto, "Arquivo de dados ausente");
-    EXPECT_EQ(caixas_.caixas[0].titulo, ZTGetNomeModulo(ZT_MODULO_GED).str());
-    EXPECT_EQ(caixas_.caixas[0].tipo & platform::MB_ICONMASK, platform::MB_ICONERROR);
+    ASSERT_EQ(caixas_.boxes.size(), 1u);
+    EXPECT_EQ(caixas_.boxes[0].text, "Arquivo de dados ausente");
+    EXPECT_EQ(caixas_.boxes[0].caption, ZTGetNomeModulo(ZT_MODULO_GED).str());
+    EXPECT_EQ(caixas_.boxes[0].type & platform::MB_ICONMASK, platform::MB_ICONERROR);
 
     resposta = platform::E_NOTIMPL;
     EXPECT_EQ(silenciosa.SetModoServico(), platform::E_NOTIMPL);
     EXPECT_EQ(comum.SetModoServico(), platform::E_NOTIMPL);
-    ASSERT_EQ(caixas_.caixas.size(), 2u);
-    EXPECT_EQ(caixas_.caixas[1].texto, platform::AnsiFromUtf8("Não implementado (0x80004001)"));
+    ASSERT_EQ(caixas_.boxes.size(), 2u);
+    EXPECT_EQ(caixas_.boxes[1].text, platform::AnsiFromUtf8("Não implementado (0x80004001)"));
 
     // A result of that facility with a text of its own is not looked up as a message number.
     resposta = platform::REGDB_E_CLASSNOTREG;
     EXPECT_EQ(comum.SetModoServico(), platform::REGDB_E_CLASSNOTREG);
-    ASSERT_EQ(caixas_.caixas.size(), 3u);
-    EXPECT_EQ(caixas_.caixas[2].texto, platform::AnsiFromUtf8("Classe não registrada (0x80040154)"));
+    ASSERT_EQ(caixas_.boxes.size(), 3u);
+    EXPECT_EQ(caixas_.boxes[2].text, platform::AnsiFromUtf8("Classe não registrada (0x80040154)"));
 }
 
 // The connection holds exactly one reference to its object and gives it back when rebound or
@@ -369,7 +370,7 @@ TEST_F(Ativacao, FailedActivationKeepsThePreviousObject) {
     conexao.SetInterface(&anterior);
     falhas_ = {platform::REGDB_E_CLASSNOTREG};
     EXPECT_EQ(conexao.Inicializa("EMP", 1, 1), platform::REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(caixas_.caixas.size(), 1u);
+    EXPECT_EQ(caixas_.boxes.size(), 1u);
     EXPECT_EQ(conexao.SetModoServico(), platform::S_OK);
     EXPECT_EQ(anterior.calls, std::vector<std::uint32_t>{2u});
     EXPECT_TRUE(servidor_.calls.empty());

@@ -2,7 +2,7 @@
 // (one document per call while contents are read), against a stand-in server.
 #include "outside/pendora/conexao_ged_srv.h"
 #include "outside/pendora/tests/pendora_docs_falsos.h"
-#include "outside/pendora/tests/pendora_test_support.h"
+#include "platform/tests/support/recorded_boxes.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/idl/tests/support/connection.h"
 #include "server/idl/wire_limits.h"
@@ -45,7 +45,7 @@ protected:
     }
 
     kelvo::testing::TestEnvironment ambiente_;
-    pendora::testing::CaixasGravadas caixas_;
+    kelvo::testing::RecordedBoxes caixas_;
     RecordingServer servidor_;
     DocsFalsos base_{servidor_};
 };
@@ -98,7 +98,7 @@ TEST_F(LeDocEx, ZeroCountMakesNoCall) {
     EXPECT_TRUE(servidor_.calls.empty());
     CConexaoGedSrv semObjeto;
     EXPECT_EQ(semObjeto.LeDocEx(0, nullptr, nullptr, 0), platform::S_OK);
-    EXPECT_TRUE(caixas_.caixas.empty());
+    EXPECT_TRUE(caixas_.boxes.empty());
 }
 
 // A count with a missing array is refused before anything is sent.
@@ -129,7 +129,7 @@ TEST_F(LeDocEx, FirstFailureStopsTheReading) {
     EXPECT_EQ(Conteudo(docs[0]), "C" + std::to_string(posicoes[0]));
     EXPECT_EQ(docs[1].GetPosicao(), 0u);
     EXPECT_EQ(docs[2].GetPosicao(), 77u);
-    EXPECT_EQ(caixas_.caixas.size(), 1u);
+    EXPECT_EQ(caixas_.boxes.size(), 1u);
 }
 
 // A success status of one call is not lost behind the S_OK of the others.

@@ -3,9 +3,9 @@
 // a file in use, a paper document, failures), against a stand-in server.
 #include "outside/pendora/conexao_ged_srv.h"
 #include "outside/pendora/tests/pendora_docs_falsos.h"
-#include "outside/pendora/tests/pendora_test_support.h"
 #include "platform/codepage.h"
 #include "platform/file.h"
+#include "platform/tests/support/recorded_boxes.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -154,7 +154,7 @@ protected:
     std::string Esperado(const std::string& nome) const { return temp_.string() + "/" + nome; }
 
     kelvo::testing::TestEnvironment ambiente_;
-    pendora::testing::CaixasGravadas caixas_;
+    kelvo::testing::RecordedBoxes caixas_;
     RecordingServer servidor_;
     DocsFalsos base_{servidor_};
     CSilentConexaoGedSrv conexao_;

@@ -1,7 +1,7 @@
 // CConexaoGedSrv's reads of many types and locations (LeTipDocEx, LeLocArqEx) and their look-up
 // by code (ExisteTipDoc, ExisteLocArq), against a stand-in server that knows records by code.
 #include "outside/pendora/conexao_ged_srv.h"
-#include "outside/pendora/tests/pendora_test_support.h"
+#include "platform/tests/support/recorded_boxes.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/idl/tests/support/connection.h"
 
@@ -194,7 +194,7 @@ template <class T>
 class LeituraEmPartes : public ::testing::Test {
 protected:
     kelvo::testing::TestEnvironment ambiente_;
-    pendora::testing::CaixasGravadas caixas_;
+    kelvo::testing::RecordedBoxes caixas_;
     RecordingServer servidor_;
     BaseFalsa base_{servidor_};
 };
@@ -239,7 +239,7 @@ TYPED_TEST(LeituraEmPartes, ZeroCountMakesNoCallAndSucceeds) {
     EXPECT_TRUE(this->servidor_.calls.empty());
     CConexaoGedSrv semObjeto;
     EXPECT_EQ(TypeParam::LeEx(semObjeto, 0, nullptr, nullptr, 0), platform::S_OK);
-    EXPECT_TRUE(this->caixas_.caixas.empty());
+    EXPECT_TRUE(this->caixas_.boxes.empty());
 }
 
 // A count with a missing array is refused before anything is sent or touched.
@@ -270,7 +270,7 @@ TYPED_TEST(LeituraEmPartes, FirstFailureStopsTheReadingAndIsReturned) {
     EXPECT_EQ(objetos[kLote].GetPosicao(), 0u);
     EXPECT_EQ(objetos[2 * kLote].GetPosicao(), 0u);
     EXPECT_EQ(TypeParam::Nome(objetos[2 * kLote]), "antes");
-    EXPECT_EQ(this->caixas_.caixas.size(), 1u);
+    EXPECT_EQ(this->caixas_.boxes.size(), 1u);
 }
 
 // A success status of one call is not lost behind the S_OK of the others.
