@@ -1,5 +1,6 @@
 // The server object in the process: its empty session, its interfaces, the module lock it
-// holds, SetModoServico, the methods not built yet, the content folder and the code prefixes.
+// holds, SetModoServico, every method's answer without a session, the content folder and the
+// code prefixes.
 #include "platform/com/activation.h"
 #include "platform/com/module_lock.h"
 #include "platform/tests/support/recorded_boxes.h"
