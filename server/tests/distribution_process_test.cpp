@@ -6,6 +6,7 @@
 #include "platform/tests/support/test_environment.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
+#include "server/tests/demo_client_process.h"
 #include "server/tests/distribution_test_support.h"
 #include "server/tests/process_test_support.h"
 #include "server/tests/vaultis_demo_test_support.h"
@@ -44,22 +45,17 @@ protected:
 
     // A client process: stores kListasPorCliente lists and sends the HRESULT and their numbers
     // through `relata`.
-    pid_t Cliente(int relata, std::uint32_t cliente) {
-        const pid_t filho = ::fork();
-        if (filho != 0) return filho;
-        std::vector<std::uint32_t> numeros;
-        HRESULT hr = platform::S_OK;
-        {
-            CSilentConexaoGedSrv conexao;
-            hr = conexao.Inicializa(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUser,
-                                    static_cast<std::int32_t>(cliente));
+    static pid_t Cliente(int relata, std::uint32_t cliente) {
+        const auto sessao = static_cast<std::int32_t>(cliente);
+        return ClienteDemo(relata, sessao, [cliente](CSilentConexaoGedSrv& conexao, std::vector<std::uint32_t>& numeros) {
+            HRESULT hr = platform::S_OK;
             for (std::uint32_t i = 0; i < kListasPorCliente && platform::SUCCEEDED(hr); ++i) {
                 std::uint32_t numero = 0;
                 hr = conexao.GravaDistribuicao(&numero, ListaPS(ItensDoCliente(cliente, i)));
                 numeros.push_back(numero);
             }
-        }
-        RelataEEncerra(relata, hr, numeros);
+            return hr;
+        });
     }
 
     TestEnvironment ambiente_;

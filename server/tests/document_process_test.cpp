@@ -7,6 +7,7 @@
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
 #include "platform/process_spawn.h"
+#include "server/tests/demo_client_process.h"
 #include "server/tests/document_test_support.h"
 #include "server/tests/process_test_support.h"
 #include "server/tests/vaultis_demo_test_support.h"
@@ -38,16 +39,11 @@ protected:
 
     // A client process: inserts kVersoes documents, each the next version of the one before, and
     // sends the HRESULT and the positions through `relata`.
-    pid_t Cliente(int relata, int sessao) {
-        const pid_t filho = ::fork();
-        if (filho != 0) return filho;
-        std::vector<std::uint32_t> posicoes;
-        HRESULT hr = platform::S_OK;
-        {
-            CSilentConexaoGedSrv conexao;
-            hr = conexao.Inicializa(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUser, sessao);
+    static pid_t Cliente(int relata, int sessao) {
+        return ClienteDemo(relata, sessao, [sessao](CSilentConexaoGedSrv& conexao, std::vector<std::uint32_t>& posicoes) {
             DadosDoc dados;
             dados.usuarios = {static_cast<std::uint16_t>(sessao)};
+            HRESULT hr = platform::S_OK;
             for (int i = 0; i < kVersoes && platform::SUCCEEDED(hr); ++i) {
                 dados.lPrevDoc = posicoes.empty() ? 0 : posicoes.back();
                 dados.iVersao = static_cast<std::uint32_t>(i);
@@ -55,8 +51,8 @@ protected:
                 hr = conexao.GravaDoc(&posicao, Documento(dados), 0x1);
                 posicoes.push_back(posicao);
             }
-        }
-        RelataEEncerra(relata, hr, posicoes);
+            return hr;
+        });
     }
 
     TestEnvironment ambiente_;

@@ -54,10 +54,15 @@ struct Tubo {
     ::_exit(0);
 }
 
-// Reads what a client sent with RelataEEncerra; false when the pipe ended early.
+// The most values a client report may announce; a larger count is a broken report.
+constexpr std::uint32_t kMaxValoresRelato = 1'000'000;
+
+// Reads what a client sent with RelataEEncerra; false when the pipe ended early or the count is
+// beyond any report.
 inline bool LeRelato(int fd, platform::HRESULT& hr, std::vector<std::uint32_t>& valores) {
     std::uint32_t quantidade = 0;
     if (!Le(fd, &hr, sizeof hr) || !Le(fd, &quantidade, sizeof quantidade)) return false;
+    if (quantidade > kMaxValoresRelato) return false;
     valores.resize(quantidade);
     return quantidade == 0 || Le(fd, valores.data(), quantidade * sizeof valores[0]);
 }

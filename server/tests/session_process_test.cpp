@@ -8,6 +8,7 @@
 #include "platform/tests/support/test_environment.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
+#include "server/tests/demo_client_process.h"
 #include "server/tests/process_test_support.h"
 #include "server/tests/vaultis_demo_test_support.h"
 #include "server/tests/session_test_support.h"
@@ -40,21 +41,16 @@ protected:
 
     // A client process: opens its session, takes kChamadas numbers and sends them (or, on a
     // failure, the HRESULT with a count of 0) through `relata`.
-    pid_t Cliente(int relata, int sessao) {
-        const pid_t filho = ::fork();
-        if (filho != 0) return filho;
-        std::vector<std::uint32_t> numeros;
-        HRESULT hr = platform::S_OK;
-        {
-            CSilentConexaoGedSrv conexao;
-            hr = conexao.Inicializa(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUser, sessao);
+    static pid_t Cliente(int relata, int sessao) {
+        return ClienteDemo(relata, sessao, [](CSilentConexaoGedSrv& conexao, std::vector<std::uint32_t>& numeros) {
+            HRESULT hr = platform::S_OK;
             for (int i = 0; i < kChamadas && platform::SUCCEEDED(hr); ++i) {
                 std::uint32_t numero = 0;
                 hr = conexao.GetProximoNrLocalizacao(&numero);
                 numeros.push_back(numero);
             }
-        }
-        RelataEEncerra(relata, hr, numeros);
+            return hr;
+        });
     }
 
     TestEnvironment ambiente_;

@@ -10,6 +10,7 @@
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
 #include "server/idl/qd_status.h"
+#include "server/tests/demo_client_process.h"
 #include "server/tests/process_test_support.h"
 #include "server/tests/types_test_support.h"
 #include "util/config/folders.h"
@@ -135,12 +136,6 @@ TEST_F(TiposVaultis, DemoCompanyTypeTravelsBothWaysAndLiesAtItsOffsets) {
 
 namespace {
 
-// What a client process reports: its result and, per type, the position it got.
-struct Relato {
-    HRESULT hr = platform::E_FAIL;
-    std::vector<std::uint32_t> posicoes;
-};
-
 class DoisServidores : public TiposVaultis {
 protected:
     void SetUp() override {
@@ -160,31 +155,11 @@ protected:
         ASSERT_EQ(::setenv("KELVO_REGISTRY", storeA_.c_str(), 1), 0);
     }
 
-    // A child process in the store `store`: opens a session, runs `trabalho` and reports through `relata`.
+    // A client process in the store `store`: opens a session, runs `trabalho` and reports the
+    // result and the positions it got through `relata`.
     template <class Trabalho>
-    pid_t Filho(const std::string& store, int relata, Trabalho trabalho) {
-        const pid_t filho = ::fork();
-        if (filho != 0) return filho;
-        ::setenv("KELVO_REGISTRY", store.c_str(), 1);
-        Relato relato;
-        {
-            CSilentConexaoGedSrv conexao;
-            relato.hr = conexao.Inicializa(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUser, 1);
-            if (platform::SUCCEEDED(relato.hr)) relato.hr = trabalho(conexao, relato.posicoes);
-        }
-        const auto qtd = static_cast<std::uint32_t>(relato.posicoes.size());
-        if (!Escreve(relata, &relato.hr, sizeof relato.hr) || !Escreve(relata, &qtd, sizeof qtd)) ::_exit(4);
-        if (qtd && !Escreve(relata, relato.posicoes.data(), qtd * sizeof relato.posicoes[0])) ::_exit(4);
-        ::_exit(0);
-    }
-
-    static Relato Recebe(int fd) {
-        Relato relato;
-        std::uint32_t qtd = 0;
-        if (!Le(fd, &relato.hr, sizeof relato.hr) || !Le(fd, &qtd, sizeof qtd) || qtd > 100000) return {};
-        relato.posicoes.resize(qtd);
-        if (qtd && !Le(fd, relato.posicoes.data(), qtd * sizeof relato.posicoes[0])) return {};
-        return relato;
+    static pid_t Filho(const std::string& store, int relata, Trabalho trabalho) {
+        return ClienteDemo(relata, 1, trabalho, [&store] { ::setenv("KELVO_REGISTRY", store.c_str(), 1); });
     }
 
     std::string storeA_;
@@ -201,7 +176,10 @@ TEST_F(DoisServidores, EverySaveLandsAndIsLoggedOnce) {
         const pid_t filho = Filho(store, tubo.fd[1], [](CSilentConexaoGedSrv&, std::vector<std::uint32_t>&) {
             return platform::S_OK;
         });
-        EXPECT_EQ(Recebe(tubo.fd[0]).hr, platform::S_OK);
+        HRESULT hr = platform::E_FAIL;
+        std::vector<std::uint32_t> posicoes;
+        EXPECT_TRUE(LeRelato(tubo.fd[0], hr, posicoes));
+        EXPECT_EQ(hr, platform::S_OK);
         EXPECT_EQ(EsperaFim(filho), 0);
     }
     EXPECT_EQ(EsperaServidores(), (std::vector<int>{0, 0}));
@@ -225,11 +203,13 @@ TEST_F(DoisServidores, EverySaveLandsAndIsLoggedOnce) {
     }
     std::map<std::uint32_t, std::string> codigoEm;  // position -> the code saved there
     for (int cliente = 0; cliente < kClientes; ++cliente) {
-        const Relato relato = Recebe(tubos[cliente].fd[0]);
-        ASSERT_EQ(relato.hr, platform::S_OK) << cliente;
-        ASSERT_EQ(relato.posicoes.size(), static_cast<std::size_t>(kTiposPorCliente)) << cliente;
+        HRESULT hr = platform::E_FAIL;
+        std::vector<std::uint32_t> posicoes;
+        ASSERT_TRUE(LeRelato(tubos[cliente].fd[0], hr, posicoes)) << cliente;
+        ASSERT_EQ(hr, platform::S_OK) << cliente;
+        ASSERT_EQ(posicoes.size(), static_cast<std::size_t>(kTiposPorCliente)) << cliente;
         for (int i = 0; i < kTiposPorCliente; ++i) {
-            EXPECT_TRUE(codigoEm.emplace(relato.posicoes[i], CodigoDe(cliente, i)).second) << "position given twice";
+            EXPECT_TRUE(codigoEm.emplace(posicoes[i], CodigoDe(cliente, i)).second) << "position given twice";
         }
     }
     for (const pid_t filho : filhos) EXPECT_EQ(EsperaFim(filho), 0);
