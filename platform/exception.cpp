@@ -1,6 +1,6 @@
 #include "platform/exception.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/interaction.h"
 #include "platform/win32_error.h"
 

@@ -7,7 +7,7 @@
 // their own message codes, the OS error number and the file name.
 #pragma once
 
-#include "platform/string.h"
+#include "platform/text/string.h"
 
 namespace platform {
 

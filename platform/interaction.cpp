@@ -1,6 +1,6 @@
 #include "platform/interaction.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <syslog.h>
 

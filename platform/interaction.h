@@ -7,7 +7,7 @@
 // picker and finds no string-table text. It never blocks. Install and use from one thread.
 #pragma once
 
-#include "platform/string.h"
+#include "platform/text/string.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "platform/win32_error.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <array>
 #include <utility>

@@ -1,6 +1,6 @@
 #include "outside/conexo/conexo_dados.h"
 
-#include "platform/registry.h"
+#include "platform/registry/registry.h"
 #include "util/config/registry_names.h"
 
 #include <cstring>

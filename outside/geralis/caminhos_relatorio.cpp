@@ -1,7 +1,7 @@
 #include "outside/geralis/caminhos_relatorio.h"
 
 #include "outside/geralis/geralis_definicoes.h"
-#include "platform/file_temp.h"
+#include "platform/file/file_temp.h"
 #include "util/config/folders.h"
 #include "util/file/zt_path.h"
 

@@ -1,9 +1,9 @@
 #include "outside/geralis/modelo_relatorio.h"
 
 #include "outside/geralis/geralis_definicoes.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/exception.h"
-#include "platform/file.h"
+#include "platform/file/file.h"
 
 #include <cstdint>
 #include <set>

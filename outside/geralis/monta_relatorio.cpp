@@ -6,7 +6,7 @@
 #include "outside/geralis/pdf_relatorio.h"
 #include "outside/geralis/saida_relatorio.h"
 #include "outside/geralis/valor_relatorio.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <algorithm>
 

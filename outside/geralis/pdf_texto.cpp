@@ -1,6 +1,6 @@
 #include "outside/geralis/pdf_texto.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <pango/pangocairo.h>
 

@@ -1,9 +1,9 @@
 #include "outside/geralis/saida_relatorio.h"
 
 #include "platform/exception.h"
-#include "platform/file.h"
-#include "platform/file_operations.h"
-#include "platform/file_temp.h"
+#include "platform/file/file.h"
+#include "platform/file/file_operations.h"
+#include "platform/file/file_temp.h"
 #include "util/file/zt_path.h"
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 // Exit code 0 for success, 1 for failure, with the HRESULT printed on failure.
 #include "outside/modulos/zt_modulos_servidores.h"
 #include "platform/com/apartment.h"
-#include "platform/process_info.h"
+#include "platform/system/process_info.h"
 
 #include <strings.h>
 

@@ -1,7 +1,7 @@
 #include "outside/modulos/zt_modulos_dados.h"
 
 #include "platform/exception.h"
-#include "platform/file.h"
+#include "platform/file/file.h"
 #include "util/config/folders.h"
 #include "util/config/module_table.h"
 #include "util/date/zt_data.h"

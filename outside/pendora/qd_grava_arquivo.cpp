@@ -1,10 +1,10 @@
 #include "outside/pendora/qd_grava_arquivo.h"
 
-#include "platform/codepage.h"
-#include "platform/file.h"
-#include "platform/file_error.h"
-#include "platform/file_operations.h"
-#include "platform/file_status.h"
+#include "platform/text/codepage.h"
+#include "platform/file/file.h"
+#include "platform/file/file_error.h"
+#include "platform/file/file_operations.h"
+#include "platform/file/file_status.h"
 
 #include <algorithm>
 #include <climits>

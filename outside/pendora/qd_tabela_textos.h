@@ -7,7 +7,7 @@
 // safe from any thread once built.
 #pragma once
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "outside/pendora/qd_texto_log.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <cstring>
 #include <string>

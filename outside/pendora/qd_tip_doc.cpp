@@ -5,7 +5,7 @@
 #include "outside/pendora/qd_texto_busca.h"
 #include "outside/pendora/qd_texto_log.h"
 #include "outside/pendora/qd_tipo_validade.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 namespace {
 

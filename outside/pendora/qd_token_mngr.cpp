@@ -1,6 +1,6 @@
 #include "outside/pendora/qd_token_mngr.h"
 
-#include "platform/string.h"
+#include "platform/text/string.h"
 
 #include <algorithm>
 #include <array>

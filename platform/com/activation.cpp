@@ -2,7 +2,7 @@
 
 #include "platform/com/class_registry.h"
 #include "platform/com/endpoint.h"
-#include "platform/machine_name.h"
+#include "platform/system/machine_name.h"
 #include "platform/com/proxy_stub.h"
 #include "platform/com/server_launch.h"
 #include "platform/com/socket_channel.h"

@@ -1,6 +1,6 @@
 #include "platform/com/bstr.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <cstdlib>
 #include <cstring>

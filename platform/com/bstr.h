@@ -6,7 +6,7 @@
 // on any thread. Conversions to and from the system's Windows-1252 text are in platform/codepage.h.
 #pragma once
 
-#include "platform/string.h"
+#include "platform/text/string.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "platform/com/class_registry.h"
 
-#include "platform/environment.h"
+#include "platform/system/environment.h"
 
 #include <cstdio>
 #include <cstring>

@@ -10,8 +10,8 @@
 #pragma once
 
 #include "platform/com/guid.h"
-#include "platform/registry.h"
-#include "platform/string.h"
+#include "platform/registry/registry.h"
+#include "platform/text/string.h"
 
 #include <optional>
 #include <span>

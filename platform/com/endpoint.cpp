@@ -1,6 +1,6 @@
 #include "platform/com/endpoint.h"
 
-#include "platform/registry.h"
+#include "platform/registry/registry.h"
 
 #include <sys/stat.h>
 #include <sys/un.h>

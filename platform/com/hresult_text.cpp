@@ -1,6 +1,6 @@
 #include "platform/com/hresult_text.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/win32_error.h"
 
 #include <array>

@@ -1,9 +1,9 @@
 #include "platform/com/server_launch.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/endpoint.h"
 #include "platform/com/unix_socket.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -1,4 +1,4 @@
-#include "platform/account.h"
+#include "platform/system/account.h"
 
 #include <gtest/gtest.h>
 #include <pwd.h>

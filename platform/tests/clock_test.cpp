@@ -1,4 +1,4 @@
-#include "platform/clock.h"
+#include "platform/system/clock.h"
 
 #include "platform/tests/support/time_zone.h"
 

@@ -1,4 +1,4 @@
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/bstr.h"
 #include "platform/com/guid.h"
 #include "platform/com/task_allocator.h"

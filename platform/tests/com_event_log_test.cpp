@@ -1,6 +1,6 @@
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/hresult_text.h"
-#include "platform/event_log.h"
+#include "platform/system/event_log.h"
 #include "platform/win32_error.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "platform/com/endpoint.h"
 #include "platform/com/unix_socket.h"
 #include "platform/com/wire.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "platform/tests/com_test_counter.h"
 #include "platform/tests/support/test_environment.h"
 

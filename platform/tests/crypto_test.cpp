@@ -1,6 +1,6 @@
-#include "platform/crypto.h"
+#include "platform/crypto/crypto.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <gtest/gtest.h>
 #include <openssl/evp.h>

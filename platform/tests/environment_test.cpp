@@ -1,4 +1,4 @@
-#include "platform/environment.h"
+#include "platform/system/environment.h"
 
 #include <gtest/gtest.h>
 

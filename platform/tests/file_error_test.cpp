@@ -1,5 +1,5 @@
-#include "platform/file.h"
-#include "platform/file_error.h"
+#include "platform/file/file.h"
+#include "platform/file/file_error.h"
 
 #include "platform/tests/support/test_environment.h"
 

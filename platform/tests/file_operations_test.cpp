@@ -1,5 +1,5 @@
-#include "platform/file.h"
-#include "platform/file_operations.h"
+#include "platform/file/file.h"
+#include "platform/file/file_operations.h"
 
 #include "platform/tests/support/test_environment.h"
 

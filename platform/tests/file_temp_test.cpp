@@ -1,4 +1,4 @@
-#include "platform/file_temp.h"
+#include "platform/file/file_temp.h"
 
 #include "platform/tests/support/test_environment.h"
 

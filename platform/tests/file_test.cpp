@@ -1,4 +1,4 @@
-#include "platform/file.h"
+#include "platform/file/file.h"
 
 #include "platform/tests/support/test_environment.h"
 

@@ -1,5 +1,5 @@
-#include "platform/folder.h"
-#include "platform/folder_list.h"
+#include "platform/file/folder.h"
+#include "platform/file/folder_list.h"
 
 #include "platform/tests/support/test_environment.h"
 

@@ -1,4 +1,4 @@
-#include "platform/private_data.h"
+#include "platform/crypto/private_data.h"
 
 #include "platform/tests/support/test_environment.h"
 

@@ -1,5 +1,5 @@
-#include "platform/registry.h"
-#include "platform/registry_format.h"
+#include "platform/registry/registry.h"
+#include "platform/registry/registry_format.h"
 
 #include "platform/tests/support/test_environment.h"
 

@@ -1,4 +1,4 @@
-#include "platform/string.h"
+#include "platform/text/string.h"
 
 #include <gtest/gtest.h>
 

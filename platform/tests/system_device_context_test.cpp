@@ -1,4 +1,4 @@
-#include "platform/device_context.h"
+#include "platform/system/device_context.h"
 
 #include <gtest/gtest.h>
 

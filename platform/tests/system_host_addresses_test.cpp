@@ -1,4 +1,4 @@
-#include "platform/host_addresses.h"
+#include "platform/system/host_addresses.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

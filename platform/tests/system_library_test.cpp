@@ -1,4 +1,4 @@
-#include "platform/library.h"
+#include "platform/system/library.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/mul_div.h"
+#include "platform/system/mul_div.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/resource_module.h"
+#include "platform/system/resource_module.h"
 
 #include <gtest/gtest.h>
 

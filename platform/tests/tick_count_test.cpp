@@ -1,4 +1,4 @@
-#include "platform/tick_count.h"
+#include "platform/system/tick_count.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 
 #include "outside/conexo/conexo_dados.h"
 #include "outside/modulos/zt_modulos_servidores.h"
-#include "platform/codepage.h"
-#include "platform/file.h"
-#include "platform/registry.h"
+#include "platform/text/codepage.h"
+#include "platform/file/file.h"
+#include "platform/registry/registry.h"
 #include "util/config/folders.h"
 #include "util/config/module_table.h"
 #include "util/config/registry_functions.h"

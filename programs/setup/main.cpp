@@ -2,9 +2,9 @@
 //
 //   kelvo-default [data-folder]     (default: ~/.local/share/kelvo)
 
-#include "platform/codepage.h"
-#include "platform/process_info.h"
-#include "platform/registry.h"
+#include "platform/text/codepage.h"
+#include "platform/system/process_info.h"
+#include "platform/registry/registry.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
 #include "util/file/zt_path.h"

@@ -1,6 +1,6 @@
 #include "server/bench/bench_environment.h"
 
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
 #include "util/config/folders.h"

@@ -3,7 +3,7 @@
 #include "outside/conexo/conexo_dados.h"
 #include "outside/pendora/qd_campo_tipo_dado.h"
 #include "outside/pendora/qd_campo_valor.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/bstr.h"
 #include "platform/com/task_allocator.h"
 #include "server/document/qd_doc_arq.h"

@@ -1,6 +1,6 @@
 #include "server/bench/portuguese_text.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <array>
 #include <cctype>

@@ -1,7 +1,7 @@
 #include "server/content/qd_arquivo_conteudo.h"
 
 #include "platform/com/task_allocator.h"
-#include "platform/file_operations.h"
+#include "platform/file/file_operations.h"
 
 #include <algorithm>
 #include <limits>

@@ -7,7 +7,7 @@
 // 0x80070000 | the Win32 error of a file failure. Paths are Windows-1252. One thread per File.
 #pragma once
 
-#include "platform/file.h"
+#include "platform/file/file.h"
 #include "platform/hresult.h"
 #include "server/content/zt_byte_array.h"
 

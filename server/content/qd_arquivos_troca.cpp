@@ -1,8 +1,8 @@
 #include "server/content/qd_arquivos_troca.h"
 
-#include "platform/file_operations.h"
-#include "platform/folder.h"
-#include "platform/folder_list.h"
+#include "platform/file/file_operations.h"
+#include "platform/file/folder.h"
+#include "platform/file/folder_list.h"
 
 platform::FileError CQDArquivosTroca::CriaPasta(const CZTString& pasta) { return platform::CreateFolder(pasta); }
 

@@ -5,8 +5,8 @@
 // their causes. Paths are Windows-1252. One thread at a time.
 #pragma once
 
-#include "platform/file.h"
-#include "platform/file_error.h"
+#include "platform/file/file.h"
+#include "platform/file/file_error.h"
 #include "platform/win32_error.h"
 #include "util/text/zt_string.h"
 

@@ -1,6 +1,6 @@
 #include "server/content/qd_encripta_docs.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "server/content/qd_arquivo_conteudo.h"
 #include "server/content/qd_evento_conteudo.h"
 #include "server/content/qd_nome_conteudo.h"

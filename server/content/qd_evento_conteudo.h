@@ -5,7 +5,7 @@
 // 0, with the one text given (Windows-1252). A failing log is silent. Safe from any thread.
 #pragma once
 
-#include "platform/event_log.h"
+#include "platform/system/event_log.h"
 
 // The event source of the document server's own entries.
 inline constexpr const char* QD_FONTE_EVENTOS = "Vaultis";

@@ -1,6 +1,6 @@
 #include "server/content/qd_lista_conteudos.h"
 
-#include "platform/folder_list.h"
+#include "platform/file/folder_list.h"
 
 #include <algorithm>
 

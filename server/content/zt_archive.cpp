@@ -1,6 +1,6 @@
 #include "server/content/zt_archive.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <cstring>
 #include <string>

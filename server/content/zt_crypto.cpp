@@ -1,6 +1,6 @@
 #include "server/content/zt_crypto.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "util/config/module_table.h"
 #include "util/message/zt_exception.h"
 

@@ -13,7 +13,7 @@
 // false and leave the crypto error in GetUltimoErro. Used on the server's one thread.
 #pragma once
 
-#include "platform/crypto.h"
+#include "platform/crypto/crypto.h"
 #include "server/content/zt_archive.h"
 #include "server/content/zt_byte_array.h"
 #include "server/content/zt_fonte_identidade.h"

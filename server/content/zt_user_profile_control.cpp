@@ -1,8 +1,8 @@
 #include "server/content/zt_user_profile_control.h"
 
-#include "platform/account.h"
-#include "platform/codepage.h"
-#include "platform/machine_name.h"
+#include "platform/system/account.h"
+#include "platform/text/codepage.h"
+#include "platform/system/machine_name.h"
 #include "server/content/qd_evento_conteudo.h"
 #include "util/config/module_table.h"
 #include "util/message/zt_exception.h"

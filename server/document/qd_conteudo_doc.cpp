@@ -1,6 +1,6 @@
 #include "server/document/qd_conteudo_doc.h"
 
-#include "platform/file_operations.h"
+#include "platform/file/file_operations.h"
 #include "server/content/qd_nome_conteudo.h"
 #include "server/object/qd_arq_bind.h"
 #include "server/record_file/qd_arq_t.h"

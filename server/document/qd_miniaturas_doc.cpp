@@ -2,9 +2,9 @@
 
 #include "outside/pendora/qd_doc.h"
 #include "platform/com/task_allocator.h"
-#include "platform/crypto.h"
-#include "platform/file_operations.h"
-#include "platform/file_temp.h"
+#include "platform/crypto/crypto.h"
+#include "platform/file/file_operations.h"
+#include "platform/file/file_temp.h"
 #include "server/content/qd_conteudo_documento.h"
 #include "server/content/qd_nome_conteudo.h"
 #include "server/document/qd_conteudo_doc.h"

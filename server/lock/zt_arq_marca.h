@@ -10,8 +10,8 @@
 // ticker must outlive the object.
 #pragma once
 
-#include "platform/file.h"
-#include "platform/tick_count.h"
+#include "platform/file/file.h"
+#include "platform/system/tick_count.h"
 #include "util/text/zt_string.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // registration and prints the result; otherwise it serves ZTQD_Srv until its last object is
 // released. Exit code 0 for success, 1 for failure, with the HRESULT printed on failure.
 #include "platform/com/apartment.h"
-#include "platform/process_info.h"
+#include "platform/system/process_info.h"
 #include "server/object/vaultis_comando.h"
 #include "server/object/vaultis_registro.h"
 #include "server/object/vaultis_servidor.h"

@@ -7,7 +7,7 @@
 // and read on the server's one thread. The installed ticker and operations must outlive their use.
 #pragma once
 
-#include "platform/tick_count.h"
+#include "platform/system/tick_count.h"
 #include "server/lock/zt_arq_marca.h"
 #include "server/migrations/qd_operacoes_arquivo.h"
 

@@ -1,6 +1,6 @@
 #include "server/migrations/qd_assinatura_conversao.h"
 
-#include "platform/file.h"
+#include "platform/file/file.h"
 
 #include <cstring>
 #include <string>

@@ -1,7 +1,7 @@
 #include "server/migrations/qd_operacoes_arquivo.h"
 
-#include "platform/file_operations.h"
-#include "platform/file_status.h"
+#include "platform/file/file_operations.h"
+#include "platform/file/file_status.h"
 
 namespace {
 

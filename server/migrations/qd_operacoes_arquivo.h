@@ -6,9 +6,9 @@
 // and lives for the whole process. Used on the server's one thread.
 #pragma once
 
-#include "platform/file_error.h"
+#include "platform/file/file_error.h"
 #include "platform/hresult.h"
-#include "platform/string.h"
+#include "platform/text/string.h"
 
 class IQDOperacoesArquivo {
 public:

@@ -1,7 +1,7 @@
 #include "server/object/qd_diretorio_docs.h"
 
-#include "platform/file_status.h"
-#include "platform/folder.h"
+#include "platform/file/file_status.h"
+#include "platform/file/folder.h"
 #include "server/content/qd_nome_conteudo.h"
 
 CZTString QDDiretorioDocs(const char* diretorioDados) { return QDPastaConteudos(diretorioDados); }

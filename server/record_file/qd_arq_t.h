@@ -10,7 +10,7 @@
 // outlive it. The server's one thread.
 #pragma once
 
-#include "platform/tick_count.h"
+#include "platform/system/tick_count.h"
 #include "server/object/qd_arq_bind.h"
 #include "server/record_file/qd_arquivos.h"
 #include "server/record_file/qd_caminho_dados.h"

@@ -1,7 +1,7 @@
 // Opening and closing a record file: modes, the 60 attempts and the answer to a missing file.
 #include "server/record_file/zt_arq_ex.h"
 
-#include "platform/file_status.h"
+#include "platform/file/file_status.h"
 #include "server/record_file/record_file_codes.h"
 #include "server/record_file/zt_arq_causas.h"
 #include "server/record_file/zt_arq_falha.h"

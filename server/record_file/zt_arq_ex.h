@@ -15,8 +15,8 @@
 // the time source is the given ticker, which must outlive the object.
 #pragma once
 
-#include "platform/file.h"
-#include "platform/tick_count.h"
+#include "platform/file/file.h"
+#include "platform/system/tick_count.h"
 #include "server/record_file/zt_arq_cache.h"
 #include "util/text/zt_string.h"
 

@@ -1,6 +1,6 @@
 #include "server/search/qd_padroes_arquivo.h"
 
-#include "platform/string.h"
+#include "platform/text/string.h"
 
 #include <array>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "server/content/zt_crypto.h"
 
-#include "platform/account.h"
-#include "platform/codepage.h"
+#include "platform/system/account.h"
+#include "platform/text/codepage.h"
 #include "util/config/module_table.h"
 #include "util/message/zt_exception.h"
 

@@ -1,7 +1,7 @@
 #include "server/content/qd_conteudo_documento.h"
 
 #include "platform/com/task_allocator.h"
-#include "platform/crypto.h"
+#include "platform/crypto/crypto.h"
 #include "server/content/qd_nome_conteudo.h"
 #include "server/content/zt_crypto.h"
 

@@ -1,6 +1,6 @@
 #include "server/content/qd_encripta_docs.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/task_allocator.h"
 #include "server/content/qd_conteudo_documento.h"
 #include "server/content/zt_crypto.h"

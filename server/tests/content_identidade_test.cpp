@@ -1,7 +1,7 @@
 #include "server/content/zt_identidade_execucao.h"
 
-#include "platform/codepage.h"
-#include "platform/private_data.h"
+#include "platform/text/codepage.h"
+#include "platform/crypto/private_data.h"
 #include "util/config/registry_functions.h"
 
 #include "content_test_support.h"

@@ -1,6 +1,6 @@
 #include "server/content/qd_nome_conteudo.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "util/file/zt_path.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // and writing scratch files as bytes.
 #pragma once
 
-#include "platform/codepage.h"
-#include "platform/event_log.h"
+#include "platform/text/codepage.h"
+#include "platform/system/event_log.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 // library: a list is stored, rewritten and read back and lies at its offsets in both files, and
 // two client processes that store lists at once get distinct numbers and intact items.
 #include "outside/pendora/conexao_ged_srv.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "platform/tests/support/test_environment.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"

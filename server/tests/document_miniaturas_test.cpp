@@ -3,7 +3,7 @@
 // real Vaultis process.
 #include "outside/pendora/conexao_ged_srv.h"
 #include "outside/pendora/qd_propriedades.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "platform/win32_error.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"

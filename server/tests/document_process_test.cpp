@@ -6,7 +6,7 @@
 #include "platform/tests/support/test_environment.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "server/tests/demo_client_process.h"
 #include "server/tests/document_test_support.h"
 #include "server/tests/process_test_support.h"

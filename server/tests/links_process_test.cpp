@@ -4,7 +4,7 @@
 // for a second document; both server processes end once their clients let go.
 #include "outside/modulos/zt_modulos_dados.h"
 #include "outside/modulos/zt_modulos_servidores.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
 #include "server/tests/vaultis_demo_test_support.h"

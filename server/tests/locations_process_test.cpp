@@ -2,7 +2,7 @@
 // library: saving with the document count, recounting (whose own connection is made inside the
 // server process), and what lands in the files and the log.
 #include "outside/pendora/conexao_ged_srv.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
 #include "server/tests/locations_test_support.h"

@@ -4,8 +4,8 @@
 // field by field from the same inputs; and the surroundings the migrations wait and work with.
 #pragma once
 
-#include "platform/file_operations.h"
-#include "platform/file_status.h"
+#include "platform/file/file_operations.h"
+#include "platform/file/file_status.h"
 #include "server/document/qd_doc_arq.h"
 #include "server/log/qd_log_layout.h"
 #include "server/migrations/qd_ambiente_migracoes.h"

@@ -1,7 +1,7 @@
 // The real Vaultis process, started by activation from its registration and reached through the
 // client library from several client processes.
 #include "outside/pendora/conexao_ged_srv.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/tests/process_test_support.h"
 

@@ -3,7 +3,7 @@
 #include "platform/com/activation.h"
 #include "platform/com/class_registry.h"
 #include "platform/com/endpoint.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/idl/iztqd_srv.h"
 #include "server/object/vaultis_registro.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/exception.h"
-#include "platform/tick_count.h"
+#include "platform/system/tick_count.h"
 #include "server/record_file/zt_arq_ex.h"
 #include "server/record_file/zt_arq_falha.h"
 #include "util/config/registry_functions.h"

@@ -7,9 +7,9 @@
 #pragma once
 
 #include "outside/pendora/conexao_ged_srv.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/bstr.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "platform/tests/support/test_environment.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"

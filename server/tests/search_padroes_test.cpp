@@ -1,6 +1,6 @@
 // File-name patterns of the document search: wildcards, case, accented letters, lists separated
 // by ';', blanks, and a list of no pattern.
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "server/search/qd_padroes_arquivo.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "outside/pendora/conexao_ged_srv.h"
 #include "outside/pendora/qd_campo_valor.h"
 #include "outside/pendora/qd_doc_filtro.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/bstr.h"
 #include "server/tests/document_test_support.h"
 #include "server/tests/types_test_support.h"

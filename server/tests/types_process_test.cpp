@@ -5,7 +5,7 @@
 #include "outside/pendora/conexao_ged_srv.h"
 #include "outside/pendora/qd_array_ponteiros.h"
 #include "outside/pendora/qd_tip_doc.h"
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "platform/tests/support/test_environment.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"

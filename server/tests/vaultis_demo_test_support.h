@@ -6,7 +6,7 @@
 // ASSERT_NO_FATAL_FAILURE: a failed step ends the test.
 #pragma once
 
-#include "platform/process_spawn.h"
+#include "platform/system/process_spawn.h"
 #include "platform/tests/support/test_environment.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"

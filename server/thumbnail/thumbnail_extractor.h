@@ -15,7 +15,7 @@
 // Extractors hold no state; any thread, one call per bitmap vector.
 #pragma once
 
-#include "platform/file.h"
+#include "platform/file/file.h"
 #include "platform/hresult.h"
 #include "server/idl/records.h"
 

@@ -1,6 +1,6 @@
 #include "server/thumbnail/thumbnail_pdf.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "server/thumbnail/thumbnail_dib.h"
 #include "server/thumbnail/thumbnail_size.h"
 

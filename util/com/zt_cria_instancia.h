@@ -8,7 +8,7 @@
 #pragma once
 
 #include "platform/com/activation.h"
-#include "platform/tick_count.h"
+#include "platform/system/tick_count.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #include "util/com/zt_evento_servidor.h"
 
 #include "platform/com/hresult_text.h"
-#include "platform/process_info.h"
+#include "platform/system/process_info.h"
 #include "util/com/zt_servidor_remoto.h"
 
 using namespace platform;

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "platform/com/guid.h"
-#include "platform/event_log.h"
+#include "platform/system/event_log.h"
 #include "platform/hresult.h"
 
 // The event source of the suite's entries.

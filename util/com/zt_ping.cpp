@@ -1,7 +1,7 @@
 #include "util/com/zt_ping.h"
 
-#include "platform/codepage.h"
-#include "platform/process_spawn.h"
+#include "platform/text/codepage.h"
+#include "platform/system/process_spawn.h"
 
 using namespace platform;
 

@@ -6,7 +6,7 @@
 // error numbers (0 = success). Safe from any thread.
 #pragma once
 
-#include "platform/registry.h"
+#include "platform/registry/registry.h"
 #include "util/text/zt_string.h"
 
 // The text of `valor` below `raiz`\`subChave` (expanded when REG_EXPAND_SZ and `expandir`); the

@@ -1,6 +1,6 @@
 #include "util/config/zt_registry.h"
 
-#include "platform/environment.h"
+#include "platform/system/environment.h"
 #include "util/config/registry_names.h"
 
 #include <vector>

@@ -9,7 +9,7 @@
 // from one thread at a time.
 #pragma once
 
-#include "platform/registry.h"
+#include "platform/registry/registry.h"
 #include "util/text/zt_string.h"
 
 class CZTRegistry {

@@ -1,6 +1,6 @@
 #include "util/date/date_time_value.h"
 
-#include "platform/clock.h"
+#include "platform/system/clock.h"
 #include "platform/hresult.h"
 #include "util/date/day_number.h"
 

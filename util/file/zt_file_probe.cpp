@@ -1,7 +1,7 @@
 #include "util/file/zt_file_probe.h"
 
-#include "platform/file.h"
-#include "platform/file_operations.h"
+#include "platform/file/file.h"
+#include "platform/file/file_operations.h"
 #include "util/file/zt_path.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "util/file/zt_folder.h"
 
-#include "platform/file_operations.h"
-#include "platform/folder.h"
-#include "platform/folder_list.h"
+#include "platform/file/file_operations.h"
+#include "platform/file/folder.h"
+#include "platform/file/folder_list.h"
 #include "util/file/zt_path.h"
 
 #include <chrono>

@@ -1,7 +1,7 @@
 #include "util/file/zt_folder_picker.h"
 
 #include "platform/interaction.h"
-#include "platform/registry.h"
+#include "platform/registry/registry.h"
 #include "util/config/registry_functions.h"
 
 namespace {

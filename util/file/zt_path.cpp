@@ -1,6 +1,6 @@
 #include "util/file/zt_path.h"
 
-#include "platform/process_info.h"
+#include "platform/system/process_info.h"
 
 namespace {
 

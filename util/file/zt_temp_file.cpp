@@ -1,6 +1,6 @@
 #include "util/file/zt_temp_file.h"
 
-#include "platform/file_temp.h"
+#include "platform/file/file_temp.h"
 
 CZTString ZTGetDiretorioTemp() { return CZTString(platform::TempFolder()); }
 

@@ -1,6 +1,6 @@
 #include "util/fiscal/descriptions.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "util/import/zt_importa.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/interaction.h"
-#include "platform/library.h"
+#include "platform/system/library.h"
 #include "util/config/module_table.h"
 
 namespace {

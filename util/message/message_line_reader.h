@@ -5,7 +5,7 @@
 // part of the line. Reads through the caller's open file; the file stays the caller's.
 #pragma once
 
-#include "platform/file.h"
+#include "platform/file/file.h"
 
 #include <string>
 

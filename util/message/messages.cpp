@@ -1,7 +1,7 @@
 #include "util/message/messages.h"
 
-#include "platform/codepage.h"
-#include "platform/file.h"
+#include "platform/text/codepage.h"
+#include "platform/file/file.h"
 #include "platform/interaction.h"
 #include "platform/win32_error.h"
 #include "util/config/folders.h"

@@ -6,7 +6,7 @@
 // registry store serialises its calls).
 #pragma once
 
-#include "platform/registry.h"
+#include "platform/registry/registry.h"
 
 // Opens `subChave` below `raiz` for reading and reads value `valor` into `dados` with the
 // store's size protocol (`*tamanho` in: room of `dados`; out: bytes of the value; null `dados`

@@ -1,6 +1,6 @@
 #include "util/system/zt_altura_fonte.h"
 
-#include "platform/mul_div.h"
+#include "platform/system/mul_div.h"
 
 namespace {
 

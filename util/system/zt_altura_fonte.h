@@ -4,7 +4,7 @@
 // platform::ScreenDeviceContext().
 #pragma once
 
-#include "platform/device_context.h"
+#include "platform/system/device_context.h"
 
 // The negative height that asks for characters `pontos` points high on `dispositivo`:
 // -(pontos × its vertical pixels per inch ÷ 72), rounded half away from zero (MulDiv).

@@ -1,6 +1,6 @@
 #include "util/system/zt_host_ip.h"
 
-#include "platform/process_info.h"
+#include "platform/system/process_info.h"
 
 CZTString ZTTextoEnderecosIP(const std::vector<platform::Ipv4Address>& enderecos) {
     CZTString texto;

@@ -3,7 +3,7 @@
 // Safe from any thread.
 #pragma once
 
-#include "platform/host_addresses.h"
+#include "platform/system/host_addresses.h"
 #include "util/text/zt_string.h"
 
 #include <vector>

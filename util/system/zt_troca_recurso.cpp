@@ -1,6 +1,6 @@
 #include "util/system/zt_troca_recurso.h"
 
-#include "platform/resource_module.h"
+#include "platform/system/resource_module.h"
 
 // A null name is the program itself, as the platform's look-up has it.
 CZTTrocaRecurso::CZTTrocaRecurso(const char* nomeModulo) : CZTTrocaRecurso(platform::GetModuleHandle(nomeModulo)) {}

@@ -9,7 +9,7 @@
 // that owns the windows.
 #pragma once
 
-#include "platform/library.h"
+#include "platform/system/library.h"
 
 class CZTTrocaRecurso {
 public:

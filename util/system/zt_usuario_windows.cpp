@@ -1,6 +1,6 @@
 #include "util/system/zt_usuario_windows.h"
 
-#include "platform/account.h"
+#include "platform/system/account.h"
 
 CZTString ZTGetUsuarioWindows() {
     platform::String nome;

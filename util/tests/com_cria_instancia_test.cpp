@@ -1,9 +1,9 @@
 #include "util/com/zt_cria_instancia.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/hresult_text.h"
-#include "platform/event_log.h"
-#include "platform/process_info.h"
+#include "platform/system/event_log.h"
+#include "platform/system/process_info.h"
 #include "platform/tests/support/test_environment.h"
 #include "util/tests/com_test_objects.h"
 

@@ -2,9 +2,9 @@
 #include "util/com/zt_ping.h"
 #include "util/com/zt_servidor_remoto.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/class_registry.h"
-#include "platform/process_info.h"
+#include "platform/system/process_info.h"
 #include "platform/tests/support/test_environment.h"
 #include "util/tests/com_test_objects.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/com/ref_counted.h"
-#include "platform/tick_count.h"
+#include "platform/system/tick_count.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "util/file/zt_file_probe.h"
 
-#include "platform/file.h"
+#include "platform/file/file.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/interaction.h"
-#include "platform/library.h"
+#include "platform/system/library.h"
 #include "platform/tests/support/recorded_boxes.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "util/number/installed_runtimes.h"
 #include "util/number/library_version.h"
 
-#include "platform/registry.h"
+#include "platform/registry/registry.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

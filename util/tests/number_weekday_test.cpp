@@ -1,6 +1,6 @@
 #include "util/number/weekday.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <gtest/gtest.h>
 

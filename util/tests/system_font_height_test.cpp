@@ -1,4 +1,4 @@
-#include "platform/device_context.h"
+#include "platform/system/device_context.h"
 #include "util/system/zt_altura_fonte.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/account.h"
+#include "platform/system/account.h"
 #include "platform/com/guid.h"
 #include "util/system/zt_novo_guid.h"
 #include "util/system/zt_usuario_windows.h"

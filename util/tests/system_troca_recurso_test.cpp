@@ -1,5 +1,5 @@
-#include "platform/library.h"
-#include "platform/resource_module.h"
+#include "platform/system/library.h"
+#include "platform/system/resource_module.h"
 #include "util/system/zt_troca_recurso.h"
 
 #include <gtest/gtest.h>

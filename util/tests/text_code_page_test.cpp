@@ -1,6 +1,6 @@
 #include "util/text/code_page.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "util/time/clock.h"
 
-#include "platform/clock.h"
+#include "platform/system/clock.h"
 #include "platform/tests/support/test_environment.h"
 #include "platform/tests/support/time_zone.h"
 #include "util/date/zt_data.h"

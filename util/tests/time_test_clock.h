@@ -4,8 +4,8 @@
 // Every test that uses it must have created a kelvo::testing::TestEnvironment first.
 #pragma once
 
-#include "platform/clock.h"
-#include "platform/registry.h"
+#include "platform/system/clock.h"
+#include "platform/registry/registry.h"
 #include "util/config/registry_functions.h"
 #include "util/message/zt_exception.h"
 #include "util/time/clock.h"

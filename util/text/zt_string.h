@@ -7,7 +7,7 @@
 // without outside locking. Positions are 0-based, -1 meaning "none".
 #pragma once
 
-#include "platform/string.h"
+#include "platform/text/string.h"
 
 #include <vector>
 

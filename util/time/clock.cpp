@@ -1,6 +1,6 @@
 #include "util/time/clock.h"
 
-#include "platform/clock.h"
+#include "platform/system/clock.h"
 #include "platform/win32_error.h"
 #include "util/message/zt_exception.h"
 #include "util/time/test_clock.h"

@@ -1,6 +1,6 @@
 #include "util/time/current_time.h"
 
-#include "platform/clock.h"
+#include "platform/system/clock.h"
 #include "util/date/date_time_value.h"
 #include "util/message/zt_exception.h"
 #include "util/time/clock.h"

@@ -2,8 +2,8 @@
 // its check is refused instead of being used.
 #include "outside/conexo/conexo_dados.h"
 
-#include "platform/codepage.h"
-#include "platform/registry.h"
+#include "platform/text/codepage.h"
+#include "platform/registry/registry.h"
 #include "platform/tests/support/test_environment.h"
 #include "util/config/registry_functions.h"
 

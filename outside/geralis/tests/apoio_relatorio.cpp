@@ -1,6 +1,6 @@
 #include "outside/geralis/tests/apoio_relatorio.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/tests/support/test_environment.h"
 #include "util/config/registry_functions.h"
 #include "util/config/registry_names.h"

@@ -3,7 +3,7 @@
 #include "outside/geralis/geralis_definicoes.h"
 #include "outside/geralis/modelo_relatorio.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "outside/geralis/pdf_relatorio.h"
 #include "outside/geralis/tests/apoio_relatorio.h"
 
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/tests/support/test_environment.h"
 #include "util/date/day_number.h"
 

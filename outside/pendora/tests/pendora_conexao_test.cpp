@@ -2,7 +2,7 @@
 // and its references, activation, and which connection shows failures.
 #include "outside/pendora/conexao_ged_srv.h"
 #include "outside/pendora/tests/pendora_test_support.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/proxy_stub.h"
 #include "platform/tests/support/recorded_boxes.h"
 #include "platform/tests/support/test_environment.h"

@@ -3,8 +3,8 @@
 // a file in use, a paper document, failures), against a stand-in server.
 #include "outside/pendora/conexao_ged_srv.h"
 #include "outside/pendora/tests/pendora_docs_falsos.h"
-#include "platform/codepage.h"
-#include "platform/file.h"
+#include "platform/text/codepage.h"
+#include "platform/file/file.h"
 #include "platform/tests/support/recorded_boxes.h"
 #include "platform/tests/support/test_environment.h"
 

@@ -3,7 +3,7 @@
 #include "outside/pendora/qd_descricao_campo.h"
 #include "outside/pendora/qd_nome_processo.h"
 #include "outside/pendora/qd_tipo_validade.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
 #include <gtest/gtest.h>
 

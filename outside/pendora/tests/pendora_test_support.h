@@ -1,7 +1,7 @@
 // What the client library's tests share: a ticker that only pretends to wait. Single-threaded.
 #pragma once
 
-#include "platform/tick_count.h"
+#include "platform/system/tick_count.h"
 
 #include <cstdint>
 #include <vector>

@@ -5,7 +5,7 @@
 #include "outside/pendora/qd_doc.h"
 #include "outside/pendora/qd_tip_doc.h"
 #include "outside/pendora/qd_token_mngr.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/bstr.h"
 #include "platform/com/task_allocator.h"
 

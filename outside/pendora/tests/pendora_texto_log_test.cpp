@@ -4,7 +4,7 @@
 #include "outside/pendora/qd_loc_arq.h"
 #include "outside/pendora/qd_nome_processo.h"
 #include "outside/pendora/qd_tip_doc.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 #include "platform/com/task_allocator.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 #include "programs/setup/message_file.h"
 
 #include "outside/conexo/conexao_usuario.h"
-#include "platform/codepage.h"
+#include "platform/text/codepage.h"
 
-#include "platform/registry.h"
+#include "platform/registry/registry.h"
 #include "platform/tests/support/test_environment.h"
 #include "util/config/folders.h"
 #include "util/config/module_table.h"

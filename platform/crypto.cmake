@@ -1,9 +1,0 @@
-# The crypto provider (MD5 and RC2 through OpenSSL's libcrypto) and what the run-as identity
-# needs of the platform: the owner-only private-data store and the process's account.
-find_package(OpenSSL REQUIRED)
-target_sources(kelvo_platform PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/account.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/crypto.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/private_data.cpp
-)
-target_link_libraries(kelvo_platform PRIVATE OpenSSL::Crypto)

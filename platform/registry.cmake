@@ -1,9 +1,0 @@
-# Registry store and environment expansion.
-target_sources(kelvo_platform PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/environment.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/registry.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/registry_format.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/registry_handles.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/registry_store.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/registry_tree.cpp
-)

@@ -1,0 +1,76 @@
+#include "platform/system/clock.h"
+
+#include <ctime>
+#include <limits>
+
+namespace platform {
+
+namespace {
+
+void FieldsFromTm(const std::tm& parts, CalendarFields& fields) {
+    fields.year = parts.tm_year + 1900;
+    fields.month = parts.tm_mon + 1;
+    fields.day = parts.tm_mday;
+    fields.hour = parts.tm_hour;
+    fields.minute = parts.tm_min;
+    fields.second = parts.tm_sec;
+}
+
+// time_t is 64 bits on every platform we build for; the check keeps a narrower one honest.
+bool FitsTimeT(std::int64_t seconds) {
+    return seconds >= std::numeric_limits<std::time_t>::min() && seconds <= std::numeric_limits<std::time_t>::max();
+}
+
+}  // namespace
+
+bool ReadWallClock(WallClockReading& reading) {
+    std::timespec now{};
+    if (::clock_gettime(CLOCK_REALTIME, &now) != 0) return false;
+    reading.seconds = static_cast<std::int64_t>(now.tv_sec);
+    reading.nanoseconds = static_cast<std::int32_t>(now.tv_nsec);
+    return true;
+}
+
+bool LocalFieldsOf(std::int64_t seconds, CalendarFields& fields) {
+    if (!FitsTimeT(seconds)) return false;
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    std::tm parts{};
+    // localtime_r need not look at TZ again by itself; the clock must follow a changed zone.
+    ::tzset();
+    if (!::localtime_r(&t, &parts)) return false;
+    FieldsFromTm(parts, fields);
+    return true;
+}
+
+bool UniversalFieldsOf(std::int64_t seconds, CalendarFields& fields) {
+    if (!FitsTimeT(seconds)) return false;
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    std::tm parts{};
+    if (!::gmtime_r(&t, &parts)) return false;
+    FieldsFromTm(parts, fields);
+    return true;
+}
+
+bool UniversalOfLocalFields(const CalendarFields& fields, std::int64_t& seconds) {
+    // The C library's fields count years from 1900 and months from 0: keep both inside an int.
+    if (fields.year < std::numeric_limits<int>::min() + 1900 || fields.month == std::numeric_limits<int>::min()) {
+        return false;
+    }
+    std::tm parts{};
+    parts.tm_year = fields.year - 1900;
+    parts.tm_mon = fields.month - 1;
+    parts.tm_mday = fields.day;
+    parts.tm_hour = fields.hour;
+    parts.tm_min = fields.minute;
+    parts.tm_sec = fields.second;
+    parts.tm_isdst = -1;
+    // mktime answers -1 both for failure and for one second before 1970; a failed call leaves
+    // the weekday untouched, a successful one always sets it.
+    parts.tm_wday = -1;
+    const std::time_t t = std::mktime(&parts);
+    if (t == static_cast<std::time_t>(-1) && parts.tm_wday == -1) return false;
+    seconds = static_cast<std::int64_t>(t);
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+# What the running session offers: the process's account and executable, the environment, the
+# wall clock and the tick count, processes started, libraries loaded at run time, the resource
+# module, the screen's resolution, this machine's names and addresses, the event log and MulDiv.
+target_sources(kelvo_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/account.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/device_context.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/environment.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/event_log.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/host_addresses.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/library.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/machine_name.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mul_div.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/process_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/process_spawn.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/resource_module.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tick_count.cpp
+)
+target_link_libraries(kelvo_platform PUBLIC ${CMAKE_DL_LIBS})
