@@ -115,9 +115,6 @@ private:
         if (m_filtro.lLocArq == 0) return platform::S_OK;
         CQDArqT<QD_LOCARQ_ARQ> locais(m_sessao.bind);
         if (const int erro = locais.Open('L', true, true)) return QDHResultArq(erro);
-        if (m_filtro.lLocArq > static_cast<std::uint64_t>(std::max<std::int64_t>(locais.RecordCount(), 0))) {
-            return platform::S_OK;
-        }
         QD_LOCARQ_ARQ local{};
         if (const int erro = QDLeRegistroLocArq(locais, m_filtro.lLocArq, local)) return QDHResultArq(erro);
         if (!(local.dwFlags & QD_LOCARQ_GRUPO)) return platform::S_OK;

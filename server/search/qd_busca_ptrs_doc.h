@@ -15,8 +15,9 @@
 //   - The type list is required in both modes: a document whose type the list does not admit
 //     (qd_codigos_admitidos.h) is never returned; one it admits scores 1.
 //   - Location: the filter's location itself scores 1; when it is a group, so does every location
-//     whose code begins with the group's code; any other location fails. A location position past
-//     the end of QDLOCARQ.DAT is taken as a location that is not a group.
+//     whose code begins with the group's code; any other location fails.
+//   - A filter location, or a listed type other than 0, past the end of its file ends the call with
+//     the read's 16021 in both modes, before any document is read.
 //
 // Speed: the types and locations are read once per call, not once per document; the user lists
 // go through one CQDAcessoDoc whose files stay open for the whole pass; descriptions come through

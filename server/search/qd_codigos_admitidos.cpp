@@ -50,10 +50,9 @@ std::string_view CodigoLocal(const QD_LOCARQ_ARQ& local) { return QDTextoFixo(lo
 
 int QDTiposAdmitidos(CZTArqEx& tipos, std::span<const std::uint32_t> listados, CQDPosicoesAdmitidas& admitidos) {
     admitidos.Marcas().clear();
-    const std::int32_t ultima = UltimaPosicao(tipos);
     std::vector<std::string> prefixos;
     for (const std::uint32_t listado : listados) {
-        if (listado == 0 || listado > static_cast<std::uint32_t>(ultima)) continue;
+        if (listado == 0) continue;
         QD_TIPDOC_ARQ tipo{};
         if (const int erro = tipos.ReadRecord(static_cast<std::int32_t>(listado), &tipo)) return erro;
         prefixos.emplace_back(CodigoTipo(tipo));

@@ -6,8 +6,8 @@
 // "0101" and "0102", never "02"); a group location admits every location whose code begins with
 // its code. Codes are read up to their NUL or their field's end. Each file is read once,
 // sequentially (the read cache serves it), with loops bounded by the file's record count when
-// the reading begins. Listed positions that are 0 or past the last record name no type and are
-// skipped. One thread; the files are the caller's, open.
+// the reading begins. A listed position 0 names no type and is skipped; one past the last record
+// fails as its read does (16021). One thread; the files are the caller's, open.
 #pragma once
 
 #include <cstdint>

@@ -87,9 +87,7 @@ TEST_F(BuscaPtrsDoc, TypeGroupTakesItsCodePrefixInBothModes) {
     filtro.dwFlags = 0x1;
     filtro.descricao = "contrato";
     EXPECT_EQ(Busca(filtro), (Lista{docs[0], docs[1], docs[3]}));
-    filtro.tipos = {t0101, 0, 999};  // positions that name no type are skipped
-    EXPECT_EQ(Busca(filtro), (Lista{docs[1]}));
-    filtro.tipos = {0, 999};
+    filtro.tipos = {0};  // a list naming no type admits nothing
     EXPECT_EQ(Busca(filtro), Lista{});
 }
 
@@ -243,8 +241,48 @@ TEST_F(BuscaPtrsDoc, LocationGroupTakesItsCodePrefix) {
     filtro.dwFlags = 0x1;
     filtro.lLocArq = grupo;
     EXPECT_EQ(Busca(filtro), (Lista{d1001, d1002}));
-    filtro.lLocArq = 999;  // past the last location: no document lies there
-    EXPECT_EQ(Busca(filtro), Lista{});
+}
+
+// A filter location or a listed type past the end of its file ends the call with the read's
+// end-of-file code in both modes, even where the description alone would find the document; a
+// listed type 0 names no type and is skipped.
+TEST_F(BuscaPtrsDoc, FilterPositionsPastTheirFileAnswerEndOfFile) {
+    const std::uint32_t tipo = Tipo("01");
+    const std::uint32_t local = Local("1");
+    const std::uint32_t doc = Doc(Com([&](DadosDoc& d) {
+        d.lTipDoc = tipo;
+        d.lLocArq = local;
+        d.descricao = "nota";
+    }));
+    const HRESULT fimDoArquivo = platform::HResultFromMessage(16021);
+    struct Caso {
+        const char* nome;
+        std::uint32_t dwFlags;
+        Lista tipos;
+        std::uint32_t lLocArq;
+        HRESULT esperado;
+    };
+    const Caso casos[] = {
+        // A location past the end was taken as an ordinary one that no document lies in.
+        {"location past the end, strict", 0, {}, local + 1, fimDoArquivo},
+        {"location past the end, scored", 0x1, {}, local + 1, fimDoArquivo},
+        // A listed type past the end was dropped from the list and the others still admitted.
+        {"type past the end, strict", 0, {tipo, tipo + 1}, 0, fimDoArquivo},
+        {"type past the end, scored", 0x1, {tipo + 1, tipo}, 0, fimDoArquivo},
+        // A listed 0 must not be read as a type.
+        {"type 0 skipped, strict", 0, {0, tipo}, local, platform::S_OK},
+        {"type 0 skipped, scored", 0x1, {tipo, 0}, 0, platform::S_OK},
+    };
+    for (const Caso& caso : casos) {
+        FiltroTeste filtro;
+        filtro.dwFlags = caso.dwFlags;
+        filtro.tipos = caso.tipos;
+        filtro.lLocArq = caso.lLocArq;
+        filtro.descricao = "nota";
+        CQDArrayPonteiros ponteiros;
+        EXPECT_EQ(Conexao().BuscaPtrsDoc(filtro.Monta(), ponteiros), caso.esperado) << caso.nome;
+        EXPECT_EQ(Posicoes(ponteiros), caso.esperado == platform::S_OK ? Lista{doc} : Lista{}) << caso.nome;
+    }
 }
 
 // The position range and the position list narrow the scan; list positions outside the file or
