@@ -191,6 +191,71 @@ TEST_F(ThumbnailImage, MultiPageTiffShowsItsFirstPage) {
     EXPECT_EQ(reader.PixelFromTop(3, 3), kRed);
 }
 
+// Where the stored top-left corner of a picture is shown, for the orientation marks of EXIF and
+// TIFF.
+enum class Corner { TopLeft, TopRight, BottomLeft, BottomRight };
+
+// The colour just inside `corner` of the preview: an eighth of each side in from its edges.
+Rgba NearCorner(const DibReader& reader, Corner corner) {
+    const int inX = reader.Width() / 8;
+    const int inY = reader.Height() / 8;
+    const bool right = corner == Corner::TopRight || corner == Corner::BottomRight;
+    const bool bottom = corner == Corner::BottomLeft || corner == Corner::BottomRight;
+    return reader.PixelFromTop(right ? reader.Width() - 1 - inX : inX, bottom ? reader.Height() - 1 - inY : inY);
+}
+
+TEST_F(ThumbnailImage, PhotosAreShownAsTheirOrientationMarkSays) {
+    // A wide picture, blue, with a red block in its stored top-left corner (a quarter of its width,
+    // half its height).
+    Picture picture = TwoBands(80, 40, kBlue, kBlue);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 20; ++x) picture.At(x, y) = kRed;
+    }
+    const struct {
+        std::uint16_t mark;
+        tagSIZE box;
+        tagSIZE shown;
+        Corner red;
+    } cases[] = {
+        // A picture without a turn stays as it is stored.
+        {1, {100, 100}, {80, 40}, Corner::TopLeft},
+        {3, {100, 100}, {80, 40}, Corner::BottomRight},
+        // The marks of a camera held on its side were ignored: the photo came out lying down.
+        {6, {100, 100}, {40, 80}, Corner::TopRight},
+        {8, {100, 100}, {40, 80}, Corner::BottomLeft},
+        {5, {100, 100}, {40, 80}, Corner::TopLeft},
+        // A turned picture is fitted to the box as shown, not as stored (that gave 15 x 30).
+        {6, {30, 60}, {30, 60}, Corner::TopRight},
+        {3, {30, 60}, {30, 15}, Corner::BottomRight},
+    };
+    const Kind& jpeg = kKinds[1];
+    const Kind& tiff = kKinds[4];
+    for (const auto& c : cases) {
+        for (const Kind* kind : {&jpeg, &tiff}) {
+            SCOPED_TRACE(std::string(kind->extension) + " mark " + std::to_string(c.mark) + " box " +
+                         std::to_string(c.box.cx) + "x" + std::to_string(c.box.cy));
+            const std::string path = env.Path("turned" + std::to_string(c.mark) + "." + kind->extension);
+            if (kind == &jpeg) {
+                WriteBytes(path, WithExifOrientation(ReadBytes(Write(*kind, picture, "upright")), c.mark));
+            } else {
+                TiffPage page = TiffPageOf(picture);
+                page.orientation = c.mark;
+                WriteBytes(path, TiffBytes({page}));
+            }
+            Bytes dib;
+            ASSERT_EQ(ExtractThumbnail(path.c_str(), c.box, dib), platform::S_OK);
+            const DibReader reader(dib);
+            ASSERT_TRUE(reader.WellFormed());
+            EXPECT_EQ(reader.Width(), c.shown.cx);
+            EXPECT_EQ(reader.Height(), c.shown.cy);
+            for (const Corner corner : {Corner::TopLeft, Corner::TopRight, Corner::BottomLeft, Corner::BottomRight}) {
+                SCOPED_TRACE(static_cast<int>(corner));
+                EXPECT_TRUE(ColourNear(NearCorner(reader, corner), corner == c.red ? kRed : kBlue, kind->tolerance + 8));
+            }
+        }
+    }
+}
+
 TEST_F(ThumbnailImage, DamagedFilesAreUndecodable) {
     for (const Kind& kind : kKinds) {
         SCOPED_TRACE(kind.extension);

@@ -155,6 +155,22 @@ Bytes GifBytes(int width, int height, const std::vector<Rgba>& palette,
     return out;
 }
 
+Bytes WithExifOrientation(const Bytes& jpeg, std::uint16_t orientation) {
+    constexpr std::uint16_t kShort = 3;
+    // A little-endian TIFF structure whose one directory holds one entry: Orientation.
+    Bytes exif{'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0};
+    PutU32(exif, 8);
+    PutU16(exif, 1);
+    PutTiffEntry(exif, 274, kShort, 1, orientation);
+    PutU32(exif, 0);
+    const std::size_t length = exif.size() + 2;  // the APP1 length counts its own two bytes
+    Bytes out(jpeg.begin(), jpeg.begin() + 2);  // the start-of-image marker
+    out.insert(out.end(), {0xFF, 0xE1, static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length)});
+    out.insert(out.end(), exif.begin(), exif.end());
+    out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
+    return out;
+}
+
 TiffPage TiffPageOf(const Picture& picture, std::uint16_t alpha) {
     TiffPage page{static_cast<std::uint32_t>(picture.width), static_cast<std::uint32_t>(picture.height), {}, alpha};
     for (const Rgba& p : picture.pixels) {
@@ -185,13 +201,14 @@ Bytes TiffBytes(const std::vector<TiffPage>& pages) {
         if (out.size() % 2) out.push_back(0);
         const auto ifdAt = static_cast<std::uint32_t>(out.size());
         for (int i = 0; i < 4; ++i) out[nextIfdSlot + i] = static_cast<std::uint8_t>(ifdAt >> (8 * i));
-        PutU16(out, page.alpha ? 11 : 10);
+        PutU16(out, 10 + (page.alpha ? 1 : 0) + (page.orientation ? 1 : 0));
         PutTiffEntry(out, 256, kLong, 1, page.width);
         PutTiffEntry(out, 257, kLong, 1, page.height);
         PutTiffEntry(out, 258, kShort, samples, bitsAt);
         PutTiffEntry(out, 259, kShort, 1, 1);    // no compression
         PutTiffEntry(out, 262, kShort, 1, 2);    // RGB
         PutTiffEntry(out, 273, kLong, 1, dataAt);
+        if (page.orientation) PutTiffEntry(out, 274, kShort, 1, page.orientation);
         PutTiffEntry(out, 277, kShort, 1, samples);
         PutTiffEntry(out, 278, kLong, 1, page.height);
         PutTiffEntry(out, 279, kLong, 1, static_cast<std::uint32_t>(page.samples.size()));

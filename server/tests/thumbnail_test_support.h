@@ -1,6 +1,7 @@
 // Helpers shared by the preview tests: pictures made in memory, written as real PNG, JPEG, BMP and
-// TIFF files through gdk-pixbuf's savers, GIF, multi-page TIFF and PDF files written as bytes by
-// hand, and a reader of the preview bitmap that works from the byte offsets alone.
+// TIFF files through gdk-pixbuf's savers, GIF, multi-page TIFF and PDF files and JPEG orientation
+// marks written as bytes by hand, and a reader of the preview bitmap that works from the byte
+// offsets alone.
 #pragma once
 
 #include "server/idl/records.h"
@@ -53,13 +54,19 @@ struct Picture {
 [[nodiscard]] Bytes GifBytes(int width, int height, const std::vector<Rgba>& palette,
                              const std::vector<std::vector<std::uint8_t>>& frames, int transparent = -1);
 
+// `jpeg` with an EXIF block right after its start marker that holds only the orientation mark
+// `orientation` (1 to 8).
+[[nodiscard]] Bytes WithExifOrientation(const Bytes& jpeg, std::uint16_t orientation);
+
 // One page of an uncompressed RGB TIFF: the sizes it declares and its pixel bytes (R, G, B, and A
-// when `alpha` is 1, colours multiplied by alpha, or 2, plain colours: the ExtraSamples value).
+// when `alpha` is 1, colours multiplied by alpha, or 2, plain colours: the ExtraSamples value);
+// `orientation`, when not 0, is its Orientation tag.
 struct TiffPage {
     std::uint32_t width = 0;
     std::uint32_t height = 0;
     Bytes samples;
     std::uint16_t alpha = 0;
+    std::uint16_t orientation = 0;
 };
 // The page of `picture` without alpha, or with alpha of the kind `alpha` (1 or 2).
 [[nodiscard]] TiffPage TiffPageOf(const Picture& picture, std::uint16_t alpha = 0);

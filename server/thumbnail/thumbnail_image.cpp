@@ -150,7 +150,7 @@ ImageDecodeResult DecodeImage(platform::File& file, const ImageKind& kind, const
     }
     if (!IsWhole(decoded, kind, state)) return Undecodable(state, dib);
     if (kind.premultiplied) Unpremultiply(decoded);
-    const PixbufPtr picture = ScaleToFit(decoded, box);
+    const PixbufPtr picture = ShownToFit(decoded, box);
     if (!picture || !CopyPixbufToDib(picture.get(), dib)) return Undecodable(state, dib);
     return {platform::S_OK, state.declared, state.allocated};
 }

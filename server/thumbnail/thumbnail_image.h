@@ -3,10 +3,11 @@
 // Each kind names one gdk-pixbuf loader and uses only that one: a file is decoded as the kind its
 // extension says, never sniffed into another decoder. The file is streamed to the loader in
 // bounded chunks. The image's declared size is checked as soon as the loader knows it, before the
-// loader takes memory for the picture; the picture is then decoded whole and scaled down to the
-// fitted size (never enlarged). A file cut short is undecodable, also where the loader itself
-// would hand back the part it got. Animated GIFs give their first frame and multi-page TIFFs
-// their first page. Stateless; any thread.
+// loader takes memory for the picture; the picture is then decoded whole, scaled down to the
+// fitted size (never enlarged) and turned as its orientation mark says (a JPEG's EXIF mark, a
+// TIFF's orientation tag), so a photo taken on its side is shown upright. A file cut short is
+// undecodable, also where the loader itself would hand back the part it got. Animated GIFs give
+// their first frame and multi-page TIFFs their first page. Stateless; any thread.
 #pragma once
 
 #include "server/thumbnail/thumbnail_extractor.h"

@@ -7,6 +7,16 @@
 
 namespace server::thumbnail {
 
+namespace {
+
+// Whether an orientation mark, read as gdk-pixbuf reads it, turns the picture a quarter (5 to 8).
+bool TurnsAQuarter(const char* mark) {
+    const int orientation = mark ? std::atoi(mark) : 0;
+    return orientation >= 5 && orientation <= 8;
+}
+
+}  // namespace
+
 void Unpremultiply(GdkPixbuf* picture) {
     if (!gdk_pixbuf_get_has_alpha(picture) || gdk_pixbuf_get_n_channels(picture) != 4) return;
     guchar* pixels = gdk_pixbuf_get_pixels(picture);
@@ -22,13 +32,20 @@ void Unpremultiply(GdkPixbuf* picture) {
     }
 }
 
-PixbufPtr ScaleToFit(GdkPixbuf* picture, const tagSIZE& box) {
+PixbufPtr ShownToFit(GdkPixbuf* picture, const tagSIZE& box) {
+    const char* mark = gdk_pixbuf_get_option(picture, "orientation");
+    // A picture turned a quarter fits its stored sides into the box's sides swapped.
+    const tagSIZE storedBox = TurnsAQuarter(mark) ? tagSIZE{box.cy, box.cx} : box;
     const int width = gdk_pixbuf_get_width(picture);
     const int height = gdk_pixbuf_get_height(picture);
-    const tagSIZE fitted = FitInside(width, height, box, false);
-    if (width == fitted.cx && height == fitted.cy) return PixbufPtr(GDK_PIXBUF(g_object_ref(picture)));
+    const tagSIZE fitted = FitInside(width, height, storedBox, false);
+    if (width == fitted.cx && height == fitted.cy) return PixbufPtr(gdk_pixbuf_apply_embedded_orientation(picture));
     // Bilinear scaling averages every source pixel a target pixel covers when it shrinks.
-    return PixbufPtr(gdk_pixbuf_scale_simple(picture, fitted.cx, fitted.cy, GDK_INTERP_BILINEAR));
+    const PixbufPtr scaled(gdk_pixbuf_scale_simple(picture, fitted.cx, fitted.cy, GDK_INTERP_BILINEAR));
+    if (!scaled) return nullptr;
+    // The scaled copy carries no options of its own: it takes the mark over to be turned by it.
+    if (mark) gdk_pixbuf_set_option(scaled.get(), "orientation", mark);
+    return PixbufPtr(gdk_pixbuf_apply_embedded_orientation(scaled.get()));
 }
 
 bool CopyPixbufToDib(GdkPixbuf* picture, std::vector<std::uint8_t>& dib) {

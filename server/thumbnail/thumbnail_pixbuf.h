@@ -1,5 +1,5 @@
 // Decoded gdk-pixbuf pictures turned into the preview bitmap: alpha made plain, scaled down to the
-// box, copied row by row onto white.
+// box and turned as the picture is meant to be shown, copied row by row onto white.
 //
 // Functions on pictures the caller owns; one thread per picture.
 #pragma once
@@ -23,9 +23,12 @@ using PixbufPtr = std::unique_ptr<GdkPixbuf, PixbufUnref>;
 // in place; a picture without alpha is left as it is.
 void Unpremultiply(GdkPixbuf* picture);
 
-// `picture` scaled down to fit the valid `box` with its aspect kept (a new reference to the same
-// picture when it already fits; never enlarged); null when no memory is left for the copy.
-[[nodiscard]] PixbufPtr ScaleToFit(GdkPixbuf* picture, const tagSIZE& box);
+// `picture` as it is meant to be shown, scaled down to fit the valid `box` with its aspect kept
+// (never enlarged): turned and mirrored as the orientation mark that the JPEG and TIFF loaders
+// leave in its "orientation" option says (EXIF and TIFF values 1 to 8; none, or another value,
+// shows it as stored). It is scaled before it is turned, so that only the small copy is turned.
+// A new reference to the same picture when nothing is to be done; null when no memory is left.
+[[nodiscard]] PixbufPtr ShownToFit(GdkPixbuf* picture, const tagSIZE& box);
 
 // Fills `dib` with an 8-bit RGB or RGBA `picture` laid on white. False, `dib` empty, for another
 // pixel form or a picture larger than a preview may be.
