@@ -96,8 +96,8 @@ TEST_F(QDLeLogTest, EntriesAcrossTheReadBufferReadBackWhole) {
     EXPECT_EQ(entradas, batch.Entradas());
 }
 
-// The bytes of one entry at byte `inicio`: header, data "abcd" at 40, item headers at 44 and 56
-// (4 bytes each), 68 bytes in all.
+// The batch whose one entry the cases tear or damage, at the entry's offsets: header, data "abcd"
+// at 40, item headers at 44 and 56 (4 bytes each), 68 bytes in all.
 const LogBatch& UltimoLote() {
     static const LogBatch batch({{QD_OP_LOG_DOC_INCLUSAO, 1, "abcd", {{QD_TYPE_LOG_USUARIO, "\x01\x00\x02\x00"s}, {QD_TYPE_LOG_TIPDOC, LittleEndian32(8)}}}});
     return batch;
@@ -165,7 +165,8 @@ TEST_F(QDLeLogTest, ImpossibleLengthIsDamage) {
         Estrago estraga;
     };
     const std::vector<Caso> casos = {
-        // A reader that sums the entry's length in 32 bits sees these fall below the header's size.
+        // A reader that sums lengths in 32 bits sees these wrap: the entry's length to below its
+        // header's size, the item headers' bytes to none.
         {"data length wrapping 32 bits below the header's size", Poe(4, 0x100000000ull - 32)},
         {"item count wrapping 32 bits to no bytes", Poe(8, 0x20000000u)},
         {"data length one past the largest entry", Poe(4, kQDLogMaxEntrada - sizeof(QD_LOG_ARQ) + 1)},
