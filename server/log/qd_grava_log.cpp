@@ -3,6 +3,7 @@
 #include "server/record_file/qd_caminho_dados.h"
 
 #include "server/log/qd_log_bloco.h"
+#include "server/log/qd_log_cauda.h"
 #include "server/record_file/qd_arquivos.h"
 #include "server/record_file/zt_arq_ex.h"
 #include "util/file/zt_path.h"
@@ -18,25 +19,26 @@ using platform::S_OK;
 
 constexpr char kCabecalhoArquivo = '\0';
 
-// Cuts the file back to `comprimento`. When even that fails, the write's code is still what the
-// caller learns; the failure mark already names the file.
-void Recua(CZTArqEx& arquivo, std::int64_t comprimento) {
-    try {
-        arquivo.SetLength(static_cast<std::uint64_t>(comprimento));
-    } catch (const platform::FileException&) {
-    }
-}
-
-// Appends `bloco` at the end of the open log in one write; on any failure the file is cut back
-// to the length it had. A file without even its header byte gets that first.
+// Appends `bloco` at the end of the open log in one write, behind its last complete entry; on any
+// failure the file is cut back to the length it had (when even that fails, the write's code is
+// still what the caller learns, and the next append finds the torn bytes). A file without even its
+// header byte gets that first.
 int AnexaBloco(CZTArqEx& arquivo, const std::vector<std::uint8_t>& bloco) {
-    if (bloco.empty()) return 0;
     std::int64_t comprimento = 0;
     if (const int codigo = arquivo.SeekEx('F', 0, comprimento)) return codigo;
     int codigo = comprimento == 0 ? arquivo.WriteHeader(&kCabecalhoArquivo, 1) : 0;
     if (codigo == 0) codigo = arquivo.WriteBytes(static_cast<std::uint32_t>(bloco.size()), bloco.data());
-    if (codigo != 0) Recua(arquivo, comprimento);
+    if (codigo != 0) (void)arquivo.SetLengthEx(static_cast<std::uint64_t>(comprimento));
     return codigo;
+}
+
+// The batch's block onto the open log `caminho`, first cutting a torn tail that this process has
+// not ruled out.
+HRESULT GravaBloco(CZTArqEx& arquivo, const CZTString& caminho, const std::vector<std::uint8_t>& bloco) {
+    if (bloco.empty()) return S_OK;
+    if (const HRESULT hr = QDCortaCaudaRasgada(arquivo, caminho); hr != S_OK) return hr;
+    const int codigo = AnexaBloco(arquivo, bloco);
+    return codigo != 0 ? HResultFromMessage(codigo) : S_OK;
 }
 
 }  // namespace
@@ -55,8 +57,11 @@ HRESULT QDGravaLog(CZTArqEx& arquivo, const QD_BATCH_GRAVA_LOG_PS& batch, std::u
 
     const CZTString caminho = QDCaminhoArquivoDados(pastaDados, QD_ARQ_LOG);
     if (const int codigo = arquivo.Open(caminho, 'G', 1, true, true)) return HResultFromMessage(codigo);
-    const int gravacao = AnexaBloco(arquivo, bloco);
+    const HRESULT gravacao = GravaBloco(arquivo, caminho, bloco);
     const int fechamento = arquivo.CloseEx();
-    if (gravacao != 0) return HResultFromMessage(gravacao);
+    if (gravacao != S_OK) {
+        QDDesconfiaCaudaLog(caminho);
+        return gravacao;
+    }
     return fechamento != 0 ? HResultFromMessage(fechamento) : S_OK;
 }

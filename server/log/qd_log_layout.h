@@ -48,3 +48,6 @@ ZT_REGISTRO_CAMPO(QD_LOG_PTRS_ARQ, cbData, 4, 4);
 // of the interface, so no honest batch is larger; a reader that finds a larger entry knows the
 // file is damaged before it allocates anything for it.
 inline constexpr std::size_t kQDLogMaxBloco = server::idl::kMaxMessageBytes;
+// The largest entry the writer makes: a batch of that one entry, at the block's bound. A length
+// that takes an entry beyond it is damage, never the torn tail of an append.
+inline constexpr std::size_t kQDLogMaxEntrada = kQDLogMaxBloco;

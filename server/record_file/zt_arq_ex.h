@@ -48,6 +48,9 @@ public:
     [[nodiscard]] int ReadBytes(std::uint32_t bytes, void* buffer);
     // Writes `bytes` bytes at the current position, once.
     [[nodiscard]] int WriteBytes(std::uint32_t bytes, const void* buffer);
+    // Cuts or extends the file to `bytes` bytes, once, and leaves the position there: 0 or the
+    // write's code.
+    [[nodiscard]] int SetLengthEx(std::uint64_t bytes);
     // 'F': to the end, `resultado` = the length. 'I': to the start, `resultado` = 0. 'P': to byte
     // `offset` when it is below the length (`resultado` = offset), else 16021. Other letters 16179.
     [[nodiscard]] int SeekEx(char operacao, std::int64_t offset, std::int64_t& resultado);
@@ -84,6 +87,9 @@ private:
     // at in `escrito`. Up to 60 attempts; every outcome empties the cache.
     [[nodiscard]] int GravaComTentativas(const void* buffer, std::uint32_t bytes, std::uint64_t offset, bool anexa,
                                          std::uint64_t& escrito);
+    // The code of a write tried once that failed with `erro`; the cache is emptied and the
+    // failure marked.
+    [[nodiscard]] int FalhaGravacaoUnica(const platform::FileException& erro);
     // The offset an append goes to: (record count + 1) x R.
     [[nodiscard]] std::uint64_t OffsetAnexo();
     // Reads the record at byte `offset` from the file, through the cache, into `buffer`.

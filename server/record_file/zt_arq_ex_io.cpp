@@ -122,11 +122,26 @@ int CZTArqEx::WriteBytes(std::uint32_t bytes, const void* buffer) {
         m_cache.Esvazia();
         return 0;
     } catch (const platform::FileException& erro) {
-        m_cache.Esvazia();
-        MarcaFalha();
-        const int codigo = ZTCodigoCausaArq(ZTOperacaoArq::Gravacao, erro.m_cause, true);
-        return codigo != 0 ? codigo : ZT_ERR_ARQ_OUTRO;
+        return FalhaGravacaoUnica(erro);
     }
+}
+
+int CZTArqEx::SetLengthEx(std::uint64_t bytes) {
+    if (const int codigo = AbreQuandoPreciso()) return codigo;
+    try {
+        SetLength(bytes);
+        m_cache.Esvazia();  // it may hold bytes that are gone now
+        return 0;
+    } catch (const platform::FileException& erro) {
+        return FalhaGravacaoUnica(erro);
+    }
+}
+
+int CZTArqEx::FalhaGravacaoUnica(const platform::FileException& erro) {
+    m_cache.Esvazia();
+    MarcaFalha();
+    const int codigo = ZTCodigoCausaArq(ZTOperacaoArq::Gravacao, erro.m_cause, true);
+    return codigo != 0 ? codigo : ZT_ERR_ARQ_OUTRO;
 }
 
 int CZTArqEx::SeekEx(char operacao, std::int64_t offset, std::int64_t& resultado) {

@@ -2,6 +2,7 @@
 
 #include "platform/tests/support/test_environment.h"
 #include "server/log/qd_le_log.h"
+#include "server/log/qd_log_bloco.h"
 #include "server/record_file/record_file_codes.h"
 #include "server/tests/log_test_support.h"
 #include "server/tests/record_file_test_support.h"
@@ -24,7 +25,8 @@ namespace {
 constexpr std::uint16_t kUsuario = 17;
 
 // A record file whose next write of more than one byte (a log's block, not its header byte) puts
-// only the first half of its bytes on disk and then fails, as a full disk does halfway through.
+// only the first half of its bytes on disk and then fails, as a full disk does halfway through;
+// and whose next `failingCuts` length changes fail too.
 class ShortWriteArqEx : public CZTArqEx {
 public:
     void Write(const void* buffer, unsigned count) override {
@@ -35,17 +37,26 @@ public:
         }
         platform::File::Write(buffer, count);
     }
+    void SetLength(std::uint64_t length) override {
+        if (failingCuts > 0) {
+            --failingCuts;
+            throw platform::FileException(platform::FileException::diskFull, 0, GetFilePath());
+        }
+        platform::File::SetLength(length);
+    }
     int failingWrites = 0;
+    int failingCuts = 0;
 };
 
 class QDGravaLogTest : public ::testing::Test {
 protected:
     [[nodiscard]] std::string Pasta() const { return environment_.Folder().string(); }
     [[nodiscard]] std::string Caminho() const { return environment_.Path("QDLOG.DAT"); }
-    // Every entry of the log, described; expects the read to succeed.
-    std::vector<LogEntry> Entradas() {
+    // Every entry of the log (of the data directory `pasta`), described; expects the read to succeed.
+    std::vector<LogEntry> Entradas() { return Entradas(Pasta()); }
+    static std::vector<LogEntry> Entradas(const std::string& pasta) {
         std::vector<CQDLogEntrada> lidas;
-        EXPECT_EQ(QDLeLog(Pasta().c_str(), lidas), S_OK);
+        EXPECT_EQ(QDLeLog(pasta.c_str(), lidas), S_OK);
         std::vector<LogEntry> descritas;
         for (const CQDLogEntrada& lida : lidas) descritas.push_back(Describe(lida));
         return descritas;
@@ -122,15 +133,18 @@ TEST_F(QDGravaLogTest, ClockFailureWritesNothing) {
 }
 
 // A write that fails outright or halfway leaves the log exactly as it was and returns the
-// failure: a half batch would make every later entry unreadable.
+// failure: a half batch would make every later entry unreadable. Where even the cut back fails,
+// the half batch stays until the next append, which must not land behind it.
 TEST_F(QDGravaLogTest, FailedWriteLeavesTheLogAsItWas) {
     struct Caso {
         const char* nome;
         bool semCabecalho;  // the log has lost its header byte, so two writes are needed
         bool escritaCurta;
+        bool corteFalha = false;  // the cut back after the short write fails as well
     };
     for (const Caso caso : {Caso{"write fails", false, false}, Caso{"short write", false, true},
-                            Caso{"short write, header byte missing", true, true}}) {
+                            Caso{"short write, header byte missing", true, true},
+                            Caso{"short write, cut back fails", false, true, true}}) {
         fs::remove(Caminho());
         fs::remove(environment_.Path("ZTCTLARQ.DAT"));
         ASSERT_EQ(QDGravaLog(primeiro_.Get(), kUsuario, Pasta().c_str()), S_OK) << caso.nome;
@@ -141,6 +155,7 @@ TEST_F(QDGravaLogTest, FailedWriteLeavesTheLogAsItWas) {
         if (caso.escritaCurta) {
             ShortWriteArqEx arquivo;
             arquivo.failingWrites = 1;
+            arquivo.failingCuts = caso.corteFalha ? 1 : 0;
             hr = QDGravaLog(arquivo, segundo_.Get(), kUsuario, Pasta().c_str());
             EXPECT_FALSE(arquivo.IsOpen()) << caso.nome;
         } else {
@@ -151,13 +166,74 @@ TEST_F(QDGravaLogTest, FailedWriteLeavesTheLogAsItWas) {
             EXPECT_EQ(arquivo.writes, 1) << caso.nome;
         }
         EXPECT_EQ(hr, HResultFromMessage(ZT_ERR_ARQ_DISCO_CHEIO)) << caso.nome;
-        EXPECT_EQ(ReadFile(Caminho()), antes) << caso.nome;
+        if (caso.corteFalha) {
+            EXPECT_GT(fs::file_size(Caminho()), antes.size()) << caso.nome;
+        } else {
+            EXPECT_EQ(ReadFile(Caminho()), antes) << caso.nome;
+        }
         EXPECT_EQ(MarkedFile(), "QDLOG.DAT") << caso.nome;
 
         // The log stays usable: the next batch lands right after the old entries.
         ASSERT_EQ(QDGravaLog(segundo_.Get(), kUsuario, Pasta().c_str()), S_OK) << caso.nome;
         EXPECT_EQ(Entradas(), caso.semCabecalho ? segundo_.Entradas() : Juntas(primeiro_, segundo_)) << caso.nome;
     }
+}
+
+// The bytes a process killed while appending leaves behind: the log of `inteiros` whole batches,
+// then the first `rasgados` bytes of the block of `cortado`.
+std::string LogRasgado(const std::vector<const LogBatch*>& inteiros, const LogBatch& cortado, std::size_t rasgados) {
+    std::string bytes(1, '\0');
+    std::vector<std::uint8_t> bloco;
+    for (const LogBatch* batch : inteiros) {
+        EXPECT_EQ(QDMontaBlocoLog(batch->Get(), 0, kUsuario, bloco), S_OK);
+        bytes.append(bloco.begin(), bloco.end());
+    }
+    EXPECT_EQ(QDMontaBlocoLog(cortado.Get(), 0, kUsuario, bloco), S_OK);
+    EXPECT_LT(rasgados, bloco.size());
+    return bytes.append(bloco.begin(), bloco.begin() + static_cast<std::ptrdiff_t>(rasgados));
+}
+
+// A torn tail left by another process's interrupted append is cut off before this process's first
+// append, so the new batch lands right after the last complete entry instead of being swallowed
+// by the torn entry's lengths: every entry, old and new, reads back.
+TEST_F(QDGravaLogTest, TornTailIsCutBeforeTheFirstAppend) {
+    const LogBatch terceiro({{QD_OP_LOG_TIPDOC_EXCLUSAO, 6, Bytes(128, 4), {}}});
+    struct Caso {
+        std::size_t rasgados;  // bytes of the second batch's block that reached the disk
+        bool primeiraInteira;  // its first entry (306 bytes) among them
+    };
+    const std::vector<Caso> casos = {
+        {1, false}, {39, false}, {40 + 100, false}, {40 + 256 + 3, false},  // header, data, item header
+        {306 + 40 + 10, true},                                              // inside its second entry
+    };
+    for (const Caso& caso : casos) {
+        const std::string pasta = environment_.Path("torn-" + std::to_string(caso.rasgados));  // unknown to this process
+        fs::create_directories(pasta);
+        WriteFile(pasta + "/QDLOG.DAT", LogRasgado({&primeiro_}, segundo_, caso.rasgados));
+        ASSERT_EQ(QDGravaLog(terceiro.Get(), kUsuario, pasta.c_str()), S_OK) << caso.rasgados;
+
+        std::vector<LogEntry> esperadas = primeiro_.Entradas();
+        if (caso.primeiraInteira) esperadas.push_back(segundo_.Entradas().front());
+        esperadas.push_back(terceiro.Entradas().front());
+        EXPECT_EQ(Entradas(pasta), esperadas) << caso.rasgados;
+        const std::uintmax_t tamanho = 1 + (40 + 160 + 8 + 4) + (caso.primeiraInteira ? 306 : 0) + (40 + 128);
+        EXPECT_EQ(fs::file_size(pasta + "/QDLOG.DAT"), tamanho) << caso.rasgados;
+    }
+}
+
+// A log damaged inside (a length no writer makes) is not the writer's to cut: it appends behind
+// the damage and leaves every byte before it for the readers to report.
+TEST_F(QDGravaLogTest, DamagedLogIsNotCut) {
+    ASSERT_EQ(QDGravaLog(primeiro_.Get(), kUsuario, Pasta().c_str()), S_OK);
+    std::string danificado = ReadFile(Caminho());
+    danificado.replace(1 + 4, 4, LittleEndian32(0xFFFFFFF0u));
+    const std::string pasta = environment_.Path("damaged");  // unknown to this process
+    fs::create_directories(pasta);
+    WriteFile(pasta + "/QDLOG.DAT", danificado);
+
+    ASSERT_EQ(QDGravaLog(segundo_.Get(), kUsuario, pasta.c_str()), S_OK);
+    EXPECT_EQ(ReadFile(pasta + "/QDLOG.DAT").substr(0, danificado.size()), danificado);
+    EXPECT_GT(fs::file_size(pasta + "/QDLOG.DAT"), danificado.size());
 }
 
 // The open's failure is the batch's result, as an HRESULT of the record-file code.

@@ -96,52 +96,98 @@ TEST_F(QDLeLogTest, EntriesAcrossTheReadBufferReadBackWhole) {
     EXPECT_EQ(entradas, batch.Entradas());
 }
 
-// A damaged log is a failure of its own, never the end-of-file status that would read as the
-// log's normal end (hiding the damage), never an over-read or an allocation the file cannot back.
-TEST_F(QDLeLogTest, DamagedLogIsAFailureOfItsOwn) {
-    // One entry at byte 1: header 1..40, data "abcd" 41..44, item headers at 45 and 57 (4 bytes each).
-    const LogBatch batch({{QD_OP_LOG_DOC_INCLUSAO, 1, "abcd", {{QD_TYPE_LOG_USUARIO, "\x01\x00\x02\x00"s}, {QD_TYPE_LOG_TIPDOC, LittleEndian32(8)}}}});
+// The batch whose one entry the cases tear or damage, at the entry's offsets: header, data "abcd"
+// at 40, item headers at 44 and 56 (4 bytes each), 68 bytes in all.
+const LogBatch& UltimoLote() {
+    static const LogBatch batch({{QD_OP_LOG_DOC_INCLUSAO, 1, "abcd", {{QD_TYPE_LOG_USUARIO, "\x01\x00\x02\x00"s}, {QD_TYPE_LOG_TIPDOC, LittleEndian32(8)}}}});
+    return batch;
+}
+constexpr std::uint64_t kTamanhoUltima = 40 + 4 + 8 + 4 + 8 + 4;
+
+using Estrago = std::function<void(const std::string& caminho, std::uint64_t inicio)>;
+// Cuts the file `bytes` after the start of the last entry.
+Estrago Corta(std::uint64_t bytes) {
+    return [bytes](const std::string& c, std::uint64_t inicio) { fs::resize_file(c, inicio + bytes); };
+}
+// Puts `valor` at `offset` of the last entry.
+Estrago Poe(std::uint64_t offset, std::uint64_t valor) {
+    return [offset, valor](const std::string& c, std::uint64_t inicio) {
+        PatchFile(c, inicio + offset, LittleEndian32(static_cast<std::uint32_t>(valor)));
+    };
+}
+
+// An append cut short leaves a torn last entry: the log ends before it, and every complete entry
+// stays readable with success, neither lost to a failure of the whole log nor marked as damage.
+TEST_F(QDLeLogTest, TornTailEndsTheLogAfterItsCompleteEntries) {
     struct Caso {
         const char* nome;
-        std::function<void(const std::string& caminho)> estraga;
-    };
-    const auto corta = [](std::uintmax_t bytes) { return [bytes](const std::string& c) { fs::resize_file(c, bytes); }; };
-    const auto poe = [](std::uint64_t offset, std::uint32_t valor) {
-        return [offset, valor](const std::string& c) { PatchFile(c, offset, LittleEndian32(valor)); };
+        Estrago rasga;
+        bool ultimaInteira;  // the last entry itself is whole
     };
     const std::vector<Caso> casos = {
-        {"cut inside the header", corta(1 + 20)},
-        {"cut inside the data", corta(1 + 40 + 2)},
-        {"cut inside an item header", corta(1 + 40 + 4 + 3)},
-        {"cut inside an item's bytes", corta(1 + 40 + 4 + 8 + 4 + 8 + 2)},
-        {"trailing byte after the last entry", corta(1 + 40 + 4 + 8 + 4 + 8 + 4 + 1)},
-        {"data length past the end", poe(1 + 4, 0xFFFFFFF0u)},
-        {"item count past the end", poe(1 + 8, 0x7FFFFFFFu)},
-        {"item length past the end", poe(1 + 40 + 4 + 4, 0x10000000u)},
+        {"cut inside the header", Corta(20), false},
+        {"cut right after the header", Corta(40), false},
+        {"cut inside the data", Corta(40 + 2), false},
+        {"cut inside an item header", Corta(40 + 4 + 3), false},
+        {"cut inside an item's bytes", Corta(40 + 4 + 8 + 2), false},
+        {"cut before the last item", Corta(40 + 4 + 8 + 4), false},
+        {"data length past the end", Poe(4, 1000), false},
+        {"largest data length past the end", Poe(4, kQDLogMaxEntrada - sizeof(QD_LOG_ARQ)), false},
+        {"item count past the end", Poe(8, 1000), false},
+        {"item length past the end", Poe(40 + 4 + 4, 1000), false},
+        {"a byte of the next header", Corta(kTamanhoUltima + 1), true},
+        {"all but a byte of the next header", Corta(kTamanhoUltima + 39), true},
     };
+    const LogBatch completas(EntradasVariadas());
     for (const Caso& caso : casos) {
         fs::remove(Caminho());
         fs::remove(environment_.Path("ZTCTLARQ.DAT"));
-        Grava(batch);
-        caso.estraga(Caminho());
+        Grava(completas);
+        const std::uint64_t inicio = fs::file_size(Caminho());
+        Grava(UltimoLote());
+        caso.rasga(Caminho(), inicio);
+
+        std::vector<LogEntry> esperadas = completas.Entradas();
+        if (caso.ultimaInteira) esperadas.push_back(UltimoLote().Entradas().front());
         std::vector<LogEntry> entradas;
-        const platform::HRESULT hr = Le(entradas);
-        EXPECT_EQ(hr, QD_E_LOG_DANIFICADO) << caso.nome;
-        EXPECT_NE(hr, kFimDeArquivo) << caso.nome;
-        EXPECT_TRUE(entradas.empty()) << caso.nome;
-        EXPECT_EQ(MarkedFile(), "QDLOG.DAT") << caso.nome;
+        EXPECT_EQ(Le(entradas), S_OK) << caso.nome;
+        EXPECT_EQ(entradas, esperadas) << caso.nome;
+        EXPECT_NE(MarkedFile(), "QDLOG.DAT") << caso.nome;
     }
 }
 
-// An entry that claims more bytes than any batch can hold is damage even where the file (here a
-// sparse one) is long enough: the reader must not allocate and read tens of megabytes for it.
-TEST_F(QDLeLogTest, EntryBeyondTheBatchBoundIsDamage) {
-    Grava(LogBatch({{QD_OP_LOG_DOC_INCLUSAO, 1, "", {}}}));
-    PatchFile(Caminho(), 1 + 4, LittleEndian32(static_cast<std::uint32_t>(kQDLogMaxBloco)));
-    fs::resize_file(Caminho(), 1 + 40 + kQDLogMaxBloco);
-    std::vector<LogEntry> entradas;
-    EXPECT_EQ(Le(entradas), QD_E_LOG_DANIFICADO);
-    EXPECT_TRUE(entradas.empty());
+// A length that no writer makes is damage, a failure of its own: never the end-of-file status
+// that would read as the log's normal end, never taken for a torn tail (whatever the file's
+// length, here short and then long and sparse), never an allocation the file cannot back.
+TEST_F(QDLeLogTest, ImpossibleLengthIsDamage) {
+    struct Caso {
+        const char* nome;
+        Estrago estraga;
+    };
+    const std::vector<Caso> casos = {
+        // A reader that sums lengths in 32 bits sees these wrap: the entry's length to below its
+        // header's size, the item headers' bytes to none.
+        {"data length wrapping 32 bits below the header's size", Poe(4, 0x100000000ull - 32)},
+        {"item count wrapping 32 bits to no bytes", Poe(8, 0x20000000u)},
+        {"data length one past the largest entry", Poe(4, kQDLogMaxEntrada - sizeof(QD_LOG_ARQ) + 1)},
+        {"item headers past the largest entry", Poe(8, kQDLogMaxEntrada / sizeof(QD_LOG_PTRS_ARQ))},
+        {"item length past the largest entry", Poe(40 + 4 + 4, kQDLogMaxEntrada)},
+    };
+    for (const bool longo : {false, true}) {
+        for (const Caso& caso : casos) {
+            fs::remove(Caminho());
+            fs::remove(environment_.Path("ZTCTLARQ.DAT"));
+            Grava(UltimoLote());
+            caso.estraga(Caminho(), 1);
+            if (longo) fs::resize_file(Caminho(), 1 + 2 * kQDLogMaxEntrada);
+            std::vector<LogEntry> entradas;
+            const platform::HRESULT hr = Le(entradas);
+            EXPECT_EQ(hr, QD_E_LOG_DANIFICADO) << caso.nome << (longo ? ", long file" : "");
+            EXPECT_NE(hr, kFimDeArquivo) << caso.nome;
+            EXPECT_TRUE(entradas.empty()) << caso.nome;
+            EXPECT_EQ(MarkedFile(), "QDLOG.DAT") << caso.nome;
+        }
+    }
 }
 
 // A log that existed and was deleted is reported as missing, not read as an empty log.

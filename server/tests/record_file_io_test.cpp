@@ -176,6 +176,22 @@ TEST_F(CZTArqExIo, RawBytesAtThePosition) {
     EXPECT_EQ(arquivo.ReadBytes(4, tail), ZT_ERR_ARQ_FIM);
 }
 
+// SetLengthEx cuts the file there: a record read ahead into the cache before the cut must not be
+// handed out after it, and the next append follows the cut.
+TEST_F(CZTArqExIo, SetLengthExCutsPastTheCache) {
+    FakeTicker ticker;  // the cache never ages while the test runs
+    CZTArqEx arquivo(ticker);
+    OpenFile(arquivo);
+    for (const char fill : {'a', 'b', 'c'}) Append(arquivo, fill);
+    std::vector<char> buffer(kR);
+    ASSERT_EQ(arquivo.ReadRecord(1, buffer.data()), 0);
+
+    ASSERT_EQ(arquivo.SetLengthEx(2 * kR), 0);
+    EXPECT_EQ(fs::file_size(path_), 2 * kR);
+    EXPECT_EQ(arquivo.ReadRecord(2, buffer.data()), ZT_ERR_ARQ_FIM);
+    EXPECT_EQ(Append(arquivo, 'n'), 2);
+}
+
 // ReadOnce opens for reading only, reads one record and closes, so no handle is left behind.
 TEST_F(CZTArqExIo, ReadOnceLeavesTheFileClosed) {
     {
