@@ -124,10 +124,12 @@ TEST_F(QDGravaLogTest, MomentIsTheClocksOncePerBatchAndUserTheSessions) {
     for (const CQDLogEntrada& lida : lidas) EXPECT_EQ(lida.GetLog().iUsuario, kUsuario);
 }
 
-// A clock that cannot be read fails the batch before the log is touched.
+// A clock that cannot be read fails the batch before the log is touched, with the clock's error
+// as a caught error translates it.
 TEST_F(QDGravaLogTest, ClockFailureWritesNothing) {
     zt_time_test::GravaRelogio("1;31/2/2003;00:00:00:000;1/1/2003;00:00:00:000");
-    EXPECT_EQ(QDGravaLog(primeiro_.Get(), kUsuario, Pasta().c_str()), platform::E_INVALIDARG);
+    EXPECT_EQ(QDGravaLog(primeiro_.Get(), kUsuario, Pasta().c_str()),
+              platform::MakeHResult(0x80040000u | platform::ERROR_INVALID_PARAMETER));
     zt_time_test::ApagaRelogio();
     EXPECT_FALSE(fs::exists(Caminho()));
 }

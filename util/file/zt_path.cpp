@@ -14,12 +14,15 @@ bool IsLocalMachine(const CZTString& machine) {
     return platform::HostName(host) == platform::ERROR_SUCCESS && machine.CompareNoCase(host) == 0;
 }
 
-// The path without a leading "//server" part (the rest starts with its '/', or is empty).
-CZTString WithoutServer(const CZTString& path) {
-    if (path.Left(2) != "//") return path;
+// The length of a leading "//server" part, the '/' after it not counted; 0 when there is none.
+int ServerPartLength(const CZTString& path) {
+    if (path.Left(2) != "//") return 0;
     const int slash = path.Find(kSeparator, 2);
-    return slash < 0 ? CZTString() : CZTString(path.Mid(slash));
+    return slash < 0 ? path.GetLength() : slash;
 }
+
+// The path without a leading "//server" part (the rest starts with its '/', or is empty).
+CZTString WithoutServer(const CZTString& path) { return path.Mid(ServerPartLength(path)); }
 
 }  // namespace
 
@@ -75,6 +78,8 @@ bool ZTTemExtensao(const char* caminho) {
 }
 
 CZTString ZTExtraiRaiz(const char* caminho) {
+    const CZTString path(caminho);
+    if (const int server = ServerPartLength(path); server > 0) return path.Left(server + 1);
     return caminho && caminho[0] == kSeparator ? CZTString("/") : CZTString();
 }
 

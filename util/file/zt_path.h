@@ -5,11 +5,11 @@
 // backslash). An absent (null) argument counts as described per function. Pure functions apart
 // from ZTCaminhoRemoto, which asks for the host name; safe from any thread; they never fail.
 //
-// Two functions take their Linux meaning:
-// - ZTExtraiRaiz: there are no drives; the root of an absolute path is "/", of a relative one
-//   nothing. A path starting with "//" is an absolute path like any other.
-// - ZTCaminhoRemoto: a folder of another machine is written "//machine/path"; the local machine
-//   (empty name, or this host's name) keeps the path as it is.
+// A folder of another machine is written "//machine/path" (ZTCaminhoRemoto). Two functions take
+// their Linux meaning:
+// - ZTExtraiRaiz: there are no drives; the root of another machine's path is "//machine/", of
+//   any other absolute path "/", of a relative one nothing.
+// - ZTCaminhoRemoto: the local machine (empty name, or this host's name) keeps the path as it is.
 #pragma once
 
 #include "util/text/zt_string.h"
@@ -35,7 +35,8 @@
 [[nodiscard]] CZTString ZTExtraiNomeSemExtensao(const char* caminho);
 // True when the path has a '.' after its last '/'.
 [[nodiscard]] bool ZTTemExtensao(const char* caminho);
-// "/" for an absolute path, empty otherwise.
+// "//machine/" for another machine's path (the whole text when no '/' follows the machine), "/"
+// for any other absolute path, empty for a relative one.
 [[nodiscard]] CZTString ZTExtraiRaiz(const char* caminho);
 
 // The path (caminho) as seen from another machine (maquina). The machine's "//" are removed;

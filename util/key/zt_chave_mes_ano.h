@@ -5,7 +5,8 @@
 // keep months within 949..2154), bits 12-31 key (20 bits). Text form: the month as mmyy (the
 // two-digit month text mm/yy without its '/'), a '-', and the key with at least six digits, as
 // "0514-000123" for May 2014 and key 123.
-// A month or key that its field cannot hold is refused (0), never cut down to another value.
+// A month or key read from a text is refused (0) when its field cannot hold it; ZTMontaChaveMesAno
+// itself refuses nothing, being the packing that stored links share bit for bit.
 // Pure functions; safe from any thread.
 #pragma once
 
@@ -58,7 +59,7 @@ char* ZTMesDaChaveParaTexto(std::uint32_t lChaveMesAno, char* buffer, int tamanh
 [[nodiscard]] int ZTComparaMesAnoChave(std::uint16_t iMesA, std::uint32_t lChaveA, std::uint16_t iMesB,
                                        std::uint32_t lChaveB);
 
-// The record of month, key and number (its value 0 when ZTMontaChaveMesAno refuses the parts).
+// The record of month, key and number; its value is ZTMontaChaveMesAno of month and key.
 [[nodiscard]] ZT_REGISTRO_MES_ANO ZTMontaRegistroMesAno(std::uint16_t iMesAno, std::uint32_t lChave,
                                                         std::uint16_t iNumero);
 // Splits a record into month, key and number; returns the month.

@@ -19,11 +19,8 @@ platform::HRESULT DeExcecaoArquivo(const platform::FileException& e) {
     return static_cast<platform::HRESULT>(e.m_lOsError);
 }
 
-}  // namespace
-
-platform::HRESULT ZTHResultDeExcecao() {
-    const std::exception_ptr ativa = std::current_exception();
-    if (!ativa) return ZT_HR_EXCECAO_BASE;
+// The code the kind of the active error gives, before the rule that no error reads as success.
+platform::HRESULT CodigoDaExcecao(const std::exception_ptr& ativa) {
     // Framework exceptions travel both by pointer (the system's own style) and by value (the
     // platform layer's); each kind is classified the same way in either form.
     try {
@@ -57,4 +54,14 @@ platform::HRESULT ZTHResultDeExcecao() {
     } catch (...) {
         return ZT_HR_EXCECAO_DESCONHECIDA;
     }
+}
+
+}  // namespace
+
+platform::HRESULT ZTHResultDeExcecao() {
+    const std::exception_ptr ativa = std::current_exception();
+    if (!ativa) return ZT_HR_EXCECAO_BASE;
+    // A caught error never reads as success, whatever code it happens to carry.
+    const platform::HRESULT hr = CodigoDaExcecao(ativa);
+    return platform::SUCCEEDED(hr) ? platform::E_FAIL : hr;
 }

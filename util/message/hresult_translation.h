@@ -5,8 +5,9 @@
 
 // Call only inside a catch handler: classifies the active error and returns its HRESULT (a COM
 // error's own, CZTExceptionEx's result code, 0x80040000 | OS error of a CZTException, file,
-// memory and other framework exceptions, a thrown integer, standard-library errors, anything else).
-// A pointer-thrown exception stays owned by the caller's handler.
+// memory and other framework exceptions, a thrown integer, standard-library errors, anything else);
+// E_FAIL wherever that code would read as success (0 or positive). A pointer-thrown exception
+// stays owned by the caller's handler.
 [[nodiscard]] platform::HRESULT ZTHResultDeExcecao();
 
 // The translation's base value and the results it gives where the error carries no code.

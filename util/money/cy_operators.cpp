@@ -6,7 +6,7 @@ using money::ThrowIfFailed;
 
 namespace {
 
-// A double as money compares and adds: four decimals, truncating.
+// A double as money compares and adds: four decimals, rounded half to even.
 CY Money(double value) { return CZTCurrencyEx(value).GetValor(); }
 
 // The decimal routes report failure by a result of 0, by design.

@@ -2,8 +2,8 @@
 //
 // Sums, differences, products and negation of money throw platform::ComError(DISP_E_OVERFLOW)
 // rather than produce a wrapped value. Quotients and products with a double go through the exact
-// decimal route and give 0 when it fails (division by zero included). A double compared with
-// money is first turned into money (four decimals, truncating). Pure functions.
+// decimal route and give 0 when it fails (division by zero included). A double in a comparison, sum
+// or difference is first turned into money (four decimals, rounded half to even). Pure functions.
 #pragma once
 
 #include "util/money/cy.h"

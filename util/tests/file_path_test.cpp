@@ -70,8 +70,13 @@ TEST(ZTPath, ExtensionOnlyCountsInTheFileName) {
     for (const OneArgument& c : bare) EXPECT_EQ(ZTExtraiNomeSemExtensao(c.path), c.expected) << (c.path ? c.path : "(null)");
 }
 
-TEST(ZTPath, ExtraiRaizIsTheRootOfAnAbsolutePath) {
-    const OneArgument cases[] = {{"/dados/x", "/"}, {"//srv/x", "/"}, {"dados/x", ""}, {"", ""}, {nullptr, ""}};
+// Guards the root of another machine's folder ("//machine/", as ZTCaminhoRemoto writes it), which
+// must not read as the local root "/".
+TEST(ZTPath, ExtraiRaizIsTheRootOfAnAbsoluteOrRemotePath) {
+    const OneArgument cases[] = {
+        {"//m/a/b", "//m/"}, {"//srv/x", "//srv/"}, {"//m/", "//m/"}, {"//m", "//m"}, {"//", "//"},
+        {"/a/b", "/"},       {"/", "/"},            {"dados/x", ""},  {"", ""},       {nullptr, ""},
+    };
     for (const OneArgument& c : cases) EXPECT_EQ(ZTExtraiRaiz(c.path), c.expected) << (c.path ? c.path : "(null)");
 }
 

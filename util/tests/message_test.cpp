@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -130,8 +132,7 @@ TEST(MessageText, OsErrorWithoutSystemTextAddsNoLine) {
 }
 
 // The HRESULT a caught error becomes, kind by kind.
-template <typename Throw>
-platform::HRESULT Translate(Throw throwIt) {
+platform::HRESULT Translate(const std::function<void()>& throwIt) {
     try {
         throwIt();
     } catch (...) {
@@ -140,31 +141,52 @@ platform::HRESULT Translate(Throw throwIt) {
     return 0;
 }
 
-TEST(HResultTranslation, EveryKindOfErrorHasItsCode) {
+// Guards each kind's code, and that no caught error ever reads as success: a file exception
+// without an OS error, a thrown 0 or positive integer and a success code carried by a COM error
+// or error record all become E_FAIL.
+TEST(HResultTranslation, EveryKindOfErrorHasItsCodeAndNoneReadsAsSuccess) {
+    using platform::E_FAIL;
     using platform::MakeHResult;
-    EXPECT_EQ(Translate([] { throw platform::ComError(platform::E_INVALIDARG); }), platform::E_INVALIDARG);
-    EXPECT_EQ(Translate([] { throw CZTExceptionEx(MakeHResult(0x80043F59)); }), MakeHResult(0x80043F59));
-    EXPECT_EQ(Translate([] { throw CZTExceptionEx(0x00040688); }), 0x00040688);
-    EXPECT_EQ(Translate([] { throw platform::FileException(platform::FileException::fileNotFound, 2); }),
-              MakeHResult(0x80070002));
-    EXPECT_EQ(Translate([] { throw platform::FileException(platform::FileException::genericException, 0x12345); }),
-              MakeHResult(0x80072345));  // only the low 16 bits of the OS error
-    EXPECT_EQ(Translate([] { throw platform::FileException(platform::FileException::genericException, -1); }), -1);
-    EXPECT_EQ(Translate([] { throw platform::MemoryException(); }), MakeHResult(0x8004EA62));
-    EXPECT_EQ(Translate([] { throw platform::Exception(); }), MakeHResult(0x8004EA63));
-    EXPECT_EQ(Translate([] { throw std::int32_t{-7}; }), -7);
-    EXPECT_EQ(Translate([] { throw std::bad_alloc(); }), MakeHResult(0x8004EA64));
-    EXPECT_EQ(Translate([] { throw std::runtime_error("x"); }), MakeHResult(0x8004EA65));
-    EXPECT_EQ(Translate([] { throw 'c'; }), MakeHResult(0x8004EA66));
-}
-
-TEST(HResultTranslation, ZtExceptionCarriesItsOsErrorNotItsMessageNumber) {
-    CZTException* withOsError = new CZTException(16055, ZT_MODULO_GED, 32);
-    EXPECT_EQ(Translate([&] { throw withOsError; }), platform::MakeHResult(0x80040020));
-    delete withOsError;
-    CZTException* without = new CZTException(16055, ZT_MODULO_GED);
-    EXPECT_EQ(Translate([&] { throw without; }), platform::MakeHResult(0x8004EA61));
-    delete without;
+    // Pointer-thrown exceptions stay owned by the catcher: here, by this test.
+    CZTException withOsError(16055, ZT_MODULO_GED, 32);
+    CZTException withoutOsError(16055, ZT_MODULO_GED);
+    platform::FileException fileWithoutOsError(platform::FileException::genericException, 0);
+    struct Row {
+        const char* kind;
+        std::function<void()> raise;
+        platform::HRESULT expected;
+    };
+    const Row rows[] = {
+        {"COM error", [] { throw platform::ComError(platform::E_INVALIDARG); }, platform::E_INVALIDARG},
+        {"COM error with S_OK", [] { throw platform::ComError(platform::S_OK); }, E_FAIL},
+        {"COM error with S_FALSE", [] { throw platform::ComError(platform::S_FALSE); }, E_FAIL},
+        {"error record", [] { throw CZTExceptionEx(MakeHResult(0x80043F59)); }, MakeHResult(0x80043F59)},
+        {"error record with a success code", [] { throw CZTExceptionEx(0x00040688); }, E_FAIL},
+        {"error record with 0", [] { throw CZTExceptionEx(0); }, E_FAIL},
+        // the OS error, not the message number
+        {"ZT exception with OS error", [&] { throw &withOsError; }, MakeHResult(0x80040020)},
+        {"ZT exception without OS error", [&] { throw &withoutOsError; }, MakeHResult(0x8004EA61)},
+        {"file exception", [] { throw platform::FileException(platform::FileException::fileNotFound, 2); },
+         MakeHResult(0x80070002)},
+        // only the low 16 bits of the OS error
+        {"file exception, wide OS error",
+         [] { throw platform::FileException(platform::FileException::genericException, 0x12345); },
+         MakeHResult(0x80072345)},
+        {"file exception, negative OS error",
+         [] { throw platform::FileException(platform::FileException::genericException, -1); }, -1},
+        {"file exception without OS error",
+         [] { throw platform::FileException(platform::FileException::genericException, 0); }, E_FAIL},
+        {"file exception by pointer without OS error", [&] { throw &fileWithoutOsError; }, E_FAIL},
+        {"memory exception", [] { throw platform::MemoryException(); }, MakeHResult(0x8004EA62)},
+        {"framework exception", [] { throw platform::Exception(); }, MakeHResult(0x8004EA63)},
+        {"negative integer", [] { throw std::int32_t{-7}; }, -7},
+        {"integer 0", [] { throw std::int32_t{0}; }, E_FAIL},
+        {"positive integer", [] { throw std::int32_t{5}; }, E_FAIL},
+        {"standard out of memory", [] { throw std::bad_alloc(); }, MakeHResult(0x8004EA64)},
+        {"standard exception", [] { throw std::runtime_error("x"); }, MakeHResult(0x8004EA65)},
+        {"anything else", [] { throw 'c'; }, MakeHResult(0x8004EA66)},
+    };
+    for (const Row& row : rows) EXPECT_EQ(Translate(row.raise), row.expected) << row.kind;
 }
 
 }  // namespace

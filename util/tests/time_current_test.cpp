@@ -154,6 +154,25 @@ TEST_F(CurrentTime, TimeValuesOfThePinnedMoment) {
     }
 }
 
+// Guards the failures ZTLeAgora answers: the clock's errors as a caught error translates them
+// (a CZTException's OS error as 0x80040000 | error, not 0x8007xxxx), the moment left as it was.
+TEST_F(CurrentTime, LeAgoraAnswersTheClocksFailuresAsCaughtErrors) {
+    const std::string real = TextoMomento(GetCurrentTime_LocalTime());
+    struct Caso { std::string relogio; platform::HRESULT hr; };
+    const Caso casos[] = {
+        {"1;31/02/2030;08:00:00:000;" + real,
+         platform::MakeHResult(0x80040000u | platform::ERROR_INVALID_PARAMETER)},  // an impossible moment
+        {"1;01/01/2040;08:00:00:000;" + real, platform::E_INVALIDARG},  // beyond the 32-bit time value
+    };
+    for (const Caso& c : casos) {
+        GravaRelogio(c.relogio);
+        std::int32_t agora = 12345;
+        EXPECT_EQ(ZTLeAgora(agora), c.hr) << c.relogio;
+        EXPECT_EQ(agora, 12345) << c.relogio;
+    }
+    ApagaRelogio();
+}
+
 // Guards the OLE date of now: whole days from 30 December 1899 plus the time of day, and the
 // negative form before it (−1.25 is 29 December 1899, 06:00).
 TEST_F(CurrentTime, OleDateOfThePinnedMoment) {

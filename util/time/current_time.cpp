@@ -2,6 +2,7 @@
 
 #include "platform/system/clock.h"
 #include "util/date/date_time_value.h"
+#include "util/message/hresult_translation.h"
 #include "util/message/zt_exception.h"
 #include "util/time/clock.h"
 #include "util/time/day_counts.h"
@@ -77,12 +78,12 @@ platform::HRESULT ZTLeAgora(std::int32_t& agora) {
     try {
         agora = ZTGetAgora();
         return platform::S_OK;
-    } catch (const platform::ComError& erro) {
-        return erro.Error();
+    } catch (const platform::ComError&) {
+        return ZTHResultDeExcecao();
     } catch (CZTException* erro) {
-        const std::uint32_t erroSO = erro->GetErroSO();
+        const platform::HRESULT hr = ZTHResultDeExcecao();
         erro->Delete();
-        return erroSO != 0 ? platform::HResultFromWin32(erroSO) : platform::E_FAIL;
+        return hr;
     }
 }
 

@@ -21,8 +21,8 @@
 // not fit 32 bits.
 [[nodiscard]] std::int32_t ZTGetAgora();
 // ZTGetAgora for callers that answer HRESULTs (the server's methods): S_OK with the moment in
-// `agora`, or what the clock raised (a CZTException's system error as 0x8007xxxx, E_FAIL without
-// one); `agora` is left as it was then.
+// `agora`, or what the clock raised as ZTHResultDeExcecao translates it (a CZTException's system
+// error as 0x80040000 | error, 0x8004EA61 without one); `agora` is left as it was then.
 [[nodiscard]] platform::HRESULT ZTLeAgora(std::int32_t& agora);
 
 // hh:mm:ss (8 characters) / hh:mm:ss.mmm (12 characters) into the buffer; returns the buffer.
