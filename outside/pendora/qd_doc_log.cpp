@@ -3,6 +3,7 @@
 #include "outside/pendora/qd_formata_chave.h"
 #include "outside/pendora/qd_nome_processo.h"
 #include "outside/pendora/qd_texto_log.h"
+#include "outside/pendora/qd_validade_doc.h"
 #include "platform/com/bstr.h"
 #include "util/date/day_number.h"
 
@@ -59,7 +60,7 @@ CZTString QDDocToStringLog(const CQDDoc& doc, CConexaoPlano& plano) {
     AcrescentaCampoLog(texto, "Filial", CZTString::Formata("%u", ps.iFilial));
     AcrescentaCampoLog(texto, "Arquivo", TextoDoCampoLog(ps.szOriginalFileName));
     AcrescentaCampoLog(texto, "Emissão", Data(ps.iDataEmissao));
-    AcrescentaCampoLog(texto, "Validade", Data(ps.iDataValidade));
+    AcrescentaCampoLog(texto, "Validade", QDTextoValidade(ps.iDataValidade));
     AcrescentaCampoLog(texto, "Acesso WEB", SimNao((ps.dwFlags & kAcessoWeb) != 0));
     AcrescentaCampoLog(texto, "Não digital", SimNao((ps.dwFlags & kSemConteudo) != 0));
     AcrescentaCampoLog(texto, "Usuários", Usuarios(ps));

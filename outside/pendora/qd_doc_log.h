@@ -3,8 +3,10 @@
 //
 // "Rótulo: valor; " pieces in Windows-1252: position, type (a mark), location, location number,
 // version, branch, original file name, issue and validity dates, web access, not digital, user
-// codes, link origins (keys formatted with the account plan) and description. Stateless; one
-// thread per account-plan connection.
+// codes, link origins (keys formatted with the account plan) and description. The validity date
+// is read as a day count from 1950 (qd_validade_doc.h); entries logged before the document file
+// was rebuilt onto that scale hold a short day number there, and nothing tells the two apart, so
+// those show a wrong date. Stateless; one thread per account-plan connection.
 #pragma once
 
 #include "outside/conexo/conexao_plano.h"

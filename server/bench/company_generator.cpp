@@ -12,6 +12,7 @@
 #include "server/record_file/zt_arq_ex.h"
 #include "server/record_file/qd_resultado_arq.h"
 #include "util/time/current_time.h"
+#include "util/time/zt_data1950.h"
 
 #include <algorithm>
 #include <array>
@@ -322,7 +323,11 @@ CQDDoc GeradorEmpresa::NovoDocumento(QD_E_PROCESSO& processo) {
     ps.lLocArq = m_gerada.locais[m_sorteio.Ate(m_gerada.locais.size())];
     ps.iNrLocalizacao = m_proximoNrLocalizacao++;
     ps.iDataEmissao = emissao;
-    if (m_sorteio.Chance(40)) ps.iDataValidade = static_cast<std::uint16_t>(emissao + m_sorteio.Entre(30, 3 * 365));
+    if (m_sorteio.Chance(40)) {
+        // Validity dates are stored as day counts from 1950, not as short day numbers.
+        const std::int64_t emissao1950 = CZTData1950().SetData(emissao).GetDias();
+        ps.iDataValidade = static_cast<std::uint16_t>(emissao1950 + m_sorteio.Entre(30, 3 * 365));
+    }
     ps.iFilial = 1;
     std::snprintf(ps.szOriginalFileName, sizeof ps.szOriginalFileName, "digitalizacao_%06u.pdf", ps.iNrLocalizacao);
     if (m_sorteio.Chance(15) && !m_gerada.usuarios.empty()) {

@@ -36,7 +36,7 @@ struct QD_DOC_ARQ {
     std::uint32_t nTamDescricao;         // description text in QDDOCDSC.DAT: length, offset (0 = none)
     std::uint32_t lPosDescricao;
     std::uint16_t iDataEmissao;          // issue date (day number)
-    std::uint16_t iDataValidade;         // validity date (day number), 0 = no expiry
+    std::uint16_t iDataValidade;         // validity date (day count from 1950), 0 = no expiry
     std::uint16_t iFilial;               // branch, 0 = none
     char szOriginalFileName[174];        // the file the content came from, NUL-terminated
     std::uint16_t iUsuarioIncluiu;       // user who included it

@@ -110,7 +110,8 @@ KELVO_IDL_PLAIN_RECORD(QD_DOC_CAMPO_PS, 64, 4, KELVO_IDL_QD_DOC_CAMPO_PS)
     F(4, U32, lChave)
 KELVO_IDL_PLAIN_RECORD(QD_ORIGEM_VINCULO_DOC_PS, 8, 4, KELVO_IDL_QD_ORIGEM_VINCULO_DOC_PS)
 
-// A document with its users, field values, link origins, content and description.
+// A document with its users, field values, link origins, content and description. Its validity
+// date iDataValidade is a day count from 1950 (0: no expiry); its issue date a short day number.
 #define KELVO_IDL_QD_DOC_PS(F, A)                                   \
     F(0, U32, dwFlags)                                              \
     F(4, U32, lTipDoc)                                              \
@@ -139,7 +140,8 @@ KELVO_IDL_PLAIN_RECORD(QD_ORIGEM_VINCULO_DOC_PS, 8, 4, KELVO_IDL_QD_ORIGEM_VINCU
     F(268, Value<std::uint16_t[2]>, iFiller3)
 KELVO_IDL_RECORD(QD_DOC_PS, 272, KELVO_IDL_QD_DOC_PS)
 
-// A search over documents.
+// A search over documents. iDataValidadeIni..iDataValidadeFim are day counts from 1950, as the
+// stored validity dates; iDataEmissaoIni..iDataEmissaoFim are short day numbers.
 #define KELVO_IDL_QD_DOC_FILTRO_PS(F, A)               \
     F(0, U32, dwFlags)                                 \
     F(4, U32, lPosDocIni)                              \
@@ -192,7 +194,9 @@ KELVO_IDL_PLAIN_RECORD(REG_ZTDMC, 8, 2, KELVO_IDL_REG_ZTDMC)
 #define KELVO_IDL_QD_RELATORIO_FLAGS(F, A) F(0, U32, dwFlags)
 KELVO_IDL_PLAIN_RECORD(QD_RELATORIO_FLAGS, 4, 4, KELVO_IDL_QD_RELATORIO_FLAGS)
 
-// A report (relatório) to write: model, output file, company name, component and selection.
+// A report (relatório) to write: model, output file, company name, component and selection. The
+// documents report's validity bounds iShort1..iShort2 are day counts from 1950, as the stored
+// validity dates; every other day there is a short day number.
 #define KELVO_IDL_QD_RELATORIO_PS(F, A)               \
     F(0, Str, bsModelo)                               \
     F(4, Str, bsArquivo)                              \

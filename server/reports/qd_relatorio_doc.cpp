@@ -7,6 +7,7 @@
 #include "outside/pendora/qd_doc_filtro.h"
 #include "outside/pendora/qd_loc_arq.h"
 #include "outside/pendora/qd_tip_doc.h"
+#include "outside/pendora/qd_validade_doc.h"
 #include "platform/com/bstr.h"
 #include "platform/com/task_allocator.h"
 #include "server/document/qd_doc_arq.h"
@@ -14,8 +15,7 @@
 #include "server/locations/qd_le_locarq.h"
 #include "server/object/local_conexao_ged_srv.h"
 #include "server/object/zt_qd_srv.h"
-#include "util/date/date_time_value.h"
-#include "util/date/day_number.h"
+#include "server/search/qd_hoje_1950.h"
 #include "util/time/short_date.h"
 
 #include <ctime>
@@ -47,18 +47,6 @@ CZTString Momento(std::int32_t tempo) {
     return std::strftime(texto, sizeof texto, "%d/%m/%y %H:%M", &partes) > 0 ? CZTString(texto) : CZTString();
 }
 
-CZTString DataTexto(std::uint16_t numero) {
-    int dia = 0, mes = 0, ano = 0;
-    ZTDesmontaData(numero, dia, mes, ano);
-    return dia == 0 ? CZTString() : CZTString::Formata("%02d/%02d/%04d", dia, mes, ano);
-}
-
-std::uint32_t Hoje() {
-    int dia = 0, mes = 0, ano = 0;
-    if (!ZTDataLocalDeTimeT(std::time(nullptr), dia, mes, ano)) return 0;
-    return ZTCalculaDiaNumero(dia, mes, ano);
-}
-
 // The value of field `id` in `doc`, null when it has none.
 const QD_DOC_CAMPO_PS* CampoDoDoc(const QD_DOC_PS& ps, QD_E_CAMPO_DOC id) {
     for (std::uint32_t i = 0; ps.pCampos != nullptr && i < ps.nQtdCampos; ++i) {
@@ -88,6 +76,7 @@ void QDRelDocFiltro(const QD_RELATORIO_PS& rel, CQDDocFiltro& filtro) {
         }
     }
     ps.lLocArq = rel.lPonteiro2;
+    // The request's validity bounds are day counts from 1950 like the stored dates they limit.
     ps.iDataValidadeIni = rel.iShort1;
     ps.iDataValidadeFim = rel.iShort2;
     // An inclusion or change on the last day counts: the period ends at that day's last second.
@@ -112,7 +101,7 @@ void QDRelDocFiltro(const QD_RELATORIO_PS& rel, CQDDocFiltro& filtro) {
 HRESULT CQDRelatorioDoc::Inicializa(const QD_RELATORIO_PS& rel) {
     m_rel = rel;
     m_rel.bsModelo = m_rel.bsArquivo = m_rel.bsRazaoSocial = m_rel.bsComponente = nullptr;
-    m_lHoje = Hoje();
+    if (const HRESULT hr = QDHojeDias1950(m_lHoje); platform::FAILED(hr)) return hr;
     m_usuarios.Inicializa(m_srv.GetEmpresa(), m_srv.GetUsuario(), m_srv.GetNumeroSessao());
     // Without the branch names the branch values show their numbers alone.
     (void)m_contexto.Inicializa(m_srv.GetEmpresa(), m_srv.GetUsuario(), m_srv.GetNumeroSessao());
@@ -150,7 +139,7 @@ HRESULT CQDRelatorioDoc::Coluna(CConexaoGedSrv& conexao, const CQDDoc& doc, int 
         case 105:
             return m_monta.Dia(ps.iDataEmissao, "Emiss\xE3o");
         case 106:
-            return m_monta.DataTexto(DataTexto(ps.iDataValidade), "Validade");
+            return m_monta.DataTexto(QDTextoValidade(ps.iDataValidade), "Validade");
         case 107: {
             CZTString descricao;
             if (const HRESULT hr = DescricaoLocal(conexao, ps.lLocArq, descricao); platform::FAILED(hr)) return hr;
@@ -175,7 +164,7 @@ HRESULT CQDRelatorioDoc::Coluna(CConexaoGedSrv& conexao, const CQDDoc& doc, int 
         case 116:
             return m_monta.Texto(m_usuarios.Nome(ps.iUsuarioAlterou), kLarguraUsuario, "Alterado por");
         case 117: {
-            const std::int32_t dias = ps.iDataValidade == 0 ? 0 : static_cast<std::int32_t>(ps.iDataValidade) - static_cast<std::int32_t>(m_lHoje);
+            const std::int32_t dias = ps.iDataValidade == 0 ? 0 : ps.iDataValidade - m_lHoje;
             return m_monta.Inteiro(dias, "Dias para Vencer");
         }
         default:

@@ -23,14 +23,17 @@ enum QD_E_PERIODO_REL_DOC : std::int32_t {
 };
 
 // The document filter of request `rel`: the type (one-element list) and location, the validity
-// days, and the period on the dates `lLong1` chooses; inclusion and change periods become times
-// from the first day's local midnight to the last day's last second.
+// bounds, and the period on the dates `lLong1` chooses; inclusion and change periods become times
+// from the first day's local midnight to the last day's last second. The validity bounds
+// (`iShort1`..`iShort2`) are day counts from 1950, the scale of the stored validity dates and of
+// the filter's `iDataValidadeIni`..`iDataValidadeFim`, so they are copied as they come.
 void QDRelDocFiltro(const QD_RELATORIO_PS& rel, CQDDocFiltro& filtro);
 
 class CQDRelatorioDoc : public CQDRelatorio {
 public:
     using CQDRelatorio::CQDRelatorio;
 
+    // S_OK; what the clock raised; the base's answer.
     [[nodiscard]] platform::HRESULT Inicializa(const QD_RELATORIO_PS& rel) override;
     // S_OK; the failure of a read, of the search or of the generator.
     [[nodiscard]] platform::HRESULT Gera() override;
@@ -41,7 +44,7 @@ private:
     [[nodiscard]] platform::HRESULT DescricaoLocal(CConexaoGedSrv& conexao, std::uint32_t lLocArq, CZTString& strDescricao);
 
     QD_RELATORIO_PS m_rel{};  // the filter part of the request (its texts are not kept)
-    std::uint32_t m_lHoje = 0;  // today's day number
+    std::int32_t m_lHoje = 0;  // today as a day count from 1950, the validity dates' scale
     CQDNomesUsuarios m_usuarios;
     CQDContextoBinaryToString m_contexto;
     std::map<std::uint32_t, CZTString> m_locais;  // descriptions of the locations read

@@ -1,6 +1,7 @@
 // Today on the scale of the documents' stored validity dates: a day count from 1 January 1950
 // (that day is 1), the scale every company of the system keeps them in since the one-time
-// rebuild of its document file. The expiry test of the search compares with this number.
+// rebuild of its document file. The expiry test of the search and the documents report's days
+// until validity compare with this number.
 //
 // The count is taken from the clock's local date (util/time/clock.h, so the test clock moves it)
 // through the day-count formula of util/time/day_counts.h, never through the 16-bit short day

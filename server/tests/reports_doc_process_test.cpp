@@ -1,5 +1,6 @@
 // The registered-documents report through the real Vaultis process: the filter the request
-// builds, every column of a document, and one column per search field of the chosen type.
+// builds, every column of a document, one column per search field of the chosen type, and the
+// validity dates, which are day counts from 1950, against the test clock's today.
 #include "outside/pendora/qd_binary_to_string.h"
 #include "outside/pendora/qd_campo_valor.h"
 #include "outside/pendora/qd_descricao_campo.h"
@@ -8,15 +9,41 @@
 #include "server/tests/document_test_support.h"
 #include "server/tests/reports_test_support.h"
 #include "util/date/day_number.h"
+#include "util/tests/time_test_clock.h"
+#include "util/time/day_counts.h"
+#include "util/time/zt_data1950.h"
 #include "util/time/short_date.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <regex>
+#include <sstream>
 
 using namespace kelvo::testing;
 
 namespace {
+
+std::uint16_t Dias1950(int dia, int mes, int ano) {
+    return static_cast<std::uint16_t>(ZTCalculaDiasBase(dia, mes, ano, CZTData1950::ANO_BASE));
+}
+
+// The last blank-separated word of a report line: the default model's last column, the days
+// until validity.
+std::string UltimaColuna(const std::string& linha) {
+    std::istringstream palavras(linha);
+    std::string palavra, ultima;
+    while (palavras >> palavra) ultima = palavra;
+    return ultima;
+}
+
+// The first dd/mm/yyyy of a report line, "" when none: with no issue date, the validity date
+// (the inclusion time shows a two-digit year).
+std::string DataQuatroDigitos(const std::string& linha) {
+    static const std::regex data(R"(\b\d{2}/\d{2}/\d{4}\b)");
+    std::smatch achada;
+    return std::regex_search(linha, achada, data) ? achada.str() : std::string();
+}
 
 std::string Valor(const std::function<void(QD_VALOR_CAMPO&)>& grava) {
     QD_VALOR_CAMPO valor{};
@@ -31,10 +58,21 @@ protected:
         EXPECT_EQ(conexao_.GravaDoc(&posicao, Documento(dados), 0xF), platform::S_OK);
         return posicao;
     }
-    PdfLido Relatorio(std::uint32_t lTipDoc, std::uint32_t lLocArq = 0) {
+    // A document of no type named `nome`, valid until `validade` (a day count from 1950, 0: none).
+    void GravaValido(const char* nome, std::uint16_t validade) {
+        DadosDoc dados;
+        dados.nome = nome;
+        dados.conteudo = "%PDF";
+        dados.iDataValidade = validade;
+        GravaDoc(dados);
+    }
+    PdfLido Relatorio(std::uint32_t lTipDoc, std::uint32_t lLocArq = 0, std::uint16_t validadeIni = 0,
+                      std::uint16_t validadeFim = 0) {
         PedidoRelatorio pedido(QD_TIPO_REL_DOC, "DOC", Arquivo());
         pedido.ps.lPonteiro1 = lTipDoc;
         pedido.ps.lPonteiro2 = lLocArq;
+        pedido.ps.iShort1 = validadeIni;
+        pedido.ps.iShort2 = validadeFim;
         PdfLido pdf;
         EXPECT_EQ(Gera(pedido, pdf), platform::S_OK);
         return pdf;
@@ -113,6 +151,63 @@ TEST_F(RelatorioDocVaultis, DocumentWithoutLocationIsListedAndLocationFilters) {
     const PdfLido doLocal = Relatorio(0, local);
     EXPECT_EQ(doLocal.texto.find("solto.pdf"), std::string::npos) << doLocal.texto;
     EXPECT_NE(doLocal.texto.find("guardado.pdf"), std::string::npos) << doLocal.texto;
+}
+
+// Column 106 shows the validity date stored as a day count from 1950 and column 117 the days from
+// the test clock's today to it (0 without validity). Read as short day numbers, 31/12/2026 printed
+// as 30/12/1924 with -37234 days; and the days followed the computer's clock, not the test clock,
+// also past the short dates' end in 2027.
+TEST_F(RelatorioDocVaultis, ValidityColumnsCountDaysFrom1950ToTheTestClocksToday) {
+    GravaValido("antes.pdf", Dias1950(10, 6, 2026));
+    GravaValido("hoje.pdf", Dias1950(15, 6, 2026));
+    GravaValido("depois.pdf", Dias1950(31, 12, 2026));
+    GravaValido("sem.pdf", 0);
+    struct Linha {
+        const char* arquivo;
+        const char* validade;  // "" for none
+        const char* dias;
+    };
+    struct Dia {
+        ZTSystemTime hoje;
+        std::vector<Linha> linhas;
+    };
+    const Dia dias[] = {
+        {zt_time_test::Momento(2026, 6, 15, 10),
+         {{"antes.pdf", "10/06/2026", "-5"},
+          {"hoje.pdf", "15/06/2026", "0"},
+          {"depois.pdf", "31/12/2026", "199"},
+          {"sem.pdf", "", "0"}}},
+        {zt_time_test::Momento(2031, 6, 15, 10), {{"depois.pdf", "31/12/2026", "-1627"}}},
+    };
+    for (const Dia& dia : dias) {
+        SCOPED_TRACE(zt_time_test::TextoMomento(dia.hoje));
+        const zt_time_test::RelogioFixado relogio(dia.hoje);
+        const PdfLido pdf = Relatorio(0);
+        for (const Linha& esperada : dia.linhas) {
+            const std::string linha = LinhaCom(pdf.texto, esperada.arquivo);
+            ASSERT_FALSE(linha.empty()) << esperada.arquivo << " in " << pdf.texto;
+            EXPECT_EQ(DataQuatroDigitos(linha), esperada.validade) << linha;
+            EXPECT_EQ(UltimaColuna(linha), esperada.dias) << linha;
+        }
+    }
+}
+
+// The request's validity bounds are day counts from 1950 like the stored dates, and both bound
+// days belong to the period.
+TEST_F(RelatorioDocVaultis, ValidityBoundsAreDayCountsFrom1950) {
+    GravaValido("maio.pdf", Dias1950(31, 5, 2026));
+    GravaValido("inicio.pdf", Dias1950(1, 6, 2026));
+    GravaValido("fim.pdf", Dias1950(30, 6, 2026));
+    GravaValido("julho.pdf", Dias1950(1, 7, 2026));
+    GravaValido("sem.pdf", 0);
+
+    const PdfLido pdf = Relatorio(0, 0, Dias1950(1, 6, 2026), Dias1950(30, 6, 2026));
+    for (const char* fora : {"maio.pdf", "julho.pdf", "sem.pdf"}) {
+        EXPECT_EQ(pdf.texto.find(fora), std::string::npos) << fora << " in " << pdf.texto;
+    }
+    for (const char* dentro : {"inicio.pdf", "fim.pdf"}) {
+        EXPECT_NE(pdf.texto.find(dentro), std::string::npos) << dentro << " in " << pdf.texto;
+    }
 }
 
 // The request's filter: the type as a one-element list, the location, the validity days, and the

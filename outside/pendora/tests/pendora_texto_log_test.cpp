@@ -1,11 +1,14 @@
-// ToStringLog of types and locations: one line with every stored field, in Windows-1252, and
-// one mark per accepted type of a location.
+// ToStringLog of types, locations and documents: one line with every stored field, in
+// Windows-1252, one mark per accepted type of a location, and a document's dates on their scales.
 #include "outside/pendora/qd_descricao_campo.h"
+#include "outside/pendora/qd_doc_log.h"
 #include "outside/pendora/qd_loc_arq.h"
 #include "outside/pendora/qd_nome_processo.h"
 #include "outside/pendora/qd_tip_doc.h"
 #include "platform/text/codepage.h"
 #include "platform/com/task_allocator.h"
+#include "util/time/day_counts.h"
+#include "util/time/short_date.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +163,29 @@ TEST(CQDLocArq, ToStringLogMarksOnlyTheTypes) {
     semTipos->nQtdTipDocs = 2;  // counted but not read
     texto = semTipos.ToStringLog().str();
     EXPECT_EQ(std::count(texto.begin(), texto.end(), '\x01'), 0) << texto;
+}
+
+// A document's validity date is a day count from 1950 and its issue date a short day number;
+// reading the validity as a short number showed 31/12/2026 as 30/12/1924.
+TEST(QDDocToStringLog, ValidityIsADayCountFrom1950) {
+    struct Caso {
+        std::uint16_t validade;
+        const char* texto;
+    };
+    const Caso casos[] = {
+        {static_cast<std::uint16_t>(ZTCalculaDiasBase(31, 12, 2026, 1950)), "Validade: 31/12/2026; "},
+        {1, "Validade: 01/01/1950; "},  // the first day of the scale
+        {0, "Validade: ; "},            // no expiry: no date, not the scale's day 0
+    };
+    CConexaoPlano plano;
+    for (const Caso& c : casos) {
+        CQDDoc doc;
+        doc->iDataEmissao = ZTMontaData(10, 2, 2024);
+        doc->iDataValidade = c.validade;
+        const std::string texto = QDDocToStringLog(doc, plano).str();
+        EXPECT_NE(Onde(texto, c.texto), std::string::npos) << texto;
+        EXPECT_NE(Onde(texto, AnsiFromUtf8("Emissão: 10/02/2024; ")), std::string::npos) << texto;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include "outside/pendora/qd_tip_doc.h"
 #include "server/links/qd_origens_doc.h"
 #include "server/tests/document_test_support.h"
+#include "util/tests/time_test_clock.h"
+#include "util/time/zt_data1950.h"
 
 #include <gtest/gtest.h>
 
@@ -157,6 +159,24 @@ TEST_F(Gerador, DocumentsCarryTheirTypesFieldsAndDescriptions) {
         EXPECT_EQ(doc->cbArquivo, 0u);
         EXPECT_EQ(doc->iNrLocalizacao, posicao);
     }
+}
+
+// Validity dates are stored as day counts from 1950, some weeks to three years after the issue
+// date (a short day number); drawn on the short scale they lay decades ahead of the search's
+// today, so that no generated document ever expired.
+TEST_F(Gerador, ValidityDatesAreDayCountsFrom1950AfterTheIssue) {
+    const zt_time_test::RelogioFixado relogio(zt_time_test::Momento(2026, 6, 15, 10));
+    ASSERT_EQ(gerador_.GeraDocumentos(40), platform::S_OK);
+    int comValidade = 0;
+    for (std::uint32_t posicao = 1; posicao <= 40; ++posicao) {
+        const QD_DOC_ARQ doc = empresa_.Doc(posicao);
+        if (doc.iDataValidade == 0) continue;
+        ++comValidade;
+        const int emissao = CZTData1950().SetData(doc.iDataEmissao).GetDias();
+        EXPECT_GE(doc.iDataValidade - emissao, 30) << posicao;
+        EXPECT_LE(doc.iDataValidade - emissao, 3 * 365) << posicao;
+    }
+    EXPECT_GT(comValidade, 0);
 }
 
 // The links appended to QDVINDOC.DAT must be what the server's own reader finds: one document in
