@@ -1,4 +1,5 @@
 #include "platform/system/process_spawn.h"
+#include "platform/tests/support/child_processes.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <thread>
 
 namespace {
 
@@ -86,10 +85,7 @@ TEST(ComSpawnDetached, RunsDetachedWithoutOurDescriptors) {
     pid_t process = 0;
     ASSERT_EQ(SpawnDetached({"/bin/sh", "-c", command}, &process), ERROR_SUCCESS);
     EXPECT_GT(process, 0);
-    int status = 0;
-    for (int i = 0; i < 2000 && ::waitpid(process, &status, WNOHANG) == 0; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    EXPECT_EQ(kelvo::testing::WaitForChild(process), 0);  // adopted: this test is its reaper
     ::close(leaked);
     const std::string content = kelvo::testing::ReadFile(record);
     ASSERT_FALSE(content.empty());
@@ -108,7 +104,8 @@ TEST(ComProcessIsRunning, EndedChildIsNotRunning) {
     EXPECT_TRUE(ProcessIsRunning(::getpid()));
     const pid_t child = ::fork();
     if (child == 0) ::_exit(0);
-    for (int i = 0; i < 2000 && ProcessIsRunning(child); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    siginfo_t ended{};
+    ASSERT_EQ(::waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOWAIT), 0);  // ended, not waited for
     EXPECT_FALSE(ProcessIsRunning(child));
     int status = 0;
     EXPECT_EQ(::waitpid(child, &status, 0), child);

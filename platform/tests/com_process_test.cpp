@@ -6,17 +6,18 @@
 #include "platform/com/wire.h"
 #include "platform/system/process_spawn.h"
 #include "platform/tests/com_test_counter.h"
+#include "platform/tests/support/child_processes.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
-#include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -34,18 +35,6 @@ struct ClientReport {
 
 bool WriteAll(int fd, const void* data, std::size_t size) { return ::write(fd, data, size) == static_cast<ssize_t>(size); }
 bool ReadAll(int fd, void* data, std::size_t size) { return ::read(fd, data, size) == static_cast<ssize_t>(size); }
-
-// Waits (bounded) for `process`, a child of this test, to end; its exit code, or -1.
-int WaitForExit(pid_t process) {
-    for (int i = 0; i < 2000; ++i) {
-        int status = 0;
-        const pid_t ended = ::waitpid(process, &status, WNOHANG);
-        if (ended == process) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        if (ended < 0) return -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return -1;
-}
 
 ICounter* ActivateCounter(HRESULT* hr) {
     void* pointer = nullptr;
@@ -114,7 +103,7 @@ TEST_F(ComServerProcess, StartsFromRegistrationAndEndsWithLastRelease) {
     ASSERT_EQ(counter->LockCount(&locks), S_OK);
     EXPECT_EQ(locks, 1u);
     counter->Release();
-    EXPECT_EQ(WaitForExit(server), 0);
+    EXPECT_EQ(WaitForChild(server), 0);
 }
 
 // Clients starting at the same moment all reach one server; it serves each and ends only when
@@ -146,8 +135,8 @@ TEST_F(ComServerProcess, ClientsStartingAtOnceShareOneServer) {
         EXPECT_EQ(second.hr, S_OK);
         EXPECT_GE(second.total, 20);
     }
-    for (const pid_t client : clients) EXPECT_EQ(WaitForExit(client), 0);
-    EXPECT_EQ(WaitForExit(server), 0);
+    for (const pid_t client : clients) EXPECT_EQ(WaitForChild(client), 0);
+    EXPECT_EQ(WaitForChild(server), 0);
     for (const int fd : {go[0], go[1], release[0], release[1], report[0], report[1]}) ::close(fd);
 }
 
@@ -172,14 +161,13 @@ TEST_F(ComServerProcess, KilledClientReleasesItsObjects) {
     EXPECT_EQ(locks, 2u);
 
     ASSERT_EQ(::kill(client, SIGKILL), 0);
-    EXPECT_EQ(WaitForExit(client), 128 + SIGKILL);
-    for (int i = 0; i < 1000 && locks != 1; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        ASSERT_EQ(counter->LockCount(&locks), S_OK);
-    }
-    EXPECT_EQ(locks, 1u);
+    EXPECT_EQ(WaitForChild(client), 128 + SIGKILL);
+    std::int32_t total = 0;
+    EXPECT_EQ(counter->Add(3, &total), S_OK);
+    EXPECT_EQ(total, 3);
+    // The server ends with this release, which it could not with the dead client's object counted.
     counter->Release();
-    EXPECT_EQ(WaitForExit(server), 0);
+    EXPECT_EQ(WaitForChild(server), 0);
     for (const int fd : {go[0], go[1], release[0], release[1], report[0], report[1]}) ::close(fd);
 }
 
@@ -203,13 +191,26 @@ TEST_F(ComServerProcess, GarbageDoesNotStopTheServer) {
     EXPECT_EQ(counter->Add(5, &total), S_OK);
     EXPECT_EQ(total, 5);
     counter->Release();
-    EXPECT_EQ(WaitForExit(server), 0);
+    EXPECT_EQ(WaitForChild(server), 0);
 }
 
+// The server start timeout of activations in this process while it lives.
+class StartTimeout {
+public:
+    explicit StartTimeout(std::chrono::milliseconds limit) : previous_(SetServerStartTimeout(limit)) {}
+    ~StartTimeout() { (void)SetServerStartTimeout(previous_); }
+    StartTimeout(const StartTimeout&) = delete;
+    StartTimeout& operator=(const StartTimeout&) = delete;
+
+private:
+    std::chrono::milliseconds previous_;
+};
+
 // A program that ends without ever answering is an execution failure, found without waiting
-// for the timeout.
+// for the timeout (which a slow start could otherwise reach first).
 TEST_F(ComServerProcess, ProgramEndingBeforeItAnswersIsExecFailure) {
     Register("true");
+    const StartTimeout longerThanTheTest(kWaitLimit);
     HRESULT hr = S_OK;
     EXPECT_EQ(ActivateCounter(&hr), nullptr);
     EXPECT_EQ(hr, CO_E_SERVER_EXEC_FAILURE);
@@ -218,12 +219,20 @@ TEST_F(ComServerProcess, ProgramEndingBeforeItAnswersIsExecFailure) {
 // A program that runs but never answers leaves the endpoint unavailable after the timeout, the
 // result that the activation routine retries.
 TEST_F(ComServerProcess, ProgramNeverAnsweringIsServerUnavailable) {
-    Register("/bin/sh -c \"sleep 2\"");
-    const auto previous = SetServerStartTimeout(std::chrono::milliseconds(200));
-    HRESULT hr = S_OK;
-    EXPECT_EQ(ActivateCounter(&hr), nullptr);
-    EXPECT_EQ(hr, HR_RPC_S_SERVER_UNAVAILABLE);
-    SetServerStartTimeout(previous);
+    // The program runs until the test opens the pipe for writing, however long the timeout takes.
+    const std::string gate = environment_.Path("gate");
+    ASSERT_EQ(::mkfifo(gate.c_str(), 0600), 0);
+    Register("/bin/sh -c \"cat < '" + gate + "'\"");
+    {
+        const StartTimeout shortWait(std::chrono::milliseconds(200));
+        HRESULT hr = S_OK;
+        EXPECT_EQ(ActivateCounter(&hr), nullptr);
+        EXPECT_EQ(hr, HR_RPC_S_SERVER_UNAVAILABLE);
+    }
+    const int writer = ::open(gate.c_str(), O_WRONLY);  // once the program has opened its end
+    ASSERT_GE(writer, 0);
+    ::close(writer);
+    EXPECT_EQ(WaitForRemainingChildren(), std::vector<int>{0});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "platform/com/unix_socket.h"
 #include "platform/com/wire.h"
 #include "platform/tests/com_test_counter.h"
+#include "platform/tests/support/child_processes.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -27,23 +28,13 @@ using namespace platform;
 using namespace platform::com;
 using namespace kelvo::testing;
 
-// Waits (bounded) until `condition` holds; for effects of another thread that have no signal.
-template <class Condition>
-bool Eventually(Condition condition) {
-    for (int i = 0; i < 1000; ++i) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return condition();
-}
-
 // A client that writes frames by hand.
 class RawClient {
 public:
     explicit RawClient(const std::string& endpoint) {
         int error = 0;
         socket_ = ConnectEndpoint(endpoint, &error);
-        timeval limit{5, 0};
+        timeval limit{kWaitLimit.count(), 0};
         ::setsockopt(socket_.Get(), SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
     }
     [[nodiscard]] bool Connected() const { return static_cast<bool>(socket_); }
@@ -112,13 +103,13 @@ protected:
             if (!told) listening->set_value();
             result.set_value(hr);
         });
-        ASSERT_EQ(ready.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+        ASSERT_EQ(ready.wait_for(kWaitLimit), std::future_status::ready);
         ASSERT_EQ(ended_.wait_for(std::chrono::milliseconds(0)), std::future_status::timeout) << "loop did not start";
     }
 
     // The loop's result once it has ended by itself (bounded wait).
     HRESULT LoopResult() {
-        if (ended_.wait_for(std::chrono::seconds(10)) != std::future_status::ready) return E_ABORT;
+        if (ended_.wait_for(kWaitLimit) != std::future_status::ready) return E_ABORT;
         loop_.join();
         return ended_.get();
     }
@@ -191,9 +182,10 @@ TEST_F(ComServerLoop, ClosedConnectionReleasesItsObjects) {
         RawClient vanishing(endpoint_);
         ASSERT_NE(vanishing.Activate(), 0u);
         ASSERT_NE(vanishing.Activate(), 0u);
-        EXPECT_TRUE(Eventually([] { return LiveCounters() == 3; }));
+        EXPECT_EQ(LiveCounters(), 3);  // an activation is answered once its object exists
     }
-    EXPECT_TRUE(Eventually([] { return LiveCounters() == 1; }));
+    // The loop's thread sees the hang-up in its own time.
+    EXPECT_TRUE(WaitForLiveCounters(1, kWaitLimit));
     std::int32_t total = 0;
     EXPECT_EQ(kept->Add(4, &total), S_OK);
     kept->Release();

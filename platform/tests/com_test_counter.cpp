@@ -8,8 +8,9 @@
 
 #include <unistd.h>
 
-#include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
 
@@ -20,7 +21,18 @@ namespace {
 using namespace platform;
 using platform::com::Bytes;
 
-std::atomic<int> g_live{0};
+// The live objects, and a signal for threads that wait for their number.
+std::mutex g_liveMutex;
+std::condition_variable g_liveChanged;
+int g_live = 0;
+
+void CountLive(int change) {
+    {
+        const std::lock_guard lock(g_liveMutex);
+        g_live += change;
+    }
+    g_liveChanged.notify_all();
+}
 
 void PutI32(Bytes& out, std::int32_t value) { com::wire::PutU32(out, static_cast<std::uint32_t>(value)); }
 std::int32_t GetI32(std::span<const std::byte> in, std::size_t offset) {
@@ -29,8 +41,8 @@ std::int32_t GetI32(std::span<const std::byte> in, std::size_t offset) {
 
 class CounterObject final : public com::RefCounted<CounterObject, ICounter> {
 public:
-    CounterObject() { ++g_live; }
-    ~CounterObject() override { --g_live; }
+    CounterObject() { CountLive(+1); }
+    ~CounterObject() override { CountLive(-1); }
 
     HRESULT QueryInterface(const IID& iid, void** object) override {
         return com::QueryInterfaceFrom({{IID_IUnknown, this}, {IID_ICounter, this}}, iid, object);
@@ -219,6 +231,14 @@ HRESULT RegisterCounterClass(platform::DWORD* cookie) {
     return hr;
 }
 
-int LiveCounters() { return g_live.load(); }
+int LiveCounters() {
+    const std::lock_guard lock(g_liveMutex);
+    return g_live;
+}
+
+bool WaitForLiveCounters(int count, std::chrono::seconds limit) {
+    std::unique_lock lock(g_liveMutex);
+    return g_liveChanged.wait_for(lock, limit, [count] { return g_live == count; });
+}
 
 }  // namespace kelvo::testing

@@ -8,6 +8,7 @@
 #include "platform/com/channel.h"
 #include "platform/com/class_object.h"
 
+#include <chrono>
 #include <cstdint>
 
 namespace kelvo::testing {
@@ -46,5 +47,8 @@ void RegisterCounterProxyStub();
 [[nodiscard]] HRESULT RegisterCounterClass(platform::DWORD* cookie);
 // Live counter objects of this process.
 [[nodiscard]] int LiveCounters();
+// Waits until exactly `count` counter objects of this process live (another thread creates and
+// releases them); false when that has not happened within `limit`.
+[[nodiscard]] bool WaitForLiveCounters(int count, std::chrono::seconds limit);
 
 }  // namespace kelvo::testing

@@ -1,5 +1,6 @@
 #include "platform/file/file.h"
 
+#include "platform/tests/support/child_processes.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 namespace platform {
 namespace {
 
+using kelvo::testing::ProcessBarrier;
 using kelvo::testing::ReadFile;
 using kelvo::testing::TestEnvironment;
 using kelvo::testing::WriteFile;
@@ -122,11 +124,13 @@ private:
     std::array<int, 2> fds_{};
 };
 
-// Runs `flags` on `path` in a child: it reports 'y' or 'n' through `report`, then holds the file
-// until `release` says so. Returns the child's id.
-pid_t OpenInChild(const String& path, unsigned flags, Pipe& report, Pipe& release) {
+// Runs `flags` on `path` in a child, once every child of `start` (when given) exists: it reports
+// 'y' or 'n' through `report`, then holds the file until `release` says so. Returns the child's id.
+pid_t OpenInChild(const String& path, unsigned flags, Pipe& report, Pipe& release,
+                  ProcessBarrier* start = nullptr) {
     const pid_t child = ::fork();
     if (child != 0) return child;
+    if (start && !start->Arrive()) ::_exit(1);
     File file;
     const bool opened = file.Open(path, flags);
     report.Send(opened ? 'y' : 'n');
@@ -177,8 +181,10 @@ TEST(FileShare, SimultaneousExclusiveOpenersNeverBothWin) {
         constexpr int kChildren = 8;
         Pipe report;
         Pipe release;
+        ProcessBarrier start(kChildren);
         std::vector<pid_t> children;
-        for (int i = 0; i < kChildren; ++i) children.push_back(OpenInChild(path, race.flags, report, release));
+        for (int i = 0; i < kChildren; ++i) children.push_back(OpenInChild(path, race.flags, report, release, &start));
+        EXPECT_TRUE(start.ReleaseAll());
         int winners = 0;
         for (int i = 0; i < kChildren; ++i) winners += report.Receive() == 'y' ? 1 : 0;
         EXPECT_LE(winners, 1) << std::hex << race.flags;

@@ -1,5 +1,6 @@
 #include "platform/registry/registry.h"
 
+#include "platform/tests/support/child_processes.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,11 @@
 #include <string>
 #include <vector>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace platform;
+using kelvo::testing::ProcessBarrier;
+using kelvo::testing::WaitForChild;
 
 namespace {
 
@@ -24,13 +26,6 @@ pid_t Spawn(const std::function<bool()>& body) {
     const pid_t pid = fork();
     if (pid == 0) _exit(body() ? 0 : 1);
     return pid;
-}
-
-// Waits for `pid`; true when it exited with 0.
-bool Succeeded(pid_t pid) {
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid) return false;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // One writer: its own sub-key, then `count` distinct values in the shared key.
@@ -56,13 +51,16 @@ TEST(RegistryProcesses, ConcurrentWritersLoseNothing) {
     kelvo::testing::TestEnvironment environment;
     constexpr int kChildren = 6;
     constexpr int kValues = 30;
+    // The writers start together once all exist: otherwise one may be done before the next begins.
+    ProcessBarrier start(kChildren);
     std::vector<pid_t> children;
     for (int child = 0; child < kChildren; ++child) {
-        const pid_t pid = Spawn([child] { return WriteMany(child, kValues); });
+        const pid_t pid = Spawn([&start, child] { return start.Arrive() && WriteMany(child, kValues); });
         ASSERT_GT(pid, 0);
         children.push_back(pid);
     }
-    for (const pid_t pid : children) EXPECT_TRUE(Succeeded(pid));
+    EXPECT_TRUE(start.ReleaseAll());
+    for (const pid_t pid : children) EXPECT_EQ(WaitForChild(pid), 0);
 
     HKEY key = nullptr;
     ASSERT_EQ(Registry::OpenKey(HKEY_LOCAL_MACHINE, kSharedKey, KEY_READ, &key), ERROR_SUCCESS);
@@ -94,9 +92,9 @@ TEST(RegistryProcesses, ReadsSeeOtherProcessesWrites) {
     ASSERT_EQ(seen, before);
 
     for (DWORD next = 2; next <= 4; ++next) {
-        ASSERT_TRUE(Succeeded(Spawn([next] {
+        ASSERT_EQ(WaitForChild(Spawn([next] {
             return Registry::SetValue(HKEY_CURRENT_USER, "n", REG_DWORD, &next, 4) == ERROR_SUCCESS;
-        })));
+        })), 0);
         size = 4;
         ASSERT_EQ(Registry::QueryValue(HKEY_CURRENT_USER, "n", nullptr, &seen, &size), ERROR_SUCCESS);
         EXPECT_EQ(seen, next);
@@ -108,11 +106,11 @@ TEST(RegistryProcesses, KeyDeletedElsewhereAnswersKeyDeleted) {
     kelvo::testing::TestEnvironment environment;
     HKEY key = nullptr;
     ASSERT_EQ(Registry::CreateKey(HKEY_LOCAL_MACHINE, "Software\\Alvo", &key), ERROR_SUCCESS);
-    ASSERT_TRUE(Succeeded(Spawn([] {
+    ASSERT_EQ(WaitForChild(Spawn([] {
         HKEY again = nullptr;
         return Registry::DeleteKey(HKEY_LOCAL_MACHINE, "Software\\Alvo") == ERROR_SUCCESS &&
                Registry::CreateKey(HKEY_LOCAL_MACHINE, "Software\\Alvo", &again) == ERROR_SUCCESS;
-    })));
+    })), 0);
     EXPECT_EQ(Registry::SetValue(key, "v", REG_SZ, "x", 2), ERROR_KEY_DELETED);
     EXPECT_EQ(Registry::QueryInfoKey(key, nullptr, nullptr), ERROR_KEY_DELETED);
     Registry::CloseKey(key);

@@ -43,11 +43,11 @@ protected:
         pasta_ = PastaDemo();
     }
 
-    // A client process: stores kListasPorCliente lists and sends the HRESULT and their numbers
-    // through `relata`.
-    static pid_t Cliente(int relata, std::uint32_t cliente) {
+    // A client process: once every client of `juntos` is connected, stores kListasPorCliente lists
+    // and sends the HRESULT and their numbers through `relata`.
+    static pid_t Cliente(ProcessBarrier& juntos, int relata, std::uint32_t cliente) {
         const auto sessao = static_cast<std::int32_t>(cliente);
-        return ClienteDemo(relata, sessao, [cliente](CSilentConexaoGedSrv& conexao, std::vector<std::uint32_t>& numeros) {
+        return ClienteDemo(juntos, relata, sessao, [cliente](CSilentConexaoGedSrv& conexao, std::vector<std::uint32_t>& numeros) {
             HRESULT hr = platform::S_OK;
             for (std::uint32_t i = 0; i < kListasPorCliente && platform::SUCCEEDED(hr); ++i) {
                 std::uint32_t numero = 0;
@@ -104,8 +104,11 @@ TEST_F(DistribuicaoVaultis, ListTravelsThroughTheServerProcess) {
 // list gets its own number and its own items.
 TEST_F(DistribuicaoVaultis, TwoProcessesStoreListsAtOnce) {
     Tubo relatosA, relatosB;
-    const pid_t a = Cliente(relatosA.fd[1], 1);
-    const pid_t b = Cliente(relatosB.fd[1], 2);
+    // Both connected before either stores: one server serves them, and their writes can meet.
+    ProcessBarrier juntos(2);
+    const pid_t a = Cliente(juntos, relatosA.fd[1], 1);
+    const pid_t b = Cliente(juntos, relatosB.fd[1], 2);
+    EXPECT_TRUE(juntos.ReleaseAll());
     std::set<std::uint32_t> todos;
     std::vector<std::vector<std::uint32_t>> numerosPorCliente;
     for (const int fd : {relatosA.fd[0], relatosB.fd[0]}) {

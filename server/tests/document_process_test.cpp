@@ -37,10 +37,11 @@ protected:
         pasta_ = PastaDemo();
     }
 
-    // A client process: inserts kVersoes documents, each the next version of the one before, and
-    // sends the HRESULT and the positions through `relata`.
-    static pid_t Cliente(int relata, int sessao) {
-        return ClienteDemo(relata, sessao, [sessao](CSilentConexaoGedSrv& conexao, std::vector<std::uint32_t>& posicoes) {
+    // A client process: once every client of `juntos` is connected, inserts kVersoes documents,
+    // each the next version of the one before, and sends the HRESULT and the positions through
+    // `relata`.
+    static pid_t Cliente(ProcessBarrier& juntos, int relata, int sessao) {
+        return ClienteDemo(juntos, relata, sessao, [sessao](CSilentConexaoGedSrv& conexao, std::vector<std::uint32_t>& posicoes) {
             DadosDoc dados;
             dados.usuarios = {static_cast<std::uint16_t>(sessao)};
             HRESULT hr = platform::S_OK;
@@ -138,8 +139,11 @@ TEST_F(DocVaultis, DocumentTravelsBothWaysAndLiesAtItsOffsets) {
 // so every document gets its own position and each chain links both ways without a gap.
 TEST_F(DocVaultis, TwoProcessesInsertVersionChainsAtOnce) {
     Tubo relatosA, relatosB;
-    const pid_t a = Cliente(relatosA.fd[1], 1);
-    const pid_t b = Cliente(relatosB.fd[1], 2);
+    // Both connected before either inserts: one server serves them, and their writes can meet.
+    ProcessBarrier juntos(2);
+    const pid_t a = Cliente(juntos, relatosA.fd[1], 1);
+    const pid_t b = Cliente(juntos, relatosB.fd[1], 2);
+    EXPECT_TRUE(juntos.ReleaseAll());
     std::vector<std::vector<std::uint32_t>> cadeias;
     for (const int fd : {relatosA.fd[0], relatosB.fd[0]}) {
         HRESULT hr = 0;

@@ -1,12 +1,12 @@
 #include "server/log/qd_grava_log.h"
 
+#include "platform/tests/support/child_processes.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/log/qd_le_log.h"
 #include "server/tests/log_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <map>
@@ -42,12 +42,6 @@ int Escreve(const std::string& pasta, int escritor) {
     return 0;
 }
 
-int ExitCode(pid_t pid) {
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
-}
-
 }  // namespace
 
 // Processes appending batches at once: every batch lands whole and contiguous, in its own order,
@@ -57,14 +51,17 @@ TEST(QDGravaLogProcesses, ConcurrentBatchesNeverInterleave) {
     const std::string pasta = environment.Folder().string();
     ASSERT_EQ(QDGravaLog(LogBatch({}).Get(), 0, pasta.c_str()), platform::S_OK);  // the log exists before the race
 
+    // The writers start together once all exist: otherwise the first may be done before the next begins.
+    ProcessBarrier juntos(kEscritores);
     std::vector<pid_t> filhos;
     for (int escritor = 0; escritor < kEscritores; ++escritor) {
         const pid_t pid = fork();
-        if (pid == 0) _exit(Escreve(pasta, escritor));
+        if (pid == 0) _exit(juntos.Arrive() ? Escreve(pasta, escritor) : 2);
         ASSERT_GT(pid, 0);
         filhos.push_back(pid);
     }
-    for (const pid_t pid : filhos) EXPECT_EQ(ExitCode(pid), 0);
+    EXPECT_TRUE(juntos.ReleaseAll());
+    for (const pid_t pid : filhos) EXPECT_EQ(WaitForChild(pid), 0);
 
     std::vector<CQDLogEntrada> lidas;
     ASSERT_EQ(QDLeLog(pasta.c_str(), lidas), platform::S_OK);

@@ -4,6 +4,7 @@
 #include "platform/com/class_registry.h"
 #include "platform/com/endpoint.h"
 #include "platform/system/process_spawn.h"
+#include "platform/tests/support/child_processes.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/idl/iztqd_srv.h"
 #include "server/object/vaultis_registro.h"
@@ -182,7 +183,10 @@ TEST_F(VaultisRegistration, RegServerWithTrailingTextServesInstead) {
     ASSERT_EQ(platform::com::ServerEndpointPath(CLSID_ZTQD_Srv, endpoint), platform::ERROR_SUCCESS);
     void* objeto = nullptr;
     platform::HRESULT hr = platform::E_FAIL;
-    for (int i = 0; i < 1000 && !objeto; ++i) {
+    // Nothing tells when the program listens: it is asked until it answers or ends, however slowly
+    // it starts (bounded only against a hang).
+    const auto limite = std::chrono::steady_clock::now() + kelvo::testing::kWaitLimit;
+    while (!objeto && platform::ProcessIsRunning(servidor) && std::chrono::steady_clock::now() < limite) {
         hr = platform::com::ActivateAtEndpoint(endpoint, CLSID_ZTQD_Srv, IID_IZTQD_Srv, &objeto);
         if (!objeto) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }

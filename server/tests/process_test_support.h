@@ -1,18 +1,15 @@
 // Shared helpers of the tests that drive the real Vaultis process from client processes: pipes,
-// whole reads and writes, and bounded waits for children and for the adopted server processes.
+// whole reads and writes, and the waits for children and for the adopted server processes.
 #pragma once
 
 #include "platform/hresult.h"
+#include "platform/tests/support/child_processes.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <chrono>
 #include <cstdint>
-#include <thread>
 #include <vector>
 
 namespace kelvo::testing {
@@ -67,34 +64,11 @@ inline bool LeRelato(int fd, platform::HRESULT& hr, std::vector<std::uint32_t>& 
     return quantidade == 0 || Le(fd, valores.data(), quantidade * sizeof valores[0]);
 }
 
-// Waits (bounded) for the child `processo` to end; its exit code, or -1.
-inline int EsperaFim(pid_t processo) {
-    for (int i = 0; i < 4000; ++i) {
-        int estado = 0;
-        const pid_t fim = ::waitpid(processo, &estado, WNOHANG);
-        if (fim == processo) return WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado);
-        if (fim < 0) return -1;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return -1;
-}
+// Waits for the child `processo` to end (WaitForChild); its exit code, or -1.
+inline int EsperaFim(pid_t processo) { return WaitForChild(processo); }
 
-// Reaps (bounded) every remaining child, which by then can only be server processes that the
-// test adopted; their exit codes, or -1 for one that did not end in time.
-inline std::vector<int> EsperaServidores() {
-    std::vector<int> codigos;
-    for (int i = 0; i < 2000; ++i) {
-        int estado = 0;
-        const pid_t fim = ::waitpid(-1, &estado, WNOHANG);
-        if (fim < 0 && errno == ECHILD) return codigos;
-        if (fim > 0) {
-            codigos.push_back(WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado));
-            continue;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    codigos.push_back(-1);
-    return codigos;
-}
+// Reaps every remaining child, which by then can only be server processes that the test adopted;
+// their exit codes, or a last -1 for one that did not end (WaitForRemainingChildren).
+inline std::vector<int> EsperaServidores() { return WaitForRemainingChildren(); }
 
 }  // namespace kelvo::testing

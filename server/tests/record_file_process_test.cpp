@@ -1,12 +1,12 @@
 #include "server/record_file/zt_arq_ex.h"
 
+#include "platform/tests/support/child_processes.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/record_file/record_file_codes.h"
 #include "server/tests/record_file_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -48,15 +48,10 @@ pid_t Spawn(const std::function<int()>& body) {
     return pid;
 }
 
-int ExitCode(pid_t pid) {
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
-}
-
-// One writer's run: `count` server calls, each opening the file, appending one record, closing.
-// Exit 0 when every append worked, 1 otherwise.
-int AppendMany(const std::string& path, int writer, int count, bool autoCreate) {
+// One writer's run, once every writer of `start` exists: `count` server calls, each opening the
+// file, appending one record, closing. Exit 0 when every append worked, 1 otherwise.
+int AppendMany(ProcessBarrier& start, const std::string& path, int writer, int count, bool autoCreate) {
+    if (!start.Arrive()) return 1;
     for (int sequence = 0; sequence < count; ++sequence) {
         CZTArqEx arquivo;
         if (arquivo.Open(path.c_str(), 'G', kR, autoCreate) != 0) return 1;
@@ -97,12 +92,14 @@ TEST(CZTArqExProcesses, ConcurrentAppendersLoseNothing) {
     }
     constexpr int kWriters = 3;
     constexpr int kCount = 150;
+    ProcessBarrier start(kWriters);
     std::vector<pid_t> children;
     for (int writer = 0; writer < kWriters; ++writer) {
-        children.push_back(Spawn([&path, writer] { return AppendMany(path, writer, kCount, false); }));
+        children.push_back(Spawn([&, writer] { return AppendMany(start, path, writer, kCount, false); }));
         ASSERT_GT(children.back(), 0);
     }
-    for (const pid_t pid : children) EXPECT_EQ(ExitCode(pid), 0);
+    EXPECT_TRUE(start.ReleaseAll());
+    for (const pid_t pid : children) EXPECT_EQ(WaitForChild(pid), 0);
     ExpectAllRecords(path, kWriters, kCount);
 }
 
@@ -132,11 +129,14 @@ TEST(CZTArqExProcesses, BusyFileIsWaitedForAndThenWritten) {
     char ready = 0;
     ASSERT_EQ(read(held[0], &ready, 1), 1);
 
-    // The holder lets go only once this open has failed and is waiting to try again.
+    // The holder lets go only once this open has failed and is waiting to try again, and has
+    // ended before the next try: however slowly it ends, the retries cannot run out meanwhile.
     CountingTicker ticker;
+    int holderExit = -1;
     ticker.onFirstSleep = [&] {
         const char go = 'g';
         EXPECT_EQ(write(release[1], &go, 1), 1);
+        holderExit = WaitForChild(holder);
     };
     CZTArqEx arquivo(ticker);
     ASSERT_EQ(arquivo.Open(path.c_str(), 'G', kR, false), 0);
@@ -146,7 +146,7 @@ TEST(CZTArqExProcesses, BusyFileIsWaitedForAndThenWritten) {
     ASSERT_EQ(arquivo.WriteRecord(record.data(), position), 0);
     EXPECT_EQ(position, 2);
     arquivo.CloseEx();
-    EXPECT_EQ(ExitCode(holder), 0);
+    EXPECT_EQ(holderExit, 0);
     ExpectAllRecords(path, 2, 1);
     for (int fd : {held[0], held[1], release[0], release[1]}) close(fd);
 }
@@ -159,12 +159,14 @@ TEST(CZTArqExProcesses, ConcurrentFirstOpensCreateTheFileOnce) {
     const std::string path = environment.Path("QDDOC.DAT");
     constexpr int kWriters = 4;
     constexpr int kCount = 20;
+    ProcessBarrier start(kWriters);
     std::vector<pid_t> children;
     for (int writer = 0; writer < kWriters; ++writer) {
-        children.push_back(Spawn([&path, writer] { return AppendMany(path, writer, kCount, true); }));
+        children.push_back(Spawn([&, writer] { return AppendMany(start, path, writer, kCount, true); }));
         ASSERT_GT(children.back(), 0);
     }
-    for (const pid_t pid : children) EXPECT_EQ(ExitCode(pid), 0);
+    EXPECT_TRUE(start.ReleaseAll());
+    for (const pid_t pid : children) EXPECT_EQ(WaitForChild(pid), 0);
     ExpectAllRecords(path, kWriters, kCount);
     EXPECT_EQ(ReadFile(environment.Path("ZTCTLARQ.DAT")), std::string(32, '\0') + "QDDOC.DAT" + std::string(23, '\0'));
 }

@@ -39,10 +39,11 @@ protected:
         pasta_ = PastaDemo();
     }
 
-    // A client process: opens its session, takes kChamadas numbers and sends them (or, on a
-    // failure, the HRESULT with a count of 0) through `relata`.
-    static pid_t Cliente(int relata, int sessao) {
-        return ClienteDemo(relata, sessao, [](CSilentConexaoGedSrv& conexao, std::vector<std::uint32_t>& numeros) {
+    // A client process: opens its session and, once every client of `juntos` is connected, takes
+    // kChamadas numbers and sends them (or, on a failure, the HRESULT with a count of 0) through
+    // `relata`.
+    static pid_t Cliente(ProcessBarrier& juntos, int relata, int sessao) {
+        return ClienteDemo(juntos, relata, sessao, [](CSilentConexaoGedSrv& conexao, std::vector<std::uint32_t>& numeros) {
             HRESULT hr = platform::S_OK;
             for (int i = 0; i < kChamadas && platform::SUCCEEDED(hr); ++i) {
                 std::uint32_t numero = 0;
@@ -116,8 +117,11 @@ TEST_F(SessaoVaultis, DemoCompanyPropertiesTravelBothWaysAndLieAtTheirOffsets) {
 // after the other, and the record keeps the next one.
 TEST_F(SessaoVaultis, TwoProcessesGetDistinctLocationNumbers) {
     Tubo relatosA, relatosB;
-    const pid_t a = Cliente(relatosA.fd[1], 1);
-    const pid_t b = Cliente(relatosB.fd[1], 2);
+    // Both connected before either asks: one server serves them, and their calls can meet.
+    ProcessBarrier juntos(2);
+    const pid_t a = Cliente(juntos, relatosA.fd[1], 1);
+    const pid_t b = Cliente(juntos, relatosB.fd[1], 2);
+    EXPECT_TRUE(juntos.ReleaseAll());
     std::vector<std::uint32_t> todos;
     for (const int fd : {relatosA.fd[0], relatosB.fd[0]}) {
         HRESULT hr = 0;
