@@ -112,8 +112,9 @@ TEST(DayNumber, OnlyWideningReadsTheClock) {
     zt_time_test::GravaRelogio("1;31/2/2026;0:0:0:0;1/1/2026;0:0:0:0");
     EXPECT_EQ(zt_time_test::TextoDaExcecao([] { (void)ZTCalculaDiaNumero(1, 2, 24); }),
               "Helper_SystemTimeToFileTime: SystemTimeToFileTime");
-    EXPECT_EQ(zt_time_test::TextoDaExcecao([] {
-                  EXPECT_EQ(ZTCalculaDiaNumero(1, 2, 2024), static_cast<std::uint32_t>(DiaPeloCalendario(year{2024} / 2 / 1)));
+    const auto fevereiro2024 = static_cast<std::uint32_t>(DiaPeloCalendario(year{2024} / 2 / 1));
+    EXPECT_EQ(zt_time_test::TextoDaExcecao([&] {
+                  EXPECT_EQ(ZTCalculaDiaNumero(1, 2, 2024), fevereiro2024);
                   EXPECT_EQ(ZTCalculaDiaNumero(0, 2, 24), 0u);
                   EXPECT_EQ(ZTCalculaMesNumero(13, 24), 0);
                   EXPECT_EQ(ZTJanelaAno(2024), 2024);

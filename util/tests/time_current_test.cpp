@@ -128,7 +128,8 @@ TEST_F(CurrentTime, TimeValuesOfThePinnedMoment) {
                             t.wMinuto * 60 + t.wSegundo};
     };
     auto momento = [&](const ZTSystemTime& t) { return static_cast<std::uint32_t>(segundos(t)); };
-    for (const ZTSystemTime& pinado : {Momento(2024, 2, 1, 13, 45, 10), Momento(2040, 3, 1, 10), Momento(2106, 2, 7, 6)}) {
+    const ZTSystemTime pinados[] = {Momento(2024, 2, 1, 13, 45, 10), Momento(2040, 3, 1, 10), Momento(2106, 2, 7, 6)};
+    for (const ZTSystemTime& pinado : pinados) {
         RelogioFixado relogio(pinado);
         Confere<std::int64_t>("CTime", ZTGetCTimeAgora, segundos);
         Confere<std::uint32_t>("time_t", ZTGetAgora, momento);
