@@ -238,7 +238,7 @@ private:
     CQDArqT<QD_DOC_ARQ> m_docs;
     CQDBatchGravaLog m_lote;
     std::uint32_t m_lPosicao = 0;
-    std::int32_t m_agora = 0;
+    std::uint32_t m_agora = 0;
     bool m_bInclusao = false;
     QD_DOC_ARQ m_arq{};                           // the record being written
     QD_DOC_ARQ m_gravado{};                       // a rewrite's stored record

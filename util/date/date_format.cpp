@@ -13,9 +13,11 @@ char* Vazio(char* buffer, int tamanho) {
 
 bool AnoFormatavel(int ano) { return (ano >= 0 && ano <= 100) || (ano >= ZT_ANO_MINIMO && ano <= ZT_ANO_MAXIMO); }
 
-// A two-digit type shows the century only when asked to and the window could not restore it.
+// A two-digit type shows the century only when asked to and the window could not restore it (a
+// year below 100 is never what the window reads, so the clock need not be asked about it).
 bool MostraSeculo(int ano, bool quatroDigitos) {
-    return quatroDigitos && (ano < 1900 + ZT_JANELA_ANO || ano > 1999 + ZT_JANELA_ANO);
+    if (!quatroDigitos) return false;
+    return ano < 100 || ZTJanelaAno(ano % 100) != ano;
 }
 
 // A text that snprintf had to cut would be a wrong date: refuse it instead.

@@ -4,9 +4,9 @@
 // types: 6 m-yy, 7 m-yyyy, 8 yy-m, 9 yyyy-m. Each field is zero-padded to two digits (a
 // four-digit year to four); the separator is one character, or none when it is 0. A two-digit
 // type prints four digits when the caller's four-digit flag is set and the year lies outside
-// what the two-digit window reads back (1928..2027). The formatters write into the caller's
-// buffer and never past its length; a refused input leaves an empty text. Pure functions, safe
-// from any thread.
+// what the two-digit window (util/date/year_window.h) reads back, which asks the clock. The
+// formatters write into the caller's buffer and never past its length; a refused input leaves an
+// empty text. Safe from any thread.
 #pragma once
 
 // Writes day, month and year by date type 0..5 (types 6..9 go to ZTFormataMesAnoTipo). Refuses

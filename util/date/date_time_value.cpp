@@ -15,11 +15,10 @@ std::int64_t ZTMeiaNoiteLocal(int dia, int mes, int ano) {
     return tempo;
 }
 
-std::int32_t ZTTimeTParaTimeT32(std::int64_t tempo) {
-    if (tempo < std::numeric_limits<std::int32_t>::min() || tempo > std::numeric_limits<std::int32_t>::max()) {
-        throw platform::ComError(platform::E_INVALIDARG);
-    }
-    return static_cast<std::int32_t>(tempo);
+std::uint32_t ZTMomento32(std::int64_t tempo) {
+    if (tempo < 0) return 0;
+    if (tempo > std::numeric_limits<std::uint32_t>::max()) throw platform::ComError(platform::E_INVALIDARG);
+    return static_cast<std::uint32_t>(tempo);
 }
 
 bool ZTDataLocalDeTimeT(std::int64_t tempo, int& dia, int& mes, int& ano) {

@@ -13,8 +13,10 @@
 // year before 1900 and ComError(E_INVALIDARG) when the run-time library cannot represent it.
 [[nodiscard]] std::int64_t ZTMeiaNoiteLocal(int dia, int mes, int ano);
 
-// Narrows a 64-bit time value to the 32-bit one; raises ComError(E_INVALIDARG) when it does not fit.
-[[nodiscard]] std::int32_t ZTTimeTParaTimeT32(std::int64_t tempo);
+// Narrows a 64-bit time value to a 32-bit moment (unsigned seconds since 1970, up to 7 February
+// 2106 06:28:15): a time before 1970 gives 0, the first moment, since no moment lies before it; a
+// time after the last moment raises ComError(E_INVALIDARG).
+[[nodiscard]] std::uint32_t ZTMomento32(std::int64_t tempo);
 
 // The local calendar date of a time value; false (and zeros) when the library cannot break it down.
 bool ZTDataLocalDeTimeT(std::int64_t tempo, int& dia, int& mes, int& ano);

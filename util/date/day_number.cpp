@@ -17,11 +17,6 @@ int DiasDoAno(int ano) { return ZTIsAnoBissexto(ano) ? 366 : 365; }
 
 }  // namespace
 
-int ZTJanelaAno(int ano) {
-    if (ano < 0 || ano >= 100) return ano;
-    return ano < ZT_JANELA_ANO ? 2000 + ano : 1900 + ano;
-}
-
 bool ZTIsAnoBissexto(int ano) { return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0; }
 
 int ZTDiasDoMes(int mes, int ano) {
@@ -33,8 +28,8 @@ int ZTDiasDoMes(int mes, int ano) {
 bool ZTIsDiaNumeroValido(std::uint32_t numero) { return numero >= ZT_DIA_MINIMO && numero <= ZT_DIA_MAXIMO; }
 
 std::uint32_t ZTCalculaDiaNumero(int dia, int mes, int ano) {
-    ano = ZTJanelaAno(ano);
     if (dia <= 0 || mes <= 0 || mes > 12) return 0;
+    ano = ZTJanelaAno(ano);
     if (ano < ZT_ANO_MINIMO || ano > ZT_ANO_MAXIMO) return 0;
     const int ultimo = ZTDiasDoMes(mes, ano);
     if (dia > ultimo) dia = ultimo;
@@ -84,8 +79,8 @@ const char* ZTNomeDiaSemana(int diaSemana) {
 bool ZTIsMesNumeroValido(std::uint32_t numero) { return numero >= ZT_MES_MINIMO && numero <= ZT_MES_MAXIMO; }
 
 std::uint16_t ZTCalculaMesNumero(int mes, int ano) {
-    ano = ZTJanelaAno(ano);
     if (mes < 1 || mes > 12) return 0;
+    ano = ZTJanelaAno(ano);
     if (ano < ZT_ANO_MINIMO || ano > ZT_ANO_MAXIMO) return 0;
     return static_cast<std::uint16_t>(mes + 12 * (ano - ZT_ANO_MINIMO));
 }

@@ -3,9 +3,11 @@
 // A day number counts days so that 1 January 1848 is day 2 and 31 December 4717 is day 1048247;
 // 0 means "no date". A month number is month + 12 × (year − 1848), January 1848 being 1 and
 // December 4717 34440; 0 means "no month". The calendar is the Gregorian one throughout. Years
-// below 100 are read through the two-digit window (below 28 → 20yy, else 19yy).
-// Pure functions over constant tables, safe from any thread.
+// below 100 are read through the two-digit window of util/date/year_window.h, the only routines
+// here that read the clock (and only for such a year). Safe from any thread.
 #pragma once
+
+#include "util/date/year_window.h"
 
 #include <cstdint>
 
@@ -16,26 +18,21 @@ constexpr std::uint16_t ZT_MES_MAXIMO = 34440;    // December 4717
 constexpr int ZT_ANO_MINIMO = 1848;
 constexpr int ZT_ANO_MAXIMO = 4717;
 
-// Two-digit years below this are 20yy, the others 19yy.
-constexpr int ZT_JANELA_ANO = 28;
-
-// The 16-bit short forms of records and date edits: the same numberings, limited to what a 16-bit
-// field holds from 1 January 1927 on. The last day is the field's last value, 4 June 2027: the
-// system cannot store a later date in these fields. Every check of the short forms uses these.
-constexpr std::uint16_t ZT_DATA_CURTA_MINIMA = 28856;  // 1 January 1927
-constexpr std::uint16_t ZT_DATA_CURTA_MAXIMA = 65535;  // 4 June 2027
+// The days and months that the 16-bit short forms of records and date edits can hold (see
+// util/time/short_date.h for how a stored value maps to these day numbers). Every check of the
+// short forms uses these.
+constexpr std::uint32_t ZT_DATA_CURTA_MINIMA = 28856;  // 1 January 1927
+constexpr std::uint32_t ZT_DATA_CURTA_MAXIMA = 94390;  // 5 June 2106
 constexpr std::uint16_t ZT_MES_CURTO_MINIMO = 949;     // January 1927
-constexpr std::uint16_t ZT_MES_CURTO_MAXIMO = 2154;    // June 2027, the month of the last day
+constexpr std::uint16_t ZT_MES_CURTO_MAXIMO = 3102;    // June 2106, the month of the last day
 constexpr int ZT_ANO_CURTO_MINIMO = 1927;
-constexpr int ZT_ANO_CURTO_MAXIMO = 2027;
+constexpr int ZT_ANO_CURTO_MAXIMO = 2106;
 
 // Days of each month (index 1..12), February as 29: the operations choose 28 or 29.
 inline constexpr int ZT_DIAS_POR_MES[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 // Days of a common year before each month (index 1..12).
 inline constexpr int ZT_DIAS_ANTES_DO_MES[13] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 
-// A year 0..99 widened by the two-digit window; any other year unchanged.
-[[nodiscard]] int ZTJanelaAno(int ano);
 // Gregorian leap year: divisible by 4 and not by 100, or divisible by 400.
 [[nodiscard]] bool ZTIsAnoBissexto(int ano);
 // Length of a month of a given (full) year; 0 for a month outside 1..12.

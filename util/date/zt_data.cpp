@@ -5,6 +5,7 @@
 #include "util/date/date_time_value.h"
 #include "util/date/zt_mes_ano.h"
 #include "util/time/clock.h"
+#include "util/time/short_date.h"
 
 #include <algorithm>
 #include <cstring>
@@ -41,9 +42,11 @@ bool CZTData::SetValor(std::uint32_t valor) {
 }
 
 CZTData& CZTData::SetDataCurta(std::uint16_t curta) {
-    m_lValor = curta >= ZT_DATA_CURTA_MINIMA && curta <= ZT_DATA_CURTA_MAXIMA ? curta : 0;
+    m_lValor = ZTDataCurtaParaDiaNumero(curta);
     return *this;
 }
+
+std::uint16_t CZTData::GetDataCurta() const { return ZTDiaNumeroParaDataCurta(m_lValor); }
 
 CZTData& CZTData::SetDias1850(std::int32_t dias) {
     if (dias == 0) return Limpa();
@@ -90,7 +93,7 @@ CZTData& CZTData::SetHoje() {
     return SetData(agora.wDia, agora.wMes, agora.wAno);
 }
 
-CZTData& CZTData::SetTimeT(std::int32_t t) {
+CZTData& CZTData::SetTimeT(std::uint32_t t) {
     int d, m, a;
     if (t == 0 || !ZTDataLocalDeTimeT(t, d, m, a)) return Limpa();
     return SetData(d, m, a);
@@ -143,7 +146,7 @@ std::int64_t CZTData::GetCTime() const {
     return ZTMeiaNoiteLocal(d, m, a);
 }
 
-std::int32_t CZTData::GetTimeT() const { return ZTTimeTParaTimeT32(GetCTime()); }
+std::uint32_t CZTData::GetTimeT() const { return ZTMomento32(GetCTime()); }
 
 bool CZTData::GetOleData(double& oleData) const {
     if (IsVazia()) {

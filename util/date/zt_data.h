@@ -29,11 +29,12 @@ public:
     explicit CZTData(std::uint32_t valor = 0) : m_lValor(valor) {}
 
     // ---- Setting -------------------------------------------------------------------------
-    // The date of day, month, year (year below 100 windowed, day clamped); 0 when refused.
+    // The date of day, month, year (a year below 100 through the two-digit window, the day
+    // clamped); 0 when refused.
     CZTData& SetData(int dia, int mes, int ano);
     // Accepts 0 or 2..1048247 and returns true; anything else sets 0 and returns false.
     bool SetValor(std::uint32_t valor);
-    // From a short day number: kept when 28856..65535 (there both numberings agree), else 0.
+    // From a stored short day value (util/time/short_date.h): the day number it means; 0 stays 0.
     CZTData& SetDataCurta(std::uint16_t curta);
     // From a day count of the 1850 numbering (whose 1900 has a 29 February); 0 stays 0.
     CZTData& SetDias1850(std::int32_t dias);
@@ -46,8 +47,8 @@ public:
     CZTData& SetUltimoDiaMes();
     // Today's local date from the system clock; 0 when the clock gives nothing.
     CZTData& SetHoje();
-    // The local date of a 32-bit time value; 0 for t = 0.
-    CZTData& SetTimeT(std::int32_t t);
+    // The local date of a 32-bit moment (unsigned seconds since 1970); 0 for t = 0.
+    CZTData& SetTimeT(std::uint32_t t);
     // Parses typed date text (d/m/y, blanks allowed) with the digit-state parser; 0 when rejected.
     CZTData& SetTexto(const char* texto);
     // Parses text of date format type 0..5 with the separator; an empty text gives 0 and true;
@@ -57,6 +58,9 @@ public:
 
     // ---- Reading -------------------------------------------------------------------------
     [[nodiscard]] std::uint32_t GetValor() const { return m_lValor; }
+    // The stored short day value of the date; 0 for an empty date and for one without a short
+    // form (before 1927 or after 5 June 2106).
+    [[nodiscard]] std::uint16_t GetDataCurta() const;
     // The count of the 1850 numbering; 0 stays 0 (dates before 1850 give counts of 0 or less).
     [[nodiscard]] std::int32_t GetDias1850() const;
     // Parts of the date, 0 for an empty or invalid value; the year as year mod 100 unless
@@ -79,8 +83,9 @@ public:
     // Local midnight as a 64-bit time value; 0 for an empty or invalid date. Raises
     // platform::ComError(E_FAIL) before 1900 and ComError(E_INVALIDARG) when not representable.
     [[nodiscard]] std::int64_t GetCTime() const;
-    // The same narrowed to 32 bits; a moment outside the 32-bit range raises ComError(E_INVALIDARG).
-    [[nodiscard]] std::int32_t GetTimeT() const;
+    // The same as a 32-bit moment: 0 for a midnight before 1970, ComError(E_INVALIDARG) for one
+    // after 7 February 2106.
+    [[nodiscard]] std::uint32_t GetTimeT() const;
     // The OLE date-time value of the date's midnight and true; 0 and true for an empty date; for an
     // invalid value an invalid OLE value (NaN) and false.
     bool GetOleData(double& oleData) const;

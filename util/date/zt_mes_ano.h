@@ -24,7 +24,7 @@ public:
     CZTMesAno& SetMesAno(int mes, int ano);
     // Accepts 0 or 1..34440 and returns true; anything else sets 0 and returns false.
     bool SetValor(std::uint32_t valor);
-    // From a short month number: kept when 949..2154 (there both numberings agree), else 0.
+    // From a short month number: kept when 949..3102 (there both numberings agree), else 0.
     CZTMesAno& SetMesAnoCurto(std::uint16_t curto);
     // From a month count of the 1850 numbering: 1..2154 are shifted by 24, anything else gives 0.
     CZTMesAno& SetMeses1850(std::int32_t meses);

@@ -1,5 +1,7 @@
 #include "util/date/day_number.h"
 
+#include "util/tests/time_test_clock.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -85,15 +87,39 @@ TEST(DayNumber, NumbersOutsideTheRangeDoNotSplit) {
     }
 }
 
-// Guards the two-digit window: 27 is this century (the short dates reach into 2027), 28 the last one.
-TEST(DayNumber, TwoDigitYearsFollowTheWindow) {
-    struct Caso { int entrada, ano; };
-    const Caso casos[] = {{0, 2000},   {26, 2026},  {27, 2027},   {28, 1928},
-                          {99, 1999},  {100, 100},  {1848, 1848}, {-1, -1}};
-    for (const Caso& c : casos) EXPECT_EQ(ZTJanelaAno(c.entrada), c.ano) << c.entrada;
-    EXPECT_EQ(ZTCalculaDiaNumero(1, 1, 27), ZTCalculaDiaNumero(1, 1, 2027));
-    EXPECT_EQ(ZTCalculaDiaNumero(1, 1, 28), ZTCalculaDiaNumero(1, 1, 1928));
-    EXPECT_EQ(ZTCalculaDiaNumero(4, 6, 27), 65535u);
+// Guards the two-digit window: 80 years back and 19 ahead of the clock's year, so it moves with
+// the (test) clock; years that are not two-digit stay as they are.
+TEST(DayNumber, TwoDigitYearsFollowTheWindowOfTheClock) {
+    struct Caso { int anoDoRelogio, entrada, ano; };
+    const Caso casos[] = {
+        {2026, 45, 2045},  {2026, 46, 1946}, {2026, 0, 2000},   {2026, 27, 2027}, {2026, 28, 2028},
+        {2026, 99, 1999},  {2031, 50, 2050}, {2031, 51, 1951},  {2031, 0, 2000},  {2099, 18, 2118},
+        {2099, 19, 2019},  {2026, 100, 100}, {2026, 1848, 1848}, {2026, -1, -1},
+    };
+    for (const Caso& c : casos) {
+        const zt_time_test::HojeFixado hoje(zt_time_test::Momento(c.anoDoRelogio, 3, 1, 12));
+        EXPECT_EQ(ZTJanelaAno(c.entrada), c.ano) << c.entrada << " in " << c.anoDoRelogio;
+        EXPECT_EQ(ZTCalculaDiaNumero(1, 1, c.entrada), ZTCalculaDiaNumero(1, 1, c.ano)) << c.entrada;
+        EXPECT_EQ(ZTCalculaMesNumero(1, c.entrada), ZTCalculaMesNumero(1, c.ano)) << c.entrada;
+    }
+}
+
+// Guards when the clock is read: only for a year that is widened, so that four-digit years and
+// refused dates never depend on (or fail with) the clock. An enabled test clock with an impossible
+// moment raises on every reading.
+TEST(DayNumber, OnlyWideningReadsTheClock) {
+    kelvo::testing::TestEnvironment ambiente;
+    zt_time_test::GravaRelogio("1;31/2/2026;0:0:0:0;1/1/2026;0:0:0:0");
+    EXPECT_EQ(zt_time_test::TextoDaExcecao([] { (void)ZTCalculaDiaNumero(1, 2, 24); }),
+              "Helper_SystemTimeToFileTime: SystemTimeToFileTime");
+    const auto fevereiro2024 = static_cast<std::uint32_t>(DiaPeloCalendario(year{2024} / 2 / 1));
+    EXPECT_EQ(zt_time_test::TextoDaExcecao([&] {
+                  EXPECT_EQ(ZTCalculaDiaNumero(1, 2, 2024), fevereiro2024);
+                  EXPECT_EQ(ZTCalculaDiaNumero(0, 2, 24), 0u);
+                  EXPECT_EQ(ZTCalculaMesNumero(13, 24), 0);
+                  EXPECT_EQ(ZTJanelaAno(2024), 2024);
+              }),
+              "");
 }
 
 // Guards the Gregorian rule, centuries included.

@@ -1,5 +1,7 @@
 #include "util/date/date_format.h"
 
+#include "util/tests/time_test_clock.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -30,22 +32,35 @@ TEST(DateFormat, EveryTypeOrdersAndPadsItsFields) {
     for (const Caso& c : casos) EXPECT_EQ(Data(1, 2, 1990, c.tipo, c.separador), c.texto) << c.tipo;
 }
 
-// Guards the century rule: two-digit types widen only when asked and outside what the window
-// reads back (1928..2027: a two-digit 27 is 2027, so 1927 needs its century).
+// Guards the century rule: two-digit types widen only when asked and outside what the window of
+// the clock's year reads back (1946..2045 in 2026, 1951..2050 in 2031).
+TEST(DateFormat, FourDigitFlagFollowsTheWindowOfTheClock) {
+    struct Caso { int anoDoRelogio, ano; const char* texto; };
+    const Caso casos[] = {
+        {2026, 1945, "01/02/1945"}, {2026, 1946, "01/02/46"}, {2026, 2045, "01/02/45"}, {2026, 2046, "01/02/2046"},
+        {2031, 1950, "01/02/1950"}, {2031, 1951, "01/02/51"}, {2031, 2050, "01/02/50"}, {2031, 2051, "01/02/2051"},
+    };
+    for (const Caso& c : casos) {
+        const zt_time_test::HojeFixado hoje(zt_time_test::Momento(c.anoDoRelogio, 3, 1, 12));
+        EXPECT_EQ(Data(1, 2, c.ano, 0, '/', true), c.texto) << c.anoDoRelogio;
+        EXPECT_EQ(MesAno(2, c.ano, 6, '/', true), c.texto + 3) << c.anoDoRelogio;
+    }
+}
+
+// Guards the other cases of the century rule, with the clock pinned in 2026.
 TEST(DateFormat, FourDigitFlagWidensYearsOutsideTheWindow) {
+    const zt_time_test::HojeFixado hoje(zt_time_test::DiaDe2026());
     EXPECT_EQ(Data(1, 2, 1990, 0, '/', true), "01/02/90");
     EXPECT_EQ(Data(1, 2, 1927, 0, '/', true), "01/02/1927");
-    EXPECT_EQ(Data(1, 2, 1928, 0, '/', true), "01/02/28");
     EXPECT_EQ(Data(1, 2, 2026, 2, '/', true), "02/01/26");
-    EXPECT_EQ(Data(1, 2, 2027, 2, '/', true), "02/01/27");
-    EXPECT_EQ(Data(1, 2, 2028, 2, '/', true), "02/01/2028");
+    EXPECT_EQ(Data(1, 2, 2028, 2, '/', true), "02/01/28");
     EXPECT_EQ(MesAno(2, 1927, 6, '/', true), "02/1927");
     EXPECT_EQ(MesAno(2, 2027, 6, '/', true), "02/27");
     EXPECT_EQ(Data(1, 2, 1900, 0, '/', true), "01/02/1900");
-    EXPECT_EQ(Data(1, 2, 2030, 4, '/', true), "2030/02/01");
+    EXPECT_EQ(Data(1, 2, 2050, 4, '/', true), "2050/02/01");
     EXPECT_EQ(Data(1, 2, 1900, 0, '/', false), "01/02/00");
     EXPECT_EQ(MesAno(2, 1900, 6, '/', true), "02/1900");
-    EXPECT_EQ(MesAno(2, 2030, 8, '/', true), "2030/02");
+    EXPECT_EQ(MesAno(2, 2050, 8, '/', true), "2050/02");
     EXPECT_EQ(MesAno(2, 2020, 8, '/', true), "20/02");
 }
 

@@ -57,7 +57,8 @@ TEST(DateMoments, LocalMidnightFollowsTheTimeZone) {
     }
 }
 
-// Guards the failures: no time for no date, E_FAIL before 1900, E_INVALIDARG beyond 32 bits.
+// Guards the 32-bit moments: unsigned, so past 19 January 2038 they keep counting; no time for no
+// date, 0 before 1970, E_FAIL before 1900, E_INVALIDARG after 7 February 2106.
 TEST(DateMoments, TimeValuesOfUnrepresentableDatesRaise) {
     FusoHorario tz(kUtc);
     EXPECT_EQ(CZTData().GetCTime(), 0);
@@ -67,12 +68,16 @@ TEST(DateMoments, TimeValuesOfUnrepresentableDatesRaise) {
     EXPECT_EQ(ErroDe([] { (void)Em(1, 1, 1848).GetTimeT(); }), platform::E_FAIL);
     EXPECT_EQ(Em(1, 2, 2024).GetTimeT(), MeiaNoiteUtc(1, 2, 2024));
     EXPECT_EQ(Em(19, 1, 2038).GetTimeT(), MeiaNoiteUtc(19, 1, 2038));
-    EXPECT_EQ(Em(14, 12, 1901).GetTimeT(), MeiaNoiteUtc(14, 12, 1901));
-    EXPECT_EQ(ErroDe([] { (void)Em(20, 1, 2038).GetTimeT(); }), platform::E_INVALIDARG);
-    EXPECT_EQ(ErroDe([] { (void)Em(13, 12, 1901).GetTimeT(); }), platform::E_INVALIDARG);
-    EXPECT_EQ(ErroDe([] { (void)Em(20, 1, 2038).GetCTime(); }), platform::S_OK);
-    EXPECT_EQ(ZTTimeTParaTimeT32(-2147483648LL), -2147483647 - 1);
-    EXPECT_EQ(ErroDe([] { (void)ZTTimeTParaTimeT32(2147483648LL); }), platform::E_INVALIDARG);
+    EXPECT_EQ(Em(20, 1, 2038).GetTimeT(), MeiaNoiteUtc(20, 1, 2038));
+    EXPECT_EQ(Em(7, 2, 2106).GetTimeT(), MeiaNoiteUtc(7, 2, 2106));
+    EXPECT_EQ(Em(1, 1, 1970).GetTimeT(), 0u);
+    EXPECT_EQ(Em(31, 12, 1969).GetTimeT(), 0u);
+    EXPECT_EQ(Em(14, 12, 1901).GetTimeT(), 0u);
+    EXPECT_EQ(ErroDe([] { (void)Em(8, 2, 2106).GetTimeT(); }), platform::E_INVALIDARG);
+    EXPECT_EQ(ErroDe([] { (void)Em(8, 2, 2106).GetCTime(); }), platform::S_OK);
+    EXPECT_EQ(ZTMomento32(-1), 0u);
+    EXPECT_EQ(ZTMomento32(4294967295LL), 4294967295u);
+    EXPECT_EQ(ErroDe([] { (void)ZTMomento32(4294967296LL); }), platform::E_INVALIDARG);
 }
 
 // Guards the OLE value: whole days from 30 December 1899, zero for no date, invalid for a bad value.
@@ -95,19 +100,20 @@ TEST(DateMoments, OleDatesCountDaysFrom1899) {
     EXPECT_TRUE(std::isnan(ole));
 }
 
-// Guards SetTimeT: the local date of the moment, 0 for time 0.
+// Guards SetTimeT: the local date of the unsigned moment (after 2038 too), 0 for time 0.
 TEST(DateMoments, DateOfATimeValueIsLocal) {
-    const std::int64_t t = MeiaNoiteUtc(1, 2, 2024);
+    const auto t = static_cast<std::uint32_t>(MeiaNoiteUtc(1, 2, 2024));
     {
         FusoHorario tz(kUtc);
-        EXPECT_EQ(CZTData().SetTimeT(static_cast<std::int32_t>(t)), Em(1, 2, 2024));
-        EXPECT_EQ(CZTData().SetTimeT(static_cast<std::int32_t>(t + 86399)), Em(1, 2, 2024));
-        EXPECT_EQ(CZTData().SetTimeT(-1), Em(31, 12, 1969));
+        EXPECT_EQ(CZTData().SetTimeT(t), Em(1, 2, 2024));
+        EXPECT_EQ(CZTData().SetTimeT(t + 86399), Em(1, 2, 2024));
+        EXPECT_EQ(CZTData().SetTimeT(static_cast<std::uint32_t>(MeiaNoiteUtc(1, 3, 2040))), Em(1, 3, 2040));
+        EXPECT_EQ(CZTData().SetTimeT(4294967295u), Em(7, 2, 2106));
         EXPECT_TRUE(CZTData(700).SetTimeT(0).IsVazia());
     }
     {
         FusoHorario tz(kMenos3);
-        EXPECT_EQ(CZTData().SetTimeT(static_cast<std::int32_t>(t)), Em(31, 1, 2024));
+        EXPECT_EQ(CZTData().SetTimeT(t), Em(31, 1, 2024));
     }
 }
 

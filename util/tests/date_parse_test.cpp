@@ -1,19 +1,27 @@
 #include "util/date/date_parse.h"
 
+#include "util/tests/time_test_clock.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
+using zt_time_test::DiaDe2026;
+using zt_time_test::HojeFixado;
+
 struct Lido { int dia = -1, mes = -1, ano = -1; };
 
-// Guards the accepting paths of the digit-state parser (blanks, short fields, window).
+// Guards the accepting paths of the digit-state parser (blanks, short fields, the window of the
+// pinned 2026).
 TEST(DateParseStates, AcceptsTypedDates) {
+    const HojeFixado hoje(DiaDe2026());
     struct Caso { const char* texto; int dia, mes, ano; };
     const Caso casos[] = {
         {"1/2/2024", 1, 2, 2024},        {" 01/02/24", 1, 2, 2024},   {"01/02/2024 ", 1, 2, 2024},
         {"\t1 / 2 / 2024\t", 1, 2, 2024}, {"29/02/2024", 29, 2, 2024}, {"29/2/2000", 29, 2, 2000},
         {"1/1/1848", 1, 1, 1848},        {"31/12/4717", 31, 12, 4717}, {"31/12/26", 31, 12, 2026},
-        {"1/1/27", 1, 1, 2027},          {"1/1/28", 1, 1, 1928},      {"1/1/0", 1, 1, 2000},
+        {"1/1/27", 1, 1, 2027},          {"1/1/45", 1, 1, 2045},      {"1/1/46", 1, 1, 1946},
+        {"1/1/0", 1, 1, 2000},
     };
     for (const Caso& c : casos) {
         Lido l;
@@ -73,15 +81,17 @@ TEST(DateParseStates, ThirteenthMonthOnlyWhenAllowed) {
     EXPECT_FALSE(ZTLeTextoDataEstados("1/13/2024", nullptr, &l.mes, &l.ano, true));
 }
 
-// Guards field order by type, trimming and the window of the typed parser.
+// Guards field order by type, trimming and the window of the typed parser (pinned 2026).
 TEST(DateParseFormat, ReadsEveryDateType) {
+    const HojeFixado hoje(DiaDe2026());
     struct Caso { const char* texto; int tipo; char separador; int dia, mes, ano; };
     const Caso casos[] = {
         {"01/02/2024", 1, '/', 1, 2, 2024},      {" 01 / 02 / 24 ", 0, '/', 1, 2, 2024},
         {"02.01.24", 2, '.', 1, 2, 2024},        {"02-01-2024", 3, '-', 1, 2, 2024},
         {"24/02/01", 4, '/', 1, 2, 2024},        {"2024-02-01", 5, '-', 1, 2, 2024},
         {"01/02/2024/", 1, '/', 1, 2, 2024},     {"\t29/2/2000\t/ ", 1, '/', 29, 2, 2000},
-        {"01/02/27", 0, '/', 1, 2, 2027},        {"01/02/28", 0, '/', 1, 2, 1928},
+        {"01/02/27", 0, '/', 1, 2, 2027},        {"01/02/45", 0, '/', 1, 2, 2045},
+        {"01/02/46", 0, '/', 1, 2, 1946},
     };
     for (const Caso& c : casos) {
         Lido l;

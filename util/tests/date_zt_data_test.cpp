@@ -34,18 +34,22 @@ TEST(CZTData, ValueSettersAndStatus) {
     EXPECT_EQ(d.SetData(5, 5, 2024).Limpa().GetValor(), 0u);
 }
 
-// Guards the short form: every value the 16-bit field holds from 1 January 1927 on passes
-// unchanged, 2027 included (dates of 2027 must not be lost).
+// Guards the short form both ways: the original values pass unchanged, 1..28855 are the days
+// after 4 June 2027, and a date without a stored form gives 0 rather than a wrapped value.
 TEST(CZTData, ShortDayNumbers) {
-    EXPECT_EQ(CZTData().SetDataCurta(28856).GetValor(), 28856u);
-    EXPECT_EQ(CZTData().SetDataCurta(65380).GetValor(), 65380u);
-    EXPECT_EQ(CZTData().SetDataCurta(65381).GetValor(), 65381u);
+    struct Caso { std::uint16_t curta; CZTData data; };
+    const Caso casos[] = {
+        {28856, Em(1, 1, 1927)}, {65380, Em(31, 12, 2026)}, {65381, Em(1, 1, 2027)}, {65535, Em(4, 6, 2027)},
+        {1, Em(5, 6, 2027)},     {28855, Em(5, 6, 2106)},   {0, CZTData()},
+    };
+    for (const Caso& c : casos) {
+        EXPECT_EQ(CZTData().SetDataCurta(c.curta), c.data) << c.curta;
+        EXPECT_EQ(c.data.GetDataCurta(), c.curta) << c.curta;
+    }
     EXPECT_EQ(CZTData().SetDataCurta(65535).GetValor(), 65535u);
-    EXPECT_EQ(CZTData().SetDataCurta(28855).GetValor(), 0u);
-    EXPECT_EQ(CZTData().SetDataCurta(0).GetValor(), 0u);
-    EXPECT_EQ(CZTData().SetDataCurta(28856), Em(1, 1, 1927));
-    EXPECT_EQ(CZTData().SetDataCurta(65381), Em(1, 1, 2027));
-    EXPECT_EQ(CZTData().SetDataCurta(65535), Em(4, 6, 2027));
+    EXPECT_EQ(Em(6, 6, 2106).GetDataCurta(), 0);
+    EXPECT_EQ(Em(31, 12, 1926).GetDataCurta(), 0);
+    EXPECT_EQ(CZTData(1).GetDataCurta(), 0);
 }
 
 // Guards the 1850 count and its phantom 29 February 1900.

@@ -1,5 +1,7 @@
 #include "util/date/zt_mes_ano.h"
 
+#include "util/tests/time_test_clock.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,15 +10,17 @@ namespace {
 
 CZTMesAno Em(int mes, int ano) { return CZTMesAno().SetMesAno(mes, ano); }
 
-// Guards the month number and its limits.
+// Guards the month number and its limits; two-digit years through the window of the pinned 2026.
 TEST(CZTMesAno, MonthNumbersAndLimits) {
+    const zt_time_test::HojeFixado hoje(zt_time_test::DiaDe2026());
     EXPECT_EQ(CZTMesAno().GetValor(), 0);
     EXPECT_EQ(Em(1, 1848).GetValor(), 1);
     EXPECT_EQ(Em(12, 4717).GetValor(), 34440);
     EXPECT_EQ(Em(2, 2024).GetValor(), 2 + 12 * (2024 - 1848));
     EXPECT_EQ(Em(2, 24).GetValor(), Em(2, 2024).GetValor());
     EXPECT_EQ(Em(2, 27).GetValor(), Em(2, 2027).GetValor());
-    EXPECT_EQ(Em(2, 28).GetValor(), Em(2, 1928).GetValor());
+    EXPECT_EQ(Em(2, 45).GetValor(), Em(2, 2045).GetValor());
+    EXPECT_EQ(Em(2, 46).GetValor(), Em(2, 1946).GetValor());
     EXPECT_EQ(Em(13, 2000).GetValor(), 0);
     EXPECT_EQ(Em(0, 2000).GetValor(), 0);
     EXPECT_EQ(Em(12, 1847).GetValor(), 0);
@@ -37,10 +41,11 @@ TEST(CZTMesAno, MonthNumbersAndLimits) {
 TEST(CZTMesAno, ShortAnd1850Forms) {
     EXPECT_EQ(CZTMesAno().SetMesAnoCurto(949).GetValor(), Em(1, 1927).GetValor());
     EXPECT_EQ(CZTMesAno().SetMesAnoCurto(2148).GetValor(), Em(12, 2026).GetValor());
-    // The month of the short dates' last day, June 2027, is the last short month.
-    EXPECT_EQ(CZTMesAno().SetMesAnoCurto(2154).GetValor(), Em(6, 2027).GetValor());
+    EXPECT_EQ(CZTMesAno().SetMesAnoCurto(2155).GetValor(), Em(7, 2027).GetValor());
+    // The month of the short dates' last day, June 2106, is the last short month.
+    EXPECT_EQ(CZTMesAno().SetMesAnoCurto(3102).GetValor(), Em(6, 2106).GetValor());
     EXPECT_EQ(CZTMesAno().SetMesAnoCurto(948).GetValor(), 0);
-    EXPECT_EQ(CZTMesAno().SetMesAnoCurto(2155).GetValor(), 0);
+    EXPECT_EQ(CZTMesAno().SetMesAnoCurto(3103).GetValor(), 0);
     EXPECT_EQ(CZTMesAno().SetMeses1850(1).GetValor(), Em(1, 1850).GetValor());
     EXPECT_EQ(CZTMesAno().SetMeses1850(2154).GetValor(), 2178);
     EXPECT_EQ(CZTMesAno().SetMeses1850(2155).GetValor(), 0);

@@ -5,5 +5,5 @@ kelvo_add_test(util_key_tests
     ${CMAKE_CURRENT_LIST_DIR}/key_chave_mes_ano_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/key_dmc_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/key_quem_gerou_test.cpp
-  DEPS kelvo::util
+  DEPS kelvo::util kelvo::test_support
 )

@@ -1,6 +1,7 @@
 #include "util/key/zt_chave_mes_ano.h"
 
 #include "util/date/zt_mes_ano.h"
+#include "util/tests/time_test_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@
 namespace {
 
 constexpr std::uint16_t kMaio2014 = 5 + 12 * (2014 - 1848);  // 1997
+
+using zt_time_test::DiaDe2026;
+using zt_time_test::HojeFixado;
 
 // Guards the layout: month in the low 12 bits, key above.
 TEST(ZTChaveMesAno, PacksMonthAndKey) {
@@ -69,8 +73,10 @@ TEST(ZTChaveMesAno, ValueAsText) {
 }
 
 // Guards the reading of the text form: four characters mmyy, '-', a decimal key; 0 for anything
-// that is not a month/key text or names no month or no key.
+// that is not a month/key text or names no month or no key. Two-digit years through the window
+// of the pinned 2026.
 TEST(ZTChaveMesAno, ReadsTheTextForm) {
+    const HojeFixado hoje(DiaDe2026());
     const std::uint32_t esperado = ZTMontaChaveMesAno(kMaio2014, 123);
     struct Caso { const char* texto; std::uint32_t valor; };
     const Caso casos[] = {
@@ -79,7 +85,8 @@ TEST(ZTChaveMesAno, ReadsTheTextForm) {
         {"  0514- 123  ", esperado},
         {"0514-+123", esperado},
         {"1226-1", ZTMontaChaveMesAno(CZTMesAno().SetMesAno(12, 2026).GetValor(), 1)},
-        {"0128-1048575", ZTMontaChaveMesAno(CZTMesAno().SetMesAno(1, 1928).GetValor(), 0xFFFFF)},
+        {"0146-1048575", ZTMontaChaveMesAno(CZTMesAno().SetMesAno(1, 1946).GetValor(), 0xFFFFF)},
+        {"0145-1", ZTMontaChaveMesAno(CZTMesAno().SetMesAno(1, 2045).GetValor(), 1)},
         {"0514-000000", 0},   // key 0
         {"0514-0", 0},
         {"0014-000123", 0},   // month 0
@@ -103,10 +110,12 @@ TEST(ZTChaveMesAno, ReadsTheTextForm) {
     }
 }
 
-// Guards that every value the text form can carry reads back as itself.
+// Guards that every value the text form can carry (its years those of the window of the pinned
+// 2026) reads back as itself.
 TEST(ZTChaveMesAno, TextFormRoundTrips) {
+    const HojeFixado hoje(DiaDe2026());
     const std::uint32_t chaves[] = {1, 9, 123, 999999, 1000000, 0xFFFFF};
-    for (int ano = 1928; ano <= 2027; ano += 11) {
+    for (int ano = 1946; ano <= 2045; ano += 11) {
         for (int mes = 1; mes <= 12; ++mes) {
             const std::uint16_t m = CZTMesAno().SetMesAno(mes, ano).GetValor();
             for (std::uint32_t chave : chaves) {
@@ -119,6 +128,7 @@ TEST(ZTChaveMesAno, TextFormRoundTrips) {
 
 // Guards the month text with a separate key.
 TEST(ZTChaveMesAno, MonthTextAndKey) {
+    const HojeFixado hoje(DiaDe2026());
     EXPECT_EQ(ZTTextoParaChaveMesAno("05/14", 123), ZTMontaChaveMesAno(kMaio2014, 123));
     EXPECT_EQ(ZTTextoParaChaveMesAno("05/2014", 123), ZTMontaChaveMesAno(kMaio2014, 123));
     EXPECT_EQ(ZTTextoParaChaveMesAno("05/14", 0), ZTMontaChaveMesAno(kMaio2014, 0));

@@ -104,17 +104,14 @@ TEST_F(CurrentTime, TodayOfThePinnedMoment) {
     EXPECT_EQ(CZTData1950().SetHoje().GetDias(), (Dia(2024, 2, 1) - Dia(1950, 1, 1)).count() + 1);
 }
 
-// Guards today at the edge of the short dates: 2027 is valid up to 4 June (the field's last
-// value), and a day beyond is empty rather than a wrapped-round 1927.
-TEST_F(CurrentTime, TodayStaysValidThrough2027UntilTheFieldEnds) {
+// Guards today in the short forms across the old end of the field: 5 June 2027 is stored as 1,
+// the last day 5 June 2106 as 28855, and a day beyond is empty rather than a wrapped-round day.
+TEST_F(CurrentTime, TodayStaysValidUntil2106) {
     struct Caso { int dia, mes, ano; std::int32_t data; std::int32_t mesAno; };
     const Caso casos[] = {
-        {31, 12, 2026, 65380, 2148},
-        {1, 1, 2027, 65381, 2149},
-        {4, 6, 2027, 65535, 2154},
-        {5, 6, 2027, 0, 2154},
-        {1, 7, 2027, 0, 0},
-        {1, 1, 2030, 0, 0},
+        {31, 12, 2026, 65380, 2148}, {4, 6, 2027, 65535, 2154}, {5, 6, 2027, 1, 2154},
+        {1, 7, 2027, 27, 2155},      {5, 6, 2106, 28855, 3102}, {6, 6, 2106, 0, 3102},
+        {1, 7, 2106, 0, 0},
     };
     for (const Caso& c : casos) {
         RelogioFixado relogio(Momento(c.ano, c.mes, c.dia, 12));
@@ -123,27 +120,36 @@ TEST_F(CurrentTime, TodayStaysValidThrough2027UntilTheFieldEnds) {
     }
 }
 
-// Guards the time values of now: seconds since 1970, 0 before 1900, the 32-bit form raising beyond
-// 2038 instead of wrapping.
+// Guards the time values of now: seconds since 1970 as an unsigned 32-bit moment that keeps
+// counting past 19 January 2038 (in ZTLeAgora too), 0 before 1970, E_INVALIDARG only after 2106.
 TEST_F(CurrentTime, TimeValuesOfThePinnedMoment) {
     auto segundos = [](const ZTSystemTime& t) {
         return std::int64_t{(Dia(t.wAno, t.wMes, t.wDia) - Dia(1970, 1, 1)).count() * 86400 + t.wHora * 3600 +
                             t.wMinuto * 60 + t.wSegundo};
     };
-    {
-        RelogioFixado relogio(Momento(2024, 2, 1, 13, 45, 10));
+    auto momento = [&](const ZTSystemTime& t) { return static_cast<std::uint32_t>(segundos(t)); };
+    const ZTSystemTime pinados[] = {Momento(2024, 2, 1, 13, 45, 10), Momento(2040, 3, 1, 10), Momento(2106, 2, 7, 6)};
+    for (const ZTSystemTime& pinado : pinados) {
+        RelogioFixado relogio(pinado);
         Confere<std::int64_t>("CTime", ZTGetCTimeAgora, segundos);
-        Confere<std::int32_t>("time_t", ZTGetAgora,
-                              [&](const ZTSystemTime& t) { return static_cast<std::int32_t>(segundos(t)); });
+        Confere<std::uint32_t>("time_t", ZTGetAgora, momento);
+        Confere<std::uint32_t>("ZTLeAgora", [] {
+            std::uint32_t agora = 0;
+            EXPECT_EQ(ZTLeAgora(agora), platform::S_OK);
+            return agora;
+        }, momento);
     }
     {
         RelogioFixado relogio(Momento(1899, 12, 31, 23, 0));
         EXPECT_EQ(ZTGetCTimeAgora(), 0);
-        EXPECT_EQ(ZTGetAgora(), 0);
+        EXPECT_EQ(ZTGetAgora(), 0u);
     }
     {
-        RelogioFixado relogio(Momento(2040, 1, 1));
-        EXPECT_GT(ZTGetCTimeAgora(), 2147483647LL);
+        RelogioFixado relogio(Momento(1960, 1, 1));
+        EXPECT_EQ(ZTGetAgora(), 0u);
+    }
+    {
+        RelogioFixado relogio(Momento(2106, 2, 8));
         platform::HRESULT hr = platform::S_OK;
         try {
             (void)ZTGetAgora();
@@ -151,6 +157,9 @@ TEST_F(CurrentTime, TimeValuesOfThePinnedMoment) {
             hr = e.Error();
         }
         EXPECT_EQ(hr, platform::E_INVALIDARG);
+        std::uint32_t agora = 7;
+        EXPECT_EQ(ZTLeAgora(agora), platform::E_INVALIDARG);
+        EXPECT_EQ(agora, 7u);
     }
 }
 
@@ -162,13 +171,13 @@ TEST_F(CurrentTime, LeAgoraAnswersTheClocksFailuresAsCaughtErrors) {
     const Caso casos[] = {
         {"1;31/02/2030;08:00:00:000;" + real,
          platform::MakeHResult(0x80040000u | platform::ERROR_INVALID_PARAMETER)},  // an impossible moment
-        {"1;01/01/2040;08:00:00:000;" + real, platform::E_INVALIDARG},  // beyond the 32-bit time value
+        {"1;08/02/2106;08:00:00:000;" + real, platform::E_INVALIDARG},  // beyond the 32-bit moment
     };
     for (const Caso& c : casos) {
         GravaRelogio(c.relogio);
-        std::int32_t agora = 12345;
+        std::uint32_t agora = 12345;
         EXPECT_EQ(ZTLeAgora(agora), c.hr) << c.relogio;
-        EXPECT_EQ(agora, 12345) << c.relogio;
+        EXPECT_EQ(agora, 12345u) << c.relogio;
     }
     ApagaRelogio();
 }

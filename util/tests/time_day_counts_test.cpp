@@ -131,11 +131,15 @@ TEST(DayCounts, DiasBaseAgreeWithTheCalendar) {
     }
 }
 
-// Guards the short date read as a base count, through its four-digit text.
+// Guards the stored short value read as a base count, through its four-digit text: the values
+// after 4 June 2027 are decoded first, and the base count keeps its 29 February 2100.
 TEST(DayCounts, DataCurtaParaDiasBase) {
     EXPECT_EQ(ZTDataCurtaParaDiasBase(ZTMontaData(1, 1, 1950), 1950), 1);
     EXPECT_EQ(ZTDataCurtaParaDiasBase(65535, 1950), (Dia(2027, 6, 4) - Dia(1950, 1, 1)).count() + 1);
     EXPECT_EQ(ZTDataCurtaParaDiasBase(65381, 1950), (Dia(2027, 1, 1) - Dia(1950, 1, 1)).count() + 1);
+    EXPECT_EQ(ZTDataCurtaParaDiasBase(1, 1950), (Dia(2027, 6, 5) - Dia(1950, 1, 1)).count() + 1);
+    EXPECT_EQ(ZTDataCurtaParaDiasBase(28855, 1950), (Dia(2106, 6, 5) - Dia(1950, 1, 1)).count() + 2);
+    EXPECT_EQ(CZTData1950().SetData(1).Formata(), "05/06/2027");
     EXPECT_EQ(ZTDataCurtaParaDiasBase(0, 1950), 0);
 }
 

@@ -1,11 +1,13 @@
 // Test help for the clock: writing the test-clock value into the private registry store, pinning
 // the clock to a chosen moment, and catching the clock's pointer-thrown exceptions.
 //
-// Every test that uses it must have created a kelvo::testing::TestEnvironment first.
+// Every test that uses it must have created a kelvo::testing::TestEnvironment first, except
+// through HojeFixado, which makes its own.
 #pragma once
 
 #include "platform/system/clock.h"
 #include "platform/registry/registry.h"
+#include "platform/tests/support/test_environment.h"
 #include "util/config/registry_functions.h"
 #include "util/message/zt_exception.h"
 #include "util/time/clock.h"
@@ -85,6 +87,20 @@ private:
     std::uint64_t simulado_ = 0;
     std::uint64_t minimo_ = 0;
 };
+
+// A private store whose clock is pinned at `simulado`, for tests whose two-digit years (read
+// through the window around the current year) must not depend on the day they run.
+class HojeFixado {
+public:
+    explicit HojeFixado(const ZTSystemTime& simulado) : relogio_(simulado) {}
+
+private:
+    kelvo::testing::TestEnvironment ambiente_;  // made before the clock is pinned inside it
+    RelogioFixado relogio_;
+};
+
+// Noon of a day in the year that the project's tests pin (its window is 1946..2045).
+inline ZTSystemTime DiaDe2026() { return Momento(2026, 6, 15, 12); }
 
 // Runs `f` and returns the text of the CZTException it throws ("" when none), checking the module
 // and the operating-system error the clock gives.

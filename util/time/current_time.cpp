@@ -65,7 +65,7 @@ double ZTGetOleDataAgora() {
     return dias >= 0 ? static_cast<double>(dias) + fracao : static_cast<double>(dias) - fracao;
 }
 
-std::int32_t ZTGetAgora() { return ZTTimeTParaTimeT32(ZTGetCTimeAgora()); }
+std::uint32_t ZTGetAgora() { return ZTMomento32(ZTGetCTimeAgora()); }
 
 char* ZTFormataHoraAgora(char* buffer) { return Copia(TextoHora(GetCurrentTime_LocalTime()), buffer, kTextoHora); }
 
@@ -74,7 +74,7 @@ char* ZTFormataHoraMsAgora(char* buffer) {
     return Copia(TextoHora(agora) + CZTString::Formata(".%03d", agora.wMilissegundo), buffer, kTextoHoraMs);
 }
 
-platform::HRESULT ZTLeAgora(std::int32_t& agora) {
+platform::HRESULT ZTLeAgora(std::uint32_t& agora) {
     try {
         agora = ZTGetAgora();
         return platform::S_OK;

@@ -17,13 +17,14 @@
 // The current local time as an OLE date-time value (days since 30 December 1899, the time of day
 // as the fraction, whole seconds).
 [[nodiscard]] double ZTGetOleDataAgora();
-// The current moment as a 32-bit time value; raises platform::ComError(E_INVALIDARG) when it does
-// not fit 32 bits.
-[[nodiscard]] std::int32_t ZTGetAgora();
+// The current moment as a 32-bit moment: unsigned seconds since 1970, so it neither fails nor
+// wraps before 7 February 2106 06:28:15; 0 before 1970; raises platform::ComError(E_INVALIDARG)
+// after that last moment.
+[[nodiscard]] std::uint32_t ZTGetAgora();
 // ZTGetAgora for callers that answer HRESULTs (the server's methods): S_OK with the moment in
 // `agora`, or what the clock raised as ZTHResultDeExcecao translates it (a CZTException's system
 // error as 0x80040000 | error, 0x8004EA61 without one); `agora` is left as it was then.
-[[nodiscard]] platform::HRESULT ZTLeAgora(std::int32_t& agora);
+[[nodiscard]] platform::HRESULT ZTLeAgora(std::uint32_t& agora);
 
 // hh:mm:ss (8 characters) / hh:mm:ss.mmm (12 characters) into the buffer; returns the buffer.
 char* ZTFormataHoraAgora(char* buffer);
@@ -37,8 +38,8 @@ char* ZTFormataHoraMsAgora(char* buffer);
 // "%s %s" of the date text and hh:mm:ss.
 [[nodiscard]] CZTString ZTGetDataHoraAgoraTexto(bool quatroDigitos);
 
-// Today as a day count from 1850 (dias1850), else as the short day number (0 when today lies
-// beyond the short dates).
+// Today as a day count from 1850 (dias1850), else as the stored short day value (0 when today
+// lies beyond the short dates).
 [[nodiscard]] std::int32_t ZTGetDataHoje(bool dias1850);
 // This month as a month count from 1850 (meses1850), else as the short month number (0 beyond).
 [[nodiscard]] std::int32_t ZTGetMesAnoHoje(bool meses1850);

@@ -47,5 +47,6 @@ char* ZTMeses1850ParaTexto(std::int32_t meses, char* buffer);
 [[nodiscard]] CZTString ZTDiasBaseParaTexto(std::int32_t dias, int base);
 // The digits of dd/mm/yyyy (day 2, month 2, year 4; at most 15 digits) as a count from `base`.
 [[nodiscard]] std::int32_t ZTTextoParaDiasBase(const char* texto, int base);
-// A short day number written with a four-digit year and read back as a count from `base`.
+// A stored short day value (decoded, see short_date.h) written with a four-digit year and read
+// back as a count from `base`.
 [[nodiscard]] std::int32_t ZTDataCurtaParaDiasBase(std::uint16_t dataCurta, int base);

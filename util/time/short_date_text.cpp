@@ -25,14 +25,16 @@ int AnoMostrado(int ano, bool quatroDigitos, bool vazio) {
     return vazio ? 0 : ZTJanelaAno(ano);
 }
 
-bool SeculoAceito(const std::string& digitos) {
-    const int seculo = ZTCampoNumerico(digitos, 4, 2);
-    return seculo == 19 || seculo == 20;
-}
-
 // The year of date digits: ddmmyyyy carries four digits, any other count two (or fewer).
 int AnoDosDigitos(const std::string& digitos) {
     return digitos.size() == kDigitosComSeculo ? ZTCampoNumerico(digitos, 4, 4) : ZTCampoNumerico(digitos, 4, 2);
+}
+
+// Eight digits are read only when their year is one that a short date holds.
+bool SeculoAceito(const std::string& digitos) {
+    if (digitos.size() != kDigitosComSeculo) return true;
+    const int ano = AnoDosDigitos(digitos);
+    return ano >= ZT_ANO_CURTO_MINIMO && ano <= ZT_ANO_CURTO_MAXIMO;
 }
 
 bool MesAnoAceito(const std::string& digitos, bool permite13) {
@@ -45,11 +47,13 @@ bool MesAnoAceito(const std::string& digitos, bool permite13) {
 bool DataAceita(const std::string& digitos) {
     const int dia = ZTCampoNumerico(digitos, 0, 2);
     const int mes = ZTCampoNumerico(digitos, 2, 2);
-    const int ano = AnoDosDigitos(digitos);
     if (mes < 1 || mes > 12 || dia < 1 || dia > ZT_DIAS_POR_MES[mes]) return false;
-    if (mes == 2 && dia == 29 && ano % 4 != 0) return false;
+    // The year is read once (a two-digit one through the window) and then taken as it is; its
+    // calendar decides 29 February, 2100 included.
+    const int ano = ZTAnoDaFormaCurta(AnoDosDigitos(digitos));
+    if (mes == 2 && dia == 29 && !ZTIsAnoBissexto(ano)) return false;
     // A date the field cannot hold is as wrong as 31 April: the parser would make it empty.
-    return ZTIsDataValida(ZTMontaData(dia, mes, ano));
+    return ZTDataCurtaDaData(dia, mes, ano) != 0;
 }
 
 }  // namespace
@@ -97,7 +101,7 @@ CZTString ZTFormataCampoData(const void* campo, bool quatroDigitos) {
 
 std::uint16_t ZTTextoParaData(const char* texto) {
     const std::string digitos = ZTDigitosDoTexto(texto, kDigitosDeData);
-    if (digitos.size() == kDigitosComSeculo && !SeculoAceito(digitos)) return 0;
+    if (!SeculoAceito(digitos)) return 0;
     return ZTMontaData(ZTCampoNumerico(digitos, 0, 2), ZTCampoNumerico(digitos, 2, 2), AnoDosDigitos(digitos));
 }
 
@@ -121,7 +125,7 @@ bool ZTLeTextoMesAno(const char* texto, int& mes, int& ano) {
 
 bool ZTValidaTextoData(const char* texto, bool mesAno, bool permite13) {
     const std::string digitos = ZTDigitosDoTexto(texto, kDigitosDeData);
-    if (digitos.size() == kDigitosComSeculo && !SeculoAceito(digitos)) return false;
+    if (!SeculoAceito(digitos)) return false;
     if (mesAno && digitos.size() <= 5) return MesAnoAceito(digitos, permite13);
     return DataAceita(digitos);
 }

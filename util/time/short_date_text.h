@@ -3,8 +3,9 @@
 //
 // Every buffer a routine writes into must hold at least 11 characters (ZT_TEXTO_DATA_CURTA);
 // nothing is written beyond them. Parsers keep only the digits of the text and return 0 (empty)
-// for text they reject; the validator returns false. Two-digit years go through the window of
-// day_number.h (below 28 → 20yy). Pure functions, safe from any thread.
+// for text they reject; the validator returns false. Numbers are stored short day values
+// (util/time/short_date.h). Two-digit years go through the window of util/date/year_window.h,
+// which reads the clock; four-digit years of 1927..2106 are taken as typed. Safe from any thread.
 #pragma once
 
 #include "util/text/zt_string.h"
@@ -36,9 +37,9 @@ char* ZTFormataMesAno(const void* campo, char* buffer, bool quatroDigitos);
 
 // ---- Parsing ---------------------------------------------------------------------------------
 
-// Short day number of date text: of its digits (at most 14) day = 1-2, month = 3-4, year = 5-6;
-// exactly 8 digits are ddmmyyyy and need the century 19 or 20 (else 0). Built by ZTMontaData, so
-// the day is clamped, not checked.
+// Stored short day value of date text: of its digits (at most 14) day = 1-2, month = 3-4, year =
+// 5-6; exactly 8 digits are ddmmyyyy and need a year of 1927..2106 (else 0). Built by ZTMontaData,
+// so the day is clamped, not checked.
 [[nodiscard]] std::uint16_t ZTTextoParaData(const char* texto);
 // Short month number of MM/AA text: month from characters 1-2, year from characters 4-5.
 [[nodiscard]] std::uint16_t ZTTextoParaMesAno(const char* texto);
@@ -47,11 +48,11 @@ char* ZTFormataMesAno(const void* campo, char* buffer, bool quatroDigitos);
 bool ZTLeTextoData(const char* texto, int& dia, int& mes, int& ano);
 bool ZTLeTextoMesAno(const char* texto, int& mes, int& ano);
 
-// Validity of date-edit text. Of its digits (at most 14), exactly 8 need the century 19 or 20.
+// Validity of date-edit text. Of its digits (at most 14), exactly 8 need a year of 1927..2106.
 // A month-year text (mesAno) of at most 5 digits is tested on its month (1..12, or 1..13 with
 // permite13) and, when its year is there, on the month lying within the short months. Any other
 // text needs day ≥ 1 within the month's length (February 29), month 1..12, a 29 February only in
-// a year divisible by 4, and a date within the short day numbers.
+// a leap year, and a date that a short date holds.
 [[nodiscard]] bool ZTValidaTextoData(const char* texto, bool mesAno, bool permite13);
 
 // The date and time of "yyyy-mm-dd hh:mm:ss": with at least 10 characters the date is

@@ -3,6 +3,7 @@
 
 #include "util/date/zt_mes_ano.h"
 #include "util/key/zt_chave_mes_ano.h"
+#include "util/tests/time_test_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,18 @@ namespace {
 
 std::uint16_t Mes(int mes, int ano) { return CZTMesAno().SetMesAno(mes, ano).GetValor(); }
 
-// Guards the two forms: month/key text for month/key values, decimal for everything else.
+// Guards the two forms: month/key text for month/key values, decimal for everything else (a month
+// whose two-digit year the window of the pinned 2026 reads as another year among them).
 TEST(QDFormataChave, MonthKeyTextOrDecimal) {
+    const zt_time_test::HojeFixado hoje(zt_time_test::DiaDe2026());
     CConexaoPlano plano;
     ASSERT_EQ(plano.Inicializa("/dados/emp", 1, 10), platform::S_OK);
     struct Caso { std::uint32_t chave; const char* texto; };
     const Caso casos[] = {
         {ZTMontaChaveMesAno(Mes(5, 2014), 123), "0514-000123"},
         {ZTMontaChaveMesAno(Mes(12, 2026), 0xFFFFF), "1226-1048575"},
-        {ZTMontaChaveMesAno(Mes(1, 1928), 1), "0128-000001"},
+        {ZTMontaChaveMesAno(Mes(1, 1946), 1), "0146-000001"},
+        {ZTMontaChaveMesAno(Mes(1, 1945), 1), "5261"},           // its text would read back as 2045
         {0, "0"},
         {77, "77"},                                              // a plain key: its month part names no month
         {ZTMontaChaveMesAno(Mes(5, 2014), 0), "1997"},           // a month without a key
