@@ -183,14 +183,16 @@ TEST_F(Propriedades, LongerTextMovesToTheEndShorterStaysInPlace) {
 // A change is logged as two entries at position 0: the old record with the old tagged texts,
 // then the new record with the new ones, stamped with the session's user.
 TEST_F(Propriedades, ChangeIsLoggedWithTaggedTexts) {
+    std::vector<CQDLogEntrada> entradas;
+    ASSERT_EQ(QDLeLog(empresa_.Pasta().c_str(), entradas), platform::S_OK);
+    const std::size_t abertura = entradas.size();  // what the session start wrote
     ASSERT_EQ(GravaTextos("d1", "m1", "p1", "c1"), platform::S_OK);
     const QD_PROPRIEDADES_ARQ antes = Gravado();
     ASSERT_EQ(GravaTextos("dominio2", "m1", "p2", "c1"), platform::S_OK);
     const QD_PROPRIEDADES_ARQ depois = Gravado();
 
-    std::vector<CQDLogEntrada> entradas;
     ASSERT_EQ(QDLeLog(empresa_.Pasta().c_str(), entradas), platform::S_OK);
-    ASSERT_EQ(entradas.size(), 4u);
+    ASSERT_EQ(entradas.size(), abertura + 4);
     struct Esperado {
         QD_E_OPERACAO_LOG operacao;
         const QD_PROPRIEDADES_ARQ* registro;
@@ -202,7 +204,7 @@ TEST_F(Propriedades, ChangeIsLoggedWithTaggedTexts) {
          {"<Dominio>dominio2", "<ModeloEmail>m1", "<EmailPara>p2", "<EmailCC>c1"}},
     };
     for (std::size_t i = 0; i < 2; ++i) {
-        const QD_LOG_PS& log = entradas[2 + i].GetLog();
+        const QD_LOG_PS& log = entradas[abertura + 2 + i].GetLog();
         EXPECT_EQ(log.eOperacao, esperados[i].operacao);
         EXPECT_EQ(log.lPosicao, 0u);
         EXPECT_EQ(log.iUsuario, 1);
