@@ -9,6 +9,7 @@
 #include "server/object/local_conexao_ged_srv.h"
 #include "server/record_file/qd_arq_t.h"
 #include "server/record_file/qd_resultado_arq.h"
+#include "server/session/qd_propriedades.h"
 
 #include <algorithm>
 #include <cstring>
@@ -125,8 +126,9 @@ HRESULT QDNotificaExclusaoOrigem(const QDSessaoVinculos& sessao, const QD_ORIGEM
         const CQDFiltroVinculos filtro({&daOrigem, 1});
         if (const int codigo = QDExcluiVinculos(vinculos, filtro, &docs)) return QDHResultArq(codigo);
 
+        // Read beside the object's method, which would take this for its client's read.
         CQDPropriedades propriedades;
-        if (const HRESULT hr = CLocalConexaoGedSrv(&sessao.docs.srv).LePropriedades(propriedades); platform::FAILED(hr)) {
+        if (const HRESULT hr = QDLePropriedades(sessao.docs.bind, &propriedades.GetPS()); platform::FAILED(hr)) {
             return hr;
         }
         if (docs.empty() || !propriedades->bExcluiDocumentoRegistrado) return QDHResultArq(vinculos.CloseEx());

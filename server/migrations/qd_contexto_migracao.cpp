@@ -3,6 +3,7 @@
 #include "platform/com/bstr.h"
 #include "server/idl/iztqd_srv.h"
 #include "server/record_file/qd_arq_t.h"
+#include "server/session/qd_propriedades.h"
 #include "util/file/zt_path.h"
 
 namespace {
@@ -55,12 +56,16 @@ HRESULT CQDContextoMigracao::MarcaVersaoSistema() { return GravaMarca(0, true); 
 
 HRESULT CQDContextoMigracao::GravaMarca(std::uint8_t bFlag, bool bVersao) {
     // Written from what is stored now, never from the record the session started with: the texts
-    // would otherwise be written back empty, and an earlier conversion's mark lost.
+    // would otherwise be written back empty, and an earlier conversion's mark lost. Read and
+    // written beside the object's methods, which would take this for its client's read; the
+    // counter read here is left as stored, whatever another process hands out in between. No
+    // content is converted: the encryption flag written is the one read.
     PropriedadesLidas lidas;
-    if (const HRESULT hr = m_srv.LePropriedades(&lidas.ps); platform::FAILED(hr)) return hr;
+    if (const HRESULT hr = QDLePropriedades(m_bind, &lidas.ps); platform::FAILED(hr)) return hr;
     lidas.ps.bFlags = static_cast<std::uint8_t>(lidas.ps.bFlags | bFlag);
     if (bVersao) lidas.ps.iVersaoSistema = QD_VERSAO_SISTEMA_ATUAL;
-    return m_srv.GravaPropriedades(lidas.ps);
+    return QDGravaPropriedades(m_bind, m_srv, lidas.ps, static_cast<IQDConversaoConteudos*>(nullptr),
+                               lidas.ps.iProxNumeroDoc);
 }
 
 HRESULT QDHResultTrava(std::int32_t codigo) {

@@ -1,7 +1,8 @@
 // CQDContextoMigracao (contexto: what a run shares): one run of the one-time conversions of a
-// company. It holds the session's object (through which a conversion's mark is written with
-// GravaPropriedades, so the change is logged like any other), the data folder and company, the
-// surroundings (qd_ambiente_migracoes.h), and the database lock.
+// company. It holds the session's object (a conversion's mark is written as GravaPropriedades
+// writes, logged through the object like any other change, without touching the counter the
+// object's client last read), the data folder and company, the surroundings
+// (qd_ambiente_migracoes.h), and the database lock.
 //
 // The database lock (CQDDBLock, mark 255 of the data folder) is taken at most once per run, by the
 // first conversion that needs it, and held until the run ends: another server process starting a

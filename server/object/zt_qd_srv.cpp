@@ -19,13 +19,21 @@ platform::HRESULT CZTQD_Srv::QueryInterface(const platform::IID& iid, void** obj
 }
 
 platform::HRESULT CZTQD_Srv::Inicializa(QD_INICIALIZA_PS ini) {
-    return QDInicializa(*this, *this, *this, m_sessao, ini);
+    const CZTString diretorio = m_sessao.strDiretorio;
+    const platform::HRESULT hr = QDInicializa(*this, *this, *this, m_sessao, ini);
+    // A counter read from another company's properties says nothing about these.
+    if (m_sessao.strDiretorio != diretorio) m_iProxNumeroLido.reset();
+    return hr;
 }
 
-platform::HRESULT CZTQD_Srv::LePropriedades(QD_PROPRIEDADES_PS* pProp) { return QDLePropriedades(*this, pProp); }
+platform::HRESULT CZTQD_Srv::LePropriedades(QD_PROPRIEDADES_PS* pProp) {
+    const platform::HRESULT hr = QDLePropriedades(*this, pProp);
+    if (platform::SUCCEEDED(hr)) m_iProxNumeroLido = pProp->iProxNumeroDoc;
+    return hr;
+}
 
 platform::HRESULT CZTQD_Srv::GravaPropriedades(QD_PROPRIEDADES_PS prop) {
-    return QDGravaPropriedades(*this, *this, prop, m_sessao.pCrypto.get());
+    return QDGravaPropriedades(*this, *this, prop, m_sessao.pCrypto.get(), m_iProxNumeroLido);
 }
 
 platform::HRESULT CZTQD_Srv::GetProximoNrLocalizacao(std::uint32_t* pProx) {

@@ -18,6 +18,7 @@
 #include "util/text/zt_string.h"
 
 #include <cstdint>
+#include <optional>
 
 class CZTQD_Srv
     : public platform::com::RefCounted<CZTQD_Srv, CZTQD_SrvMetodosPendentes, IQDArqBind, IZTUserProfileInfo> {
@@ -29,9 +30,11 @@ public:
     // IZTQD_Srv
     // Opens the session for the company and user of `ini` (see server/session/qd_inicializa.h).
     platform::HRESULT Inicializa(QD_INICIALIZA_PS ini) override;
-    // The properties with their four texts as new BSTRs (server/session/qd_propriedades.h).
+    // The properties with their four texts as new BSTRs (server/session/qd_propriedades.h); the
+    // counter handed out is remembered for this connection's next write.
     platform::HRESULT LePropriedades(QD_PROPRIEDADES_PS* pProp) override;
-    // Writes the properties and their texts and logs the change.
+    // Writes the properties and their texts and logs the change. A counter equal to the one this
+    // connection last read keeps the stored counter; no migration mark is cleared.
     platform::HRESULT GravaPropriedades(QD_PROPRIEDADES_PS prop) override;
     // The next physical location number; that number plus one is stored.
     platform::HRESULT GetProximoNrLocalizacao(std::uint32_t* pProx) override;
@@ -119,4 +122,6 @@ private:
 
     platform::com::ModuleReference m_moduleReference;
     CQDSessao m_sessao;  // company, user, data directory, branches, rights, user connection
+    // The counter this connection's last LePropriedades handed out; the server's own reads leave it.
+    std::optional<std::uint32_t> m_iProxNumeroLido;
 };

@@ -7,6 +7,7 @@
 #include "server/session/qd_mestre_novo.h"
 #include "server/session/qd_fonte_identidade_srv.h"
 #include "server/session/qd_migracoes.h"
+#include "server/session/qd_propriedades.h"
 #include "util/message/zt_exception.h"
 #include "util/config/folders.h"
 #include "util/config/module_table.h"
@@ -31,10 +32,10 @@ void LiberaTextos(QD_PROPRIEDADES_PS& prop) {
 }
 
 // Step 6: the properties (those of a new company first, when it has none) and the rights.
-HRESULT LeDireitos(IZTQD_Srv& srv, IQDArqBind& bind, CQDSessao& sessao, const REGUSU_PS& reg,
-                   QD_PROPRIEDADES_PS& prop) {
+HRESULT LeDireitos(IQDArqBind& bind, CQDSessao& sessao, const REGUSU_PS& reg, QD_PROPRIEDADES_PS& prop) {
     if (const HRESULT hr = QDCriaMestreNovo(bind); platform::FAILED(hr)) return hr;
-    if (const HRESULT hr = srv.LePropriedades(&prop); platform::FAILED(hr)) return hr;
+    // The server's own read: the counter the client was given stays what it was.
+    if (const HRESULT hr = QDLePropriedades(bind, &prop); platform::FAILED(hr)) return hr;
     REGUSU_PS pai;
     const bool precisaPai = prop.bAcessoTotalSupervisor && !reg.bSupervisor && reg.iCodigoPai != 0;
     const bool temPai = precisaPai && platform::SUCCEEDED(sessao.conexaoUsuario.Le(reg.iCodigoPai, pai));
@@ -102,7 +103,7 @@ HRESULT QDInicializa(IZTQD_Srv& srv, IQDArqBind& bind, IZTUserProfileInfo& perfi
     sessao.iUsuarioPai = reg.iCodigoPai;
 
     QD_PROPRIEDADES_PS prop{};
-    HRESULT hr = LeDireitos(srv, bind, sessao, reg, prop);
+    HRESULT hr = LeDireitos(bind, sessao, reg, prop);
     if (platform::SUCCEEDED(hr)) hr = QDExecutaMigracoes(srv, sessao, prop);
     LiberaTextos(prop);
     if (platform::FAILED(hr)) return hr;

@@ -33,7 +33,9 @@ int GravaMascaras(IQDArqBind& bind) {
 QD_PROPRIEDADES_ARQ QDPropriedadesNovas() {
     QD_PROPRIEDADES_ARQ arq{};
     arq.iProxNumeroDoc = 1;
-    arq.bFlags = QD_MIGRACAO_USUARIOS_LOG | QD_MIGRACAO_REFAZ_DOCUMENTOS | QD_MIGRACAO_LOCAIS_ANTIGOS;
+    // The company may already exist in the suite, with locations in the base module's folder: the
+    // legacy import stays pending so that the first session brings them in.
+    arq.bFlags = QD_MIGRACAO_USUARIOS_LOG | QD_MIGRACAO_REFAZ_DOCUMENTOS;
     arq.iVersaoSistema = QD_VERSAO_SISTEMA_ATUAL;
     return arq;
 }

@@ -2,7 +2,8 @@
 // current data layouts gets them.
 //
 // No method of the interface creates QDMESTRE.DAT; the session start does, once, so that the
-// one-time migrations never run on data that is already in the current layouts. The server's
+// one-time conversions never run on data that is already in the current layouts (only the import
+// of the base module's legacy locations, which adds data rather than converting it). The server's
 // thread; other processes may start sessions of the same company at the same time.
 #pragma once
 
@@ -11,8 +12,10 @@
 
 class IQDArqBind;
 
-// The properties a new company starts with: next location number 1, every migration marked done
-// (bFlags 0x0B) at the current data version (iVersaoSistema 1), everything else zero.
+// The properties a new company starts with: next location number 1, the document migrations marked
+// done (bFlags 0x03) at the current data version (iVersaoSistema 1), everything else zero. The
+// legacy location import (0x8) is left to the first session, which imports the base module's
+// DFLOCARM.DAT, if any, as 160-byte records.
 [[nodiscard]] QD_PROPRIEDADES_ARQ QDPropriedadesNovas();
 
 // When QDMESTRE.DAT is not in the data directory of `bind`, creates it through the folder's

@@ -18,7 +18,7 @@ class IZTQD_Srv;
 // Runs the migrations that `prop` (the properties as read) leaves pending, in their order, for the
 // company and data folder of `sessao`; each reads its mark again before it converts and writes the
 // properties through `srv`, the session's own object. A company whose marks are all set (bFlags
-// 0x0B and a data version, as every company this system creates) is not touched. S_OK or the
-// first failing migration's HRESULT (those before it keep their marks).
+// 0x0B and a data version) is not touched; one this system created (0x03) runs only the legacy
+// import. S_OK or the first failing migration's HRESULT (those before it keep their marks).
 [[nodiscard]] platform::HRESULT QDExecutaMigracoes(IZTQD_Srv& srv, const CQDSessao& sessao,
                                                    const QD_PROPRIEDADES_PS& prop);

@@ -8,6 +8,7 @@
 #include "server/session/qd_conversao_conteudos.h"
 #include "server/session/qd_conversao_encriptacao.h"
 #include "server/session/qd_propriedades_arq.h"
+#include "server/session/qd_propriedades_mescla.h"
 
 #include <array>
 #include <cstddef>
@@ -108,12 +109,10 @@ HRESULT GravaTextos(CZTArqEx& descricoes, const QD_PROPRIEDADES_PS& prop, QD_PRO
     return platform::S_OK;
 }
 
-// Steps 3 to 7 of the write: the record and its texts, and the log entries in `lote`.
+// Steps 3 to 7 of the write: the record `novo` with the texts of `prop`, and the log entries in
+// `lote`.
 HRESULT GravaRegistro(IQDArqBind& bind, CZTArqEx& mestre, const QD_PROPRIEDADES_ARQ& antigo,
-                      const QD_PROPRIEDADES_PS& prop, CQDBatchGravaLog& lote) {
-    QD_PROPRIEDADES_ARQ novo = antigo;
-    QDPropriedadesDePS(prop, novo);
-
+                      QD_PROPRIEDADES_ARQ novo, const QD_PROPRIEDADES_PS& prop, CQDBatchGravaLog& lote) {
     CQDArqBytes descricoes(bind, QD_ARQ_DOC_DESCRICAO);
     if (const int codigo = descricoes.Open('G', true, true)) return DeCodigo(codigo);
     Textos antigos;
@@ -157,7 +156,7 @@ HRESULT QDLePropriedades(IQDArqBind& bind, QD_PROPRIEDADES_PS* pProp) {
 }
 
 HRESULT QDGravaPropriedades(IQDArqBind& bind, IZTQD_Srv& srv, const QD_PROPRIEDADES_PS& prop,
-                            IQDConversaoConteudos* pConversao) {
+                            IQDConversaoConteudos* pConversao, std::optional<std::uint32_t> iProxNumeroLido) {
     CQDArqT<QD_PROPRIEDADES_ARQ> mestre(bind);
     if (const int codigo = mestre.Open('G', false, true)) return DeCodigo(codigo);
     QD_PROPRIEDADES_ARQ antigo{};
@@ -173,7 +172,8 @@ HRESULT QDGravaPropriedades(IQDArqBind& bind, IZTQD_Srv& srv, const QD_PROPRIEDA
     }
 
     CQDBatchGravaLog lote;
-    const HRESULT hr = GravaRegistro(bind, mestre, antigo, prop, lote);
+    const QD_PROPRIEDADES_ARQ novo = QDMesclaPropriedades(antigo, prop, iProxNumeroLido);
+    const HRESULT hr = GravaRegistro(bind, mestre, antigo, novo, prop, lote);
     if (platform::FAILED(hr)) {
         if (!bTroca) return hr;
         const HRESULT desfeito = pConversao->Desfaz();
@@ -185,11 +185,12 @@ HRESULT QDGravaPropriedades(IQDArqBind& bind, IZTQD_Srv& srv, const QD_PROPRIEDA
     return local.GravaLog(lote);
 }
 
-HRESULT QDGravaPropriedades(IQDArqBind& bind, IZTQD_Srv& srv, const QD_PROPRIEDADES_PS& prop, CCrypto* pCrypto) {
+HRESULT QDGravaPropriedades(IQDArqBind& bind, IZTQD_Srv& srv, const QD_PROPRIEDADES_PS& prop, CCrypto* pCrypto,
+                            std::optional<std::uint32_t> iProxNumeroLido) {
     const CZTString diretorio = bind.GetDiretorio();
     std::optional<CQDConversaoEncriptacao> conversao;
     if (pCrypto) conversao.emplace(diretorio, *pCrypto);
-    return QDGravaPropriedades(bind, srv, prop, conversao ? &*conversao : nullptr);
+    return QDGravaPropriedades(bind, srv, prop, conversao ? &*conversao : nullptr, iProxNumeroLido);
 }
 
 HRESULT QDGetProximoNrLocalizacao(IQDArqBind& bind, std::uint32_t* pProx) {

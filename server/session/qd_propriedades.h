@@ -11,6 +11,7 @@
 #include "server/idl/records.h"
 
 #include <cstdint>
+#include <optional>
 
 class CCrypto;
 class IQDArqBind;
@@ -25,18 +26,22 @@ class IZTQD_Srv;
 
 // Writes `prop` and its four texts and logs the change (entries QD_OP_LOG_PROP_ALTERACAO_DE and
 // _PARA at position 0, each with the 256-byte record and the four tagged texts), through the
-// session's own object `srv`. When `bUsaEncriptacao` changes, `pConversao` converts every content
+// session's own object `srv`. The record is merged with the stored one (qd_propriedades_mescla.h):
+// a counter equal to `iProxNumeroLido`, the one the writer last read, keeps the stored counter, and
+// no migration mark is cleared. When `bUsaEncriptacao` changes, `pConversao` converts every content
 // first and keeps it reversible: a failure before the record is written undoes it, so contents
 // and flag never disagree; without a converter (no keyed session) such a change is refused with
 // E_UNEXPECTED and nothing is written. S_OK, or the first failure: the conversion's, the record-file code as
 // 0x80040000 | code, the undo's (the backup is then kept), or the log write's.
 [[nodiscard]] platform::HRESULT QDGravaPropriedades(IQDArqBind& bind, IZTQD_Srv& srv, const QD_PROPRIEDADES_PS& prop,
-                                                    IQDConversaoConteudos* pConversao);
+                                                    IQDConversaoConteudos* pConversao,
+                                                    std::optional<std::uint32_t> iProxNumeroLido = std::nullopt);
 
 // The same with the session's encryption object `pCrypto` (null: none) converting the contents
 // (CQDEncriptacaoDocs in the data directory of `bind`).
 [[nodiscard]] platform::HRESULT QDGravaPropriedades(IQDArqBind& bind, IZTQD_Srv& srv, const QD_PROPRIEDADES_PS& prop,
-                                                    CCrypto* pCrypto);
+                                                    CCrypto* pCrypto,
+                                                    std::optional<std::uint32_t> iProxNumeroLido = std::nullopt);
 
 // The next physical location number into `*pProx`, and that number plus one stored. S_OK;
 // E_POINTER; or 0x80040000 | the record-file code (nothing is handed out then).

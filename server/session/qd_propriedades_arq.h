@@ -68,6 +68,8 @@ QD_LIGA_REGISTRO_ARQUIVO(QD_PROPRIEDADES_ARQ, QD_ARQ_MESTRE);
 constexpr std::uint8_t QD_MIGRACAO_USUARIOS_LOG = 0x1;     // user fields taken from the log
 constexpr std::uint8_t QD_MIGRACAO_REFAZ_DOCUMENTOS = 0x2; // document file rebuilt
 constexpr std::uint8_t QD_MIGRACAO_LOCAIS_ANTIGOS = 0x8;   // legacy locations imported
+constexpr std::uint8_t QD_MIGRACOES_MARCADAS =  // all three
+    QD_MIGRACAO_USUARIOS_LOG | QD_MIGRACAO_REFAZ_DOCUMENTOS | QD_MIGRACAO_LOCAIS_ANTIGOS;
 // The data version whose location records are in the current layout.
 constexpr std::uint16_t QD_VERSAO_SISTEMA_ATUAL = 1;
 

@@ -5,5 +5,6 @@ target_sources(kelvo_server PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qd_migracoes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_propriedades.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_propriedades_conversao.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qd_propriedades_mescla.cpp
 )
 target_link_libraries(kelvo_server PUBLIC kelvo::conexo)

@@ -198,10 +198,9 @@ public:
         return marcas;
     }
 
-    // The log's entries as read back.
+    // The log's entries after the company's opening, as read back.
     [[nodiscard]] std::vector<LogEntry> Log() const {
-        std::vector<CQDLogEntrada> entradas;
-        EXPECT_EQ(QDLeLog(empresa_.Pasta().c_str(), entradas), platform::S_OK);
+        const std::vector<CQDLogEntrada> entradas = LogAposAbertura(empresa_.Pasta());
         std::vector<LogEntry> descritas;
         for (const CQDLogEntrada& entrada : entradas) descritas.push_back(Describe(entrada));
         return descritas;

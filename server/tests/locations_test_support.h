@@ -90,10 +90,9 @@ struct EntradaLog {
     std::vector<std::pair<QD_E_TYPE_LOG_PTRS, std::string>> itens;
 };
 
-// Every entry of the log of the data folder `pasta`.
+// Every entry of the log of the data folder `pasta` after the company's opening.
 inline std::vector<EntradaLog> EntradasLog(const std::string& pasta) {
-    std::vector<CQDLogEntrada> lidas;
-    EXPECT_EQ(QDLeLog(pasta.c_str(), lidas), platform::S_OK);
+    const std::vector<CQDLogEntrada> lidas = LogAposAbertura(pasta);
     std::vector<EntradaLog> entradas;
     for (const CQDLogEntrada& lida : lidas) {
         const QD_LOG_PS& log = lida.GetLog();

@@ -1,8 +1,11 @@
 // The one-time migrations run by the session start on a company in the old layouts: each file
-// converted once and correctly, record by record; nothing run on a company in the current layouts
-// or twice on one already converted; the properties' texts kept; the legacy import in the layout
-// the location file has.
+// converted once and correctly, record by record; on a company created here only the legacy
+// import; nothing run twice on one already converted; the properties' texts kept; the legacy
+// import in the layout the location file has.
+#include "server/lock/qd_db_lock.h"
 #include "server/migrations/qd_migra_locais_antigos.h"
+#include "server/migrations/qd_pasta_bind.h"
+#include "server/session/qd_mestre_novo.h"
 #include "server/session/qd_migracoes.h"
 #include "server/tests/migrations_test_support.h"
 
@@ -125,18 +128,55 @@ TEST(QDExecutaMigracoes, SecondStartChangesNothing) {
     EXPECT_EQ(Fotografia(empresa.PastaBase()), antesBase);
 }
 
-// A company this system created is at bFlags 0x0B and data version 1: no migration touches it
-// (no lock mark, no document file, no log entry, no legacy import).
-TEST(QDExecutaMigracoes, CompanyCreatedHereRunsNothing) {
-    EmpresaAntiga empresa;
-    GravaArquivo(empresa.PastaBase() + "/DFLOCARM.DAT", sizeof(DF_LOCARM_ARQ), "", Registros(ConteudoPadrao().legados));
-    Servidor srv;
-    ASSERT_EQ(srv->Inicializa(Sessao(kEmpresaTeste, 1)), platform::S_OK);
-    ASSERT_EQ(Marcas(empresa).bFlags, 0x0B);
-    for (const char* nome : {"XXMARCA255.DAT", "QDDOC.DAT", "QDLOCARQ.DAT", "QDLOCARQ.V00"}) {
-        EXPECT_FALSE(std::filesystem::exists(empresa.Arquivo(nome))) << nome;
+// A company this system creates starts with only the document migrations marked (bFlags 0x03) at
+// data version 1: its first session imports the base module's DFLOCARM.DAT as 160-byte records and
+// sets the mark; without the file it only sets the mark; with the database lock busy it opens
+// without the import, which a later start does. The document file is never rebuilt.
+TEST(QDExecutaMigracoes, CompanyCreatedHereImportsItsLegacyLocations) {
+    struct Caso {
+        bool bLegado;        // DFLOCARM.DAT in the base module's folder
+        bool bTravaOcupada;  // another process holds the database lock at the first start
+        const char* nome;
+    };
+    const Caso casos[] = {
+        {true, false, "with DFLOCARM.DAT"},
+        {false, false, "without DFLOCARM.DAT"},
+        {true, true, "lock busy at the first start"},
+    };
+    const std::vector<DF_LOCARM_ARQ> legados = ConteudoPadrao().legados;
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        EmpresaAntiga empresa;
+        if (caso.bLegado) GravaArquivo(empresa.PastaBase() + "/DFLOCARM.DAT", sizeof(DF_LOCARM_ARQ), "", Registros(legados));
+        CQDPastaBind pasta(CZTString((empresa.Pasta() + "/").c_str()));
+        ASSERT_EQ(QDCriaMestreNovo(pasta), platform::S_OK);
+        ASSERT_EQ(Marcas(empresa).bFlags, 0x03);
+        ASSERT_EQ(Marcas(empresa).iVersaoSistema, 1);
+        if (caso.bTravaOcupada) {
+            CQDDBLock outroProcesso(empresa.Pasta().c_str());
+            ASSERT_EQ(outroProcesso.Acquire(), 0);
+            AmbienteMigracoesTeste ambiente;
+            Servidor srv;
+            ASSERT_EQ(srv->Inicializa(Sessao(kEmpresaTeste, 1)), platform::S_OK);
+            EXPECT_EQ(Marcas(empresa).bFlags, 0x03);
+            EXPECT_FALSE(std::filesystem::exists(empresa.Arquivo("QDLOCARQ.DAT")));
+        }
+
+        Servidor srv;
+        ASSERT_EQ(srv->Inicializa(Sessao(kEmpresaTeste, 1)), platform::S_OK);
+        EXPECT_EQ(Marcas(empresa).bFlags, 0x0B);
+        EXPECT_EQ(Marcas(empresa).iVersaoSistema, 1);
+        EXPECT_FALSE(std::filesystem::exists(empresa.Arquivo("QDDOC.DAT")));
+        if (!caso.bLegado) {
+            EXPECT_FALSE(std::filesystem::exists(empresa.Arquivo("QDLOCARQ.DAT")));
+            continue;
+        }
+        const std::string bytes = Bytes(empresa.Arquivo("QDLOCARQ.DAT"));
+        ASSERT_EQ(bytes.size(), (legados.size() + 1) * 160);
+        for (std::size_t i = 0; i < legados.size(); ++i) {
+            EXPECT_EQ(RegistroEm(bytes, 160, i + 1), LocalConvertido(LocalImportado(legados[i]))) << i;
+        }
     }
-    EXPECT_EQ(Bytes(empresa.Arquivo("QDLOG.DAT")), "");
 }
 
 // Each mark runs only its own migration: with only one mark unset, only that file changes.

@@ -17,9 +17,9 @@ namespace {
 
 using platform::HRESULT;
 
-// The first session of a company creates QDMESTRE.DAT with every migration marked done at the
-// current data version, QDLOCMSC.DAT with its ten masks, and the content folder; it fixes the
-// session's company, user and branches.
+// The first session of a company creates QDMESTRE.DAT at the current data version (the legacy
+// import, with no base module folder to import from, marked done at once), QDLOCMSC.DAT with its
+// ten masks, and the content folder; it fixes the session's company, user and branches.
 TEST(QDInicializa, FirstSessionCreatesTheCompanysProperties) {
     EmpresaTeste empresa;
     Servidor srv;

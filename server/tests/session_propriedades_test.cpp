@@ -1,14 +1,17 @@
 // The module's properties: the stored layout and its conversions, reading and writing them with
-// their texts and log entries, the encryption switch's ordering, and the location numbers.
+// their texts and log entries, the encryption switch's ordering, the location numbers, and a stale
+// copy written back by one of two connections.
 #include "server/session/qd_propriedades.h"
 
 #include "server/log/qd_le_log.h"
 #include "server/session/qd_conversao_conteudos.h"
+#include "server/session/qd_propriedades_mescla.h"
 #include "server/tests/session_test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -183,14 +186,16 @@ TEST_F(Propriedades, LongerTextMovesToTheEndShorterStaysInPlace) {
 // A change is logged as two entries at position 0: the old record with the old tagged texts,
 // then the new record with the new ones, stamped with the session's user.
 TEST_F(Propriedades, ChangeIsLoggedWithTaggedTexts) {
+    std::vector<CQDLogEntrada> entradas;
+    ASSERT_EQ(QDLeLog(empresa_.Pasta().c_str(), entradas), platform::S_OK);
+    const std::size_t abertura = entradas.size();  // what the session start wrote
     ASSERT_EQ(GravaTextos("d1", "m1", "p1", "c1"), platform::S_OK);
     const QD_PROPRIEDADES_ARQ antes = Gravado();
     ASSERT_EQ(GravaTextos("dominio2", "m1", "p2", "c1"), platform::S_OK);
     const QD_PROPRIEDADES_ARQ depois = Gravado();
 
-    std::vector<CQDLogEntrada> entradas;
     ASSERT_EQ(QDLeLog(empresa_.Pasta().c_str(), entradas), platform::S_OK);
-    ASSERT_EQ(entradas.size(), 4u);
+    ASSERT_EQ(entradas.size(), abertura + 4);
     struct Esperado {
         QD_E_OPERACAO_LOG operacao;
         const QD_PROPRIEDADES_ARQ* registro;
@@ -202,7 +207,7 @@ TEST_F(Propriedades, ChangeIsLoggedWithTaggedTexts) {
          {"<Dominio>dominio2", "<ModeloEmail>m1", "<EmailPara>p2", "<EmailCC>c1"}},
     };
     for (std::size_t i = 0; i < 2; ++i) {
-        const QD_LOG_PS& log = entradas[2 + i].GetLog();
+        const QD_LOG_PS& log = entradas[abertura + 2 + i].GetLog();
         EXPECT_EQ(log.eOperacao, esperados[i].operacao);
         EXPECT_EQ(log.lPosicao, 0u);
         EXPECT_EQ(log.iUsuario, 1);
@@ -306,4 +311,110 @@ TEST_F(Propriedades, MissingMasterFileIsNotFound) {
     EXPECT_EQ(proximo, 99u);
     EXPECT_FALSE(std::filesystem::exists(empresa_.Arquivo("QDMESTRE.DAT")));
     EXPECT_EQ(srv_->LePropriedades(nullptr), platform::E_POINTER);
+}
+
+// The merge of a write with the stored record: the counter sent is taken unless it is the one the
+// writer last read; migration marks are kept stored or sent, every other bit of bFlags as sent;
+// the data version never goes back.
+TEST(QDMesclaPropriedades, CounterOnlyWhenChangedMarksNeverCleared) {
+    struct Caso {
+        std::optional<std::uint32_t> lido;  // the counter the writer last read
+        std::uint32_t enviado, gravado, esperado;
+        std::uint8_t flagsEnviadas, flagsGravadas, flagsEsperadas;
+        std::uint16_t versaoEnviada, versaoGravada, versaoEsperada;
+        const char* nome;
+    };
+    const Caso casos[] = {
+        {5, 5, 9, 9, 0x0B, 0x0B, 0x0B, 1, 1, 1, "counter not changed: the stored one stays"},
+        {5, 2, 9, 2, 0x0B, 0x0B, 0x0B, 1, 1, 1, "counter lowered on purpose"},
+        {std::nullopt, 5, 9, 5, 0x0B, 0x0B, 0x0B, 1, 1, 1, "nothing read: the counter as sent"},
+        {5, 5, 9, 9, 0x03, 0x0B, 0x0B, 0, 1, 1, "a mark set meanwhile is kept"},
+        {5, 5, 9, 9, 0x0B, 0x03, 0x0B, 1, 0, 1, "the writer sets a mark"},
+        {5, 5, 9, 9, 0x07, 0x0B, 0x0F, 1, 1, 1, "another bit set as sent"},
+        {5, 5, 9, 9, 0x00, 0xFF, 0x0B, 1, 1, 1, "other bits cleared as sent"},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        QD_PROPRIEDADES_ARQ gravado{};
+        gravado.iProxNumeroDoc = caso.gravado;
+        gravado.bFlags = caso.flagsGravadas;
+        gravado.iVersaoSistema = caso.versaoGravada;
+        gravado.nTamEmailPara = 9;
+        QD_PROPRIEDADES_PS enviado{};
+        enviado.iProxNumeroDoc = caso.enviado;
+        enviado.bFlags = caso.flagsEnviadas;
+        enviado.iVersaoSistema = caso.versaoEnviada;
+        enviado.iPorta = 587;
+        const QD_PROPRIEDADES_ARQ novo = QDMesclaPropriedades(gravado, enviado, caso.lido);
+        EXPECT_EQ(novo.iProxNumeroDoc, caso.esperado);
+        EXPECT_EQ(novo.bFlags, caso.flagsEsperadas);
+        EXPECT_EQ(novo.iVersaoSistema, caso.versaoEsperada);
+        EXPECT_EQ(novo.iPorta, 587);           // the other fields as sent
+        EXPECT_EQ(novo.nTamEmailPara, 9u);     // the text places as stored
+    }
+}
+
+// Two connections: one holds a copy read long ago while the other takes location numbers. The copy
+// written back with its counter unchanged keeps the stored counter, so no number is handed out
+// twice, also when its connection opened its session again in between (the server's own read is
+// not the client's); a counter the copy changed is written, lowering it included.
+TEST_F(Propriedades, StaleCopyNeverHandsOutANumberTwice) {
+    for (const bool bReinicia : {false, true}) {
+        SCOPED_TRACE(bReinicia ? "session opened again in between" : "plain");
+        Servidor outro;
+        ASSERT_EQ(outro->Inicializa(Sessao(kEmpresaTeste, 1)), platform::S_OK);
+        QD_PROPRIEDADES_PS copia{};
+        TextosPS textos(copia);
+        ASSERT_EQ(srv_->LePropriedades(&copia), platform::S_OK);
+        const std::uint32_t lido = copia.iProxNumeroDoc;
+        std::uint32_t numero = 0;
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_EQ(outro->GetProximoNrLocalizacao(&numero), platform::S_OK);
+        }
+        EXPECT_EQ(numero, lido + 2);
+        if (bReinicia) {
+            ASSERT_EQ(srv_->Inicializa(Sessao(kEmpresaTeste, 1)), platform::S_OK);
+        }
+
+        copia.iPorta = 2525;
+        ASSERT_EQ(srv_->GravaPropriedades(copia), platform::S_OK);
+        EXPECT_EQ(Gravado().iPorta, 2525);
+        ASSERT_EQ(outro->GetProximoNrLocalizacao(&numero), platform::S_OK);
+        EXPECT_EQ(numero, lido + 3);
+
+        copia.iProxNumeroDoc = lido + 1;
+        ASSERT_EQ(srv_->GravaPropriedades(copia), platform::S_OK);
+        EXPECT_EQ(Gravado().iProxNumeroDoc, lido + 1);
+    }
+}
+
+// Two connections: a mark that the other connection set after this one read its copy survives the
+// copy's write; a bit that is no mark goes as the copy sends it.
+TEST_F(Propriedades, StaleCopyKeepsMarksSetMeanwhile) {
+    Servidor outro;
+    ASSERT_EQ(outro->Inicializa(Sessao(kEmpresaTeste, 1)), platform::S_OK);
+    QD_PROPRIEDADES_ARQ semMarcas = Gravado();
+    semMarcas.bFlags = 0x03;
+    semMarcas.iVersaoSistema = 0;
+    Grava(semMarcas);
+    QD_PROPRIEDADES_PS copia{};
+    TextosPS textos(copia);
+    ASSERT_EQ(srv_->LePropriedades(&copia), platform::S_OK);
+
+    {
+        QD_PROPRIEDADES_PS ps{};
+        TextosPS seus(ps);
+        ASSERT_EQ(outro->LePropriedades(&ps), platform::S_OK);
+        ps.bFlags = 0x0B;
+        ps.iVersaoSistema = 1;
+        ASSERT_EQ(outro->GravaPropriedades(ps), platform::S_OK);
+    }
+
+    copia.bFlags = 0x07;  // the copy's dialog sets bit 0x4
+    ASSERT_EQ(srv_->GravaPropriedades(copia), platform::S_OK);
+    EXPECT_EQ(Gravado().bFlags, 0x0F);
+    EXPECT_EQ(Gravado().iVersaoSistema, 1);
+    copia.bFlags = 0x03;
+    ASSERT_EQ(srv_->GravaPropriedades(copia), platform::S_OK);
+    EXPECT_EQ(Gravado().bFlags, 0x0B);
 }

@@ -5,6 +5,7 @@
 #include "outside/conexo/conexo_dados.h"
 #include "platform/com/bstr.h"
 #include "platform/tests/support/test_environment.h"
+#include "server/log/qd_le_log.h"
 #include "server/object/zt_qd_srv.h"
 #include "server/session/qd_propriedades_arq.h"
 #include "util/config/module_table.h"
@@ -18,6 +19,7 @@
 #include <fstream>
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace kelvo::testing {
 
@@ -87,6 +89,30 @@ inline QD_PROPRIEDADES_ARQ MestreGravado(const std::string& caminho) {
     EXPECT_GE(bytes.size(), sizeof arq);
     std::memcpy(&arq, bytes.data(), std::min(bytes.size(), sizeof arq));
     return arq;
+}
+
+// Whether `entrada` is the half `operacao` of the change that set the legacy import's mark: the
+// record before it without the mark, the record after it with it.
+inline bool MarcaImportacaoNoLog(const CQDLogEntrada& entrada, QD_E_OPERACAO_LOG operacao) {
+    const QD_LOG_PS& log = entrada.GetLog();
+    if (log.eOperacao != operacao || log.lPosicao != 0 || log.cbLogData != sizeof(QD_PROPRIEDADES_ARQ)) return false;
+    QD_PROPRIEDADES_ARQ arq{};
+    std::memcpy(&arq, log.pLogData, sizeof arq);
+    const bool bMarcado = (arq.bFlags & QD_MIGRACAO_LOCAIS_ANTIGOS) != 0;
+    return bMarcado == (operacao == QD_OP_LOG_PROP_ALTERACAO_PARA);
+}
+
+// The log of the data folder `pasta` after the company's opening. The first session of a company
+// created here sets the legacy import's mark through GravaPropriedades, which logs it as a change
+// of the properties (two entries at position 0); what a test does follows them.
+inline std::vector<CQDLogEntrada> LogAposAbertura(const std::string& pasta) {
+    std::vector<CQDLogEntrada> entradas;
+    EXPECT_EQ(QDLeLog(pasta.c_str(), entradas), platform::S_OK);
+    if (entradas.size() >= 2 && MarcaImportacaoNoLog(entradas[0], QD_OP_LOG_PROP_ALTERACAO_DE) &&
+        MarcaImportacaoNoLog(entradas[1], QD_OP_LOG_PROP_ALTERACAO_PARA)) {
+        entradas.erase(entradas.begin(), entradas.begin() + 2);
+    }
+    return entradas;
 }
 
 // A little-endian number of `largura` bytes at `offset` of `bytes`.

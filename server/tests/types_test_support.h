@@ -141,10 +141,9 @@ inline std::vector<std::uint16_t> UsuariosGravados(const std::string& pasta, std
     return usuarios;
 }
 
-// Every entry of the company's log, described.
+// Every entry of the company's log after its opening, described.
 inline std::vector<LogEntry> Log(const std::string& pasta) {
-    std::vector<CQDLogEntrada> entradas;
-    EXPECT_EQ(QDLeLog(pasta.c_str(), entradas), platform::S_OK);
+    const std::vector<CQDLogEntrada> entradas = LogAposAbertura(pasta);
     std::vector<LogEntry> descritas;
     for (const CQDLogEntrada& entrada : entradas) descritas.push_back(Describe(entrada));
     return descritas;
