@@ -41,6 +41,11 @@ constexpr HRESULT RPC_E_SERVERFAULT = MakeHResult(0x80010105);
 constexpr HRESULT RPC_E_INVALIDMETHOD = MakeHResult(0x80010107);
 constexpr HRESULT RPC_E_DISCONNECTED = MakeHResult(0x80010108);
 constexpr HRESULT RPC_E_INVALID_OBJECT = MakeHResult(0x80010114);
+// The marshalling's failures: a message that does not decode, a null pointer where a value is
+// required, a method number the interface does not have.
+constexpr HRESULT RPC_X_BAD_STUB_DATA = MakeHResult(0x800706F7);
+constexpr HRESULT RPC_X_NULL_REF_POINTER = MakeHResult(0x800706F4);
+constexpr HRESULT RPC_S_PROCNUM_OUT_OF_RANGE = MakeHResult(0x800706D1);
 // RPC_S_SERVER_UNAVAILABLE (Win32 error 1722) as an HRESULT: nobody answers at the endpoint.
 constexpr HRESULT HR_RPC_S_SERVER_UNAVAILABLE = MakeHResult(0x800706BA);
 

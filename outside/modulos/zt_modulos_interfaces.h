@@ -1,7 +1,7 @@
 // The interfaces of the suite's other modules that the document server asks about the records
-// related to a link's origin, described once (zt_modulo_idl.h): their identities, records and
-// methods. The document server is their client; the stand-in servers of this folder implement
-// them.
+// related to a link's origin, described once (platform/idl/interface.h): their identities,
+// records and methods. The document server is their client; the stand-in servers of this
+// folder implement them.
 //
 // Every server is first initialised with the company code, the user and the session number of
 // the asking session; a query before that answers E_UNEXPECTED. Arrays they return come from the
@@ -14,8 +14,9 @@
 //   IZTCmpContratos      purchase orders under contracts of an origin (kind 2)
 #pragma once
 
-#include "outside/modulos/zt_modulo_idl.h"
 #include "platform/com/guid.h"
+#include "platform/idl/interface.h"
+#include "platform/idl/method_table.h"
 #include "server/idl/records.h"
 
 // ---- Identities ------------------------------------------------------------------------------
@@ -117,12 +118,19 @@ KELVO_IDL_RECORD(ZT_ARRAY_PEDIDOS_PS, 8, KELVO_IDL_ZT_ARRAY_PEDIDOS_PS)
     X(2, BuscaPedidosOrigem, (In, REG_ZTDMC, dmc), (Out, ZT_ARRAY_PEDIDOS_PS*, pPedidos))
 // clang-format on
 
-KELVO_MODULO_INTERFACE(IZTIntegracao, IID_IZTIntegracao, KELVO_IZTINTEGRACAO_METHODS)
-KELVO_MODULO_INTERFACE(IZTFinIntegracao, IID_IZTFinIntegracao, KELVO_IZTFININTEGRACAO_METHODS)
-KELVO_MODULO_INTERFACE(IZTCtbIntegracao, IID_IZTCtbIntegracao, KELVO_IZTCTBINTEGRACAO_METHODS)
-KELVO_MODULO_INTERFACE(IZTCtbLancamentos, IID_IZTCtbLancamentos, KELVO_IZTCTBLANCAMENTOS_METHODS)
-KELVO_MODULO_INTERFACE(IZTCmpPedidos, IID_IZTCmpPedidos, KELVO_IZTCMPPEDIDOS_METHODS)
-KELVO_MODULO_INTERFACE(IZTCmpContratos, IID_IZTCmpContratos, KELVO_IZTCMPCONTRATOS_METHODS)
+KELVO_IDL_INTERFACE(IZTIntegracao, KELVO_IZTINTEGRACAO_METHODS)
+KELVO_IDL_INTERFACE(IZTFinIntegracao, KELVO_IZTFININTEGRACAO_METHODS)
+KELVO_IDL_INTERFACE(IZTCtbIntegracao, KELVO_IZTCTBINTEGRACAO_METHODS)
+KELVO_IDL_INTERFACE(IZTCtbLancamentos, KELVO_IZTCTBLANCAMENTOS_METHODS)
+KELVO_IDL_INTERFACE(IZTCmpPedidos, KELVO_IZTCMPPEDIDOS_METHODS)
+KELVO_IDL_INTERFACE(IZTCmpContratos, KELVO_IZTCMPCONTRATOS_METHODS)
+
+KELVO_IDL_METHOD_TABLE(IZTIntegracao, IID_IZTIntegracao, KELVO_IZTINTEGRACAO_METHODS)
+KELVO_IDL_METHOD_TABLE(IZTFinIntegracao, IID_IZTFinIntegracao, KELVO_IZTFININTEGRACAO_METHODS)
+KELVO_IDL_METHOD_TABLE(IZTCtbIntegracao, IID_IZTCtbIntegracao, KELVO_IZTCTBINTEGRACAO_METHODS)
+KELVO_IDL_METHOD_TABLE(IZTCtbLancamentos, IID_IZTCtbLancamentos, KELVO_IZTCTBLANCAMENTOS_METHODS)
+KELVO_IDL_METHOD_TABLE(IZTCmpPedidos, IID_IZTCmpPedidos, KELVO_IZTCMPPEDIDOS_METHODS)
+KELVO_IDL_METHOD_TABLE(IZTCmpContratos, IID_IZTCmpContratos, KELVO_IZTCMPCONTRATOS_METHODS)
 
 // What a class of the other modules is: its identity and its interface's.
 template <class Interface>
@@ -131,7 +139,7 @@ struct ZTClasseModulo;
     template <>                                                                                  \
     struct ZTClasseModulo<Interface> {                                                           \
         static constexpr const platform::CLSID& kClsid = Clsid;                                  \
-        static constexpr const platform::IID& kIid = Interface##Metodos::kIid;                   \
+        static constexpr const platform::IID& kIid = Interface##Methods::kIid;                   \
     };
 KELVO_MODULO_CLASSE(IZTIntegracao, CLSID_ZTIntegracao)
 KELVO_MODULO_CLASSE(IZTFinIntegracao, CLSID_ZTFinIntegracao)

@@ -5,8 +5,8 @@
 #include "outside/pendora/conexao_ged_srv_leitura.h"
 #include "outside/pendora/qd_grava_arquivo.h"
 #include "outside/pendora/qd_texto_busca.h"
-#include "server/idl/value_codec.h"
-#include "server/idl/wire_limits.h"
+#include "platform/idl/value_codec.h"
+#include "platform/idl/wire_limits.h"
 #include "util/file/zt_path.h"
 #include "util/file/zt_temp_file.h"
 
@@ -28,8 +28,8 @@ constexpr std::uint32_t kLeituraParaArquivo = kSemUsuarios | kSemCampos | kSemVi
 // A document flag: no content file is stored (a paper document).
 constexpr std::uint32_t kNaoDigital = 0x04;
 
-static_assert(CConexaoGedSrv::kQtdPorLeitura * server::idl::Codec<QD_DOC_PS>::kWireSize <
-              server::idl::kMaxMessageBytes / 256);
+static_assert(CConexaoGedSrv::kQtdPorLeitura * platform::idl::Codec<QD_DOC_PS>::kWireSize <
+              platform::idl::kMaxMessageBytes / 256);
 
 // The name under which the document's content is written: the file-name part of the name it
 // came from, never a path of its own, so that a stored name cannot reach outside the folder.

@@ -19,8 +19,8 @@
 #include "outside/pendora/qd_loc_mascara.h"
 #include "outside/pendora/qd_propriedades.h"
 #include "outside/pendora/qd_tip_doc.h"
-#include "server/idl/param_codec.h"
-#include "server/idl/wire_limits.h"
+#include "platform/idl/param_codec.h"
+#include "platform/idl/wire_limits.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -67,7 +67,7 @@ struct Parametro {
 
 // An [in] record given as its data class (the batch included).
 template <ComClasse R>
-struct Parametro<server::idl::In, R> {
+struct Parametro<platform::idl::In, R> {
     using Tipo = const ClasseDe<R>&;
     struct Estado {};
     template <class Args>
@@ -81,7 +81,7 @@ struct Parametro<server::idl::In, R> {
 
 // An [out] record that the data class takes over.
 template <ComClasse R>
-struct Parametro<server::idl::Out, R*> {
+struct Parametro<platform::idl::Out, R*> {
     using Tipo = ClasseDe<R>&;
     struct Estado {
         R registro{};
@@ -105,7 +105,7 @@ constexpr std::size_t IndicePosicoes(std::index_sequence<J...>) {
     std::size_t indice = kNenhum;
     ((indice = (indice == kNenhum &&
                 std::is_same_v<std::tuple_element_t<J, Parametros>,
-                               Parametro<server::idl::InArray<I>, const std::uint32_t*>>)
+                               Parametro<platform::idl::InArray<I>, const std::uint32_t*>>)
                    ? J
                    : indice),
      ...);
@@ -115,7 +115,7 @@ constexpr std::size_t IndicePosicoes(std::index_sequence<J...>) {
 // An [out] array of records, each taken over by one object of the caller's array. The records
 // are received in an array of the call's own, as long as parameter I says.
 template <std::size_t I, ComClasse R>
-struct Parametro<server::idl::OutArray<I>, R*> {
+struct Parametro<platform::idl::OutArray<I>, R*> {
     using Tipo = ClasseDe<R>*;
     struct Estado {
         std::vector<R> registros;
@@ -125,7 +125,7 @@ struct Parametro<server::idl::OutArray<I>, R*> {
         const std::uint32_t qtd = std::get<I>(args);
         if (!objetos || qtd == 0) return platform::S_OK;  // a null array is the interface's to refuse
         // No response could carry more; the records are not allocated for a call bound to fail.
-        if (qtd > server::idl::kMaxMessageBytes / server::idl::Codec<R>::kWireSize) return platform::E_OUTOFMEMORY;
+        if (qtd > platform::idl::kMaxMessageBytes / platform::idl::Codec<R>::kWireSize) return platform::E_OUTOFMEMORY;
         estado.registros.resize(qtd);
         return platform::S_OK;
     }
@@ -153,7 +153,7 @@ using TipoCliente = typename Parametro<Direcao, T>::Tipo;
 // One parameter of a CConexaoGedSrv operation, from a (direction, type, name) row of the
 // interface description.
 #define KELVO_PENDORA_PARAMETRO(direction, type, name) \
-    ::pendora::detail::TipoCliente<::server::idl::direction, type> name
+    ::pendora::detail::TipoCliente<::platform::idl::direction, type> name
 #define KELVO_PENDORA_PARAMETROS(...) KELVO_IDL_MAP(KELVO_PENDORA_PARAMETRO __VA_OPT__(, ) __VA_ARGS__)
 // The behaviours of one parameter.
-#define KELVO_PENDORA_ADAPTADOR(direction, type, name) ::pendora::detail::Parametro<::server::idl::direction, type>
+#define KELVO_PENDORA_ADAPTADOR(direction, type, name) ::pendora::detail::Parametro<::platform::idl::direction, type>

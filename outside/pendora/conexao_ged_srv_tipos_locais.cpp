@@ -3,8 +3,8 @@
 #include "outside/pendora/conexao_ged_srv.h"
 
 #include "outside/pendora/conexao_ged_srv_leitura.h"
-#include "server/idl/value_codec.h"
-#include "server/idl/wire_limits.h"
+#include "platform/idl/value_codec.h"
+#include "platform/idl/wire_limits.h"
 
 #include <cstring>
 #include <utility>
@@ -22,8 +22,8 @@ constexpr std::uint32_t kLocArqCodigoInicial = 0x02;
 static_assert(sizeof(QD_TIPDOC_FILTRO_PS::szCodigo) == sizeof(QD_TIPDOC_PS::szCodigo));
 static_assert(sizeof(QD_LOCARQ_FILTRO_PS::szCodigo) == sizeof(QD_LOCARQ_PS::szCodigo));
 // Even empty records of a whole call stay a small part of one message.
-static_assert(CConexaoGedSrv::kQtdPorLeitura * server::idl::Codec<QD_LOCARQ_PS>::kWireSize <
-              server::idl::kMaxMessageBytes / 256);
+static_assert(CConexaoGedSrv::kQtdPorLeitura * platform::idl::Codec<QD_LOCARQ_PS>::kWireSize <
+              platform::idl::kMaxMessageBytes / 256);
 
 // Puts the code into the filter's field; false when there is none or it is too long for the
 // record's field, so that no stored record could have it.

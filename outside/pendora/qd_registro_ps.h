@@ -93,7 +93,7 @@ protected:
 private:
     static constexpr bool kPosicaoNoRegistro = !std::is_null_pointer_v<decltype(PosicaoNoRegistro)>;
 
-    void Libera() { server::idl::Codec<TRegistro>::Free(m_ps); }
+    void Libera() { platform::idl::Codec<TRegistro>::Free(m_ps); }
     // Every byte zero, padding included, so that an empty record compares and travels as zeros.
     static void Zera(TRegistro& ps) noexcept { std::memset(static_cast<void*>(&ps), 0, sizeof ps); }
     void Esvazia() noexcept {

@@ -7,7 +7,7 @@
 // the old run stay behind unused. Plain bytes; safe from any thread.
 #pragma once
 
-#include "server/idl/wire_limits.h"
+#include "platform/idl/wire_limits.h"
 #include "server/record_file/qd_arquivos.h"
 #include "server/record_file/record_layout.h"
 
@@ -39,4 +39,4 @@ QD_LIGA_REGISTRO_ARQUIVO(QD_DISTRIBUICAO_ITEM_ARQ, QD_ARQ_DISTRIBUICAO_ITEM);
 // The longest list: as many document positions as one message of the interface can carry.
 // Longer ones are refused when written and taken for damage when read.
 inline constexpr std::uint32_t QD_DISTRIBUICAO_MAX_ITENS =
-    static_cast<std::uint32_t>(server::idl::kMaxMessageBytes / sizeof(std::uint32_t));
+    static_cast<std::uint32_t>(platform::idl::kMaxMessageBytes / sizeof(std::uint32_t));

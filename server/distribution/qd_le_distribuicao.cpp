@@ -1,9 +1,9 @@
 #include "server/distribution/qd_le_distribuicao.h"
 
+#include "platform/idl/value_codec.h"
 #include "server/distribution/qd_distribuicao_arq.h"
 #include "server/distribution/qd_itens_distribuicao.h"
 #include "server/idl/iztqd_srv.h"
-#include "server/idl/value_codec.h"
 #include "server/locations/qd_copia_task_mem.h"
 #include "server/record_file/qd_arq_t.h"
 #include "server/record_file/qd_resultado_arq.h"
@@ -50,7 +50,7 @@ HRESULT EntregaVisiveis(IZTQD_Srv& srv, std::vector<std::uint32_t>& posicoes, QD
     QD_ARRAY_PONTEIROS_PS achados{};
     const HRESULT hr = srv.BuscaPtrsDoc(filtro, &achados);
     if (platform::FAILED(hr)) {
-        server::idl::Codec<QD_ARRAY_PONTEIROS_PS>::Free(achados);
+        platform::idl::Codec<QD_ARRAY_PONTEIROS_PS>::Free(achados);
         return hr;
     }
     distrib = achados;

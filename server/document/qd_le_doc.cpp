@@ -2,10 +2,10 @@
 
 #include "platform/com/bstr.h"
 #include "platform/com/task_allocator.h"
+#include "platform/idl/value_codec.h"
 #include "server/document/qd_conteudo_doc.h"
 #include "server/document/qd_doc_conversao.h"
 #include "server/document/qd_usuarios_doc.h"
-#include "server/idl/value_codec.h"
 #include "server/links/qd_origens_doc.h"
 #include "server/links/qd_vinculo_doc_arq.h"
 #include "server/record_file/qd_arq_t.h"
@@ -57,7 +57,7 @@ public:
     HRESULT Le(std::uint32_t lPosicao, QD_DOC_PS& ps) {
         const HRESULT hr = Preenche(lPosicao, ps);
         if (FAILED(hr)) {
-            server::idl::Codec<QD_DOC_PS>::Free(ps);
+            platform::idl::Codec<QD_DOC_PS>::Free(ps);
             std::memset(static_cast<void*>(&ps), 0, sizeof ps);
         }
         return hr;

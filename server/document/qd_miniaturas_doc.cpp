@@ -5,12 +5,12 @@
 #include "platform/crypto/crypto.h"
 #include "platform/file/file_operations.h"
 #include "platform/file/file_temp.h"
+#include "platform/idl/value_codec.h"
 #include "server/content/qd_conteudo_documento.h"
 #include "server/content/qd_nome_conteudo.h"
 #include "server/document/qd_conteudo_doc.h"
 #include "server/document/qd_doc_arq.h"
 #include "server/document/qd_doc_conversao.h"
-#include "server/idl/value_codec.h"
 #include "server/record_file/qd_arq_t.h"
 #include "server/thumbnail/thumbnail_extractor.h"
 #include "server/thumbnail/thumbnail_size.h"
@@ -105,7 +105,7 @@ private:
 class Miniaturas {
 public:
     Miniaturas() = default;
-    ~Miniaturas() { server::idl::Codec<QD_ARRAY_DOC_THUMBNAIL_PS>::Free(m_array); }
+    ~Miniaturas() { platform::idl::Codec<QD_ARRAY_DOC_THUMBNAIL_PS>::Free(m_array); }
     Miniaturas(const Miniaturas&) = delete;
     Miniaturas& operator=(const Miniaturas&) = delete;
 

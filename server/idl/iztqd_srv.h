@@ -1,10 +1,8 @@
 // IZTQD_Srv: the interface of the document server, described once.
 //
-// KELVO_IZTQD_SRV_METHODS is the whole description: one row per method in slot order (after the
-// three of IUnknown), X(number, name, parameters...), each parameter (direction, C++ type, name)
-// with the directions of param_codec.h; InArray<I> and OutArray<I> take their length from
-// parameter I. The abstract class below, the client proxy, the server stub and the method table
-// are all expanded from it; nothing else lists the methods.
+// KELVO_IZTQD_SRV_METHODS is the whole description, written as platform/idl/interface.h says:
+// the abstract class below, the method table (method_table.h), the client proxy and the server
+// stub are all expanded from it; nothing else lists the methods.
 //
 // Every method returns an HRESULT: S_OK, a success-class status that the method names, or a
 // failure. Arrays and BSTRs that come back are the caller's to free (CoTaskMemFree,
@@ -12,9 +10,8 @@
 // thread at a time (the server's single thread runs its calls one by one).
 #pragma once
 
-#include "platform/com/unknown.h"
+#include "platform/idl/interface.h"
 #include "server/idl/guids.h"
-#include "server/idl/param_list.h"
 #include "server/idl/records.h"
 
 #include <cstdint>
@@ -65,17 +62,6 @@
     X(33, GravaDistribuicao, (InOut, std::uint32_t*, pPos), (In, QD_ARRAY_PONTEIROS_PS, ps))
 // clang-format on
 
-#define KELVO_IDL_PURE_METHOD(number, name, ...) \
-    virtual platform::HRESULT name(KELVO_IDL_PARAMETERS(__VA_ARGS__)) = 0;
-
 // The server object's interface; implemented by CZTQD_Srv in the server and by the proxy in
 // clients. Records passed [in] travel by value; see KELVO_IZTQD_SRV_METHODS for the directions.
-class IZTQD_Srv : public platform::IUnknown {
-public:
-    KELVO_IZTQD_SRV_METHODS(KELVO_IDL_PURE_METHOD)
-
-protected:
-    ~IZTQD_Srv() = default;
-};
-
-#undef KELVO_IDL_PURE_METHOD
+KELVO_IDL_INTERFACE(IZTQD_Srv, KELVO_IZTQD_SRV_METHODS)

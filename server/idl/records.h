@@ -2,14 +2,14 @@
 //
 // Offsets are those of the 32-bit wire form (4-byte packing; REG_ZTDMC 2-byte) and are checked
 // at compile time. Records without pointers are one packed struct; the others exist twice: the
-// struct below, holding real pointers and BSTRs for the caller, and server::idl::wire::<Name>,
+// struct below, holding real pointers and BSTRs for the caller, and platform::idl::wire::<Name>,
 // their 32-bit image with 32-bit pointer slots. char[N] fields hold at most N - 1 characters of
 // Windows-1252 text. Arrays and BSTRs that the server returns are the caller's to free
 // (CoTaskMemFree, SysFreeString); arrays a caller passes in stay the caller's.
 #pragma once
 
+#include "platform/idl/record_schema.h"
 #include "server/idl/enumerations.h"
-#include "server/idl/record_schema.h"
 
 // Opening a session (empresa: company path, sessão: session, usuário: user).
 #define KELVO_IDL_QD_INICIALIZA_PS(F, A) \

@@ -1,6 +1,6 @@
 #include "server/locations/qd_locarq_conversao.h"
 
-#include "server/idl/wire_limits.h"
+#include "platform/idl/wire_limits.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -40,7 +40,7 @@ void QDLocArqDePS(const QD_LOCARQ_PS& ps, QD_LOCARQ_ARQ& arq) {
 platform::HRESULT QDVerificaLocArqPS(const QD_LOCARQ_PS& ps) {
     if (ps.nQtdTipDocs != 0 && !ps.pPtrsTipDocs) return platform::E_INVALIDARG;
     // No request can carry more types than fit one message: a larger count was never sent.
-    if (ps.nQtdTipDocs > server::idl::kMaxMessageBytes / sizeof(std::uint32_t)) return platform::E_INVALIDARG;
+    if (ps.nQtdTipDocs > platform::idl::kMaxMessageBytes / sizeof(std::uint32_t)) return platform::E_INVALIDARG;
     if (ps.nQtdMaximaDocs > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
         return platform::E_INVALIDARG;
     }

@@ -6,7 +6,7 @@
 // Declarations only.
 #pragma once
 
-#include "server/idl/wire_limits.h"
+#include "platform/idl/wire_limits.h"
 #include "server/record_file/record_layout.h"
 
 #include <cstddef>
@@ -47,7 +47,7 @@ ZT_REGISTRO_CAMPO(QD_LOG_PTRS_ARQ, cbData, 4, 4);
 // The most bytes one batch (and so one entry) may take. A batch reaches the server in one message
 // of the interface, so no honest batch is larger; a reader that finds a larger entry knows the
 // file is damaged before it allocates anything for it.
-inline constexpr std::size_t kQDLogMaxBloco = server::idl::kMaxMessageBytes;
+inline constexpr std::size_t kQDLogMaxBloco = platform::idl::kMaxMessageBytes;
 // The largest entry the writer makes: a batch of that one entry, at the block's bound. A length
 // that takes an entry beyond it is damage, never the torn tail of an append.
 inline constexpr std::size_t kQDLogMaxEntrada = kQDLogMaxBloco;

@@ -4,15 +4,13 @@
 //
 // A new object has an empty session: every member zero or empty until IZTQD_Srv::Inicializa
 // opens it. While it lives it holds a module lock, so the server process runs as long as any
-// object does. The methods whose work is not built yet answer E_NOTIMPL
-// (CZTQD_SrvMetodosPendentes). Used on the server's one thread only; its reference count is
-// atomic.
+// object does. Used on the server's one thread only; its reference count is atomic.
 #pragma once
 
 #include "platform/com/module_lock.h"
 #include "platform/com/ref_counted.h"
+#include "server/idl/iztqd_srv.h"
 #include "server/object/qd_arq_bind.h"
-#include "server/object/zt_qd_srv_metodos_pendentes.h"
 #include "server/object/zt_user_profile_info.h"
 #include "server/session/qd_sessao.h"
 #include "util/text/zt_string.h"
@@ -20,8 +18,7 @@
 #include <cstdint>
 #include <optional>
 
-class CZTQD_Srv
-    : public platform::com::RefCounted<CZTQD_Srv, CZTQD_SrvMetodosPendentes, IQDArqBind, IZTUserProfileInfo> {
+class CZTQD_Srv : public platform::com::RefCounted<CZTQD_Srv, IZTQD_Srv, IQDArqBind, IZTUserProfileInfo> {
 public:
     CZTQD_Srv();
 
@@ -118,7 +115,7 @@ public:
 
 private:
     ~CZTQD_Srv() override = default;
-    friend class platform::com::RefCounted<CZTQD_Srv, CZTQD_SrvMetodosPendentes, IQDArqBind, IZTUserProfileInfo>;
+    friend class platform::com::RefCounted<CZTQD_Srv, IZTQD_Srv, IQDArqBind, IZTUserProfileInfo>;
 
     platform::com::ModuleReference m_moduleReference;
     CQDSessao m_sessao;  // company, user, data directory, branches, rights, user connection

@@ -1,8 +1,8 @@
 // Reading documents: each dwFlags bit leaves its part out, 0x1F allocates nothing, a failure in
 // the middle keeps the entries before it and leaves the rest empty, counts and lengths of damaged
 // records are bounded by their files, links come in file order, deleted documents read as such.
+#include "platform/idl/value_codec.h"
 #include "server/document/qd_le_doc.h"
-#include "server/idl/value_codec.h"
 #include "server/tests/document_test_support.h"
 
 #include <gtest/gtest.h>
@@ -91,7 +91,7 @@ TEST_F(LeDoc, FailureInTheMiddleKeepsTheEarlierEntries) {
     for (int i : {0, 1}) {
         EXPECT_EQ(docs[i].nQtdUsuarios, 2u);
         EXPECT_EQ(std::string(reinterpret_cast<const char*>(docs[i].pArquivo), docs[i].cbArquivo), "conteudo");
-        server::idl::Codec<QD_DOC_PS>::Free(docs[i]);
+        platform::idl::Codec<QD_DOC_PS>::Free(docs[i]);
     }
     EXPECT_TRUE(NadaAlocado(docs[2]));
     EXPECT_TRUE(NadaAlocado(docs[3]));

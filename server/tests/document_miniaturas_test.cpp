@@ -3,12 +3,12 @@
 // real Vaultis process.
 #include "outside/pendora/conexao_ged_srv.h"
 #include "outside/pendora/qd_propriedades.h"
+#include "platform/idl/value_codec.h"
 #include "platform/system/process_spawn.h"
 #include "platform/win32_error.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
 #include "server/document/qd_miniaturas_doc.h"
-#include "server/idl/value_codec.h"
 #include "server/tests/vaultis_demo_test_support.h"
 #include "server/tests/document_test_support.h"
 #include "server/tests/process_test_support.h"
@@ -66,7 +66,7 @@ const std::string kPngCorrompido = std::string("\x89PNG\r\n\x1a\n", 8) + std::st
 struct Resultado {
     QD_ARRAY_DOC_THUMBNAIL_PS array{};
     Resultado() = default;
-    ~Resultado() { server::idl::Codec<QD_ARRAY_DOC_THUMBNAIL_PS>::Free(array); }
+    ~Resultado() { platform::idl::Codec<QD_ARRAY_DOC_THUMBNAIL_PS>::Free(array); }
     Resultado(const Resultado&) = delete;
     Resultado& operator=(const Resultado&) = delete;
 

@@ -1,11 +1,11 @@
 // The pure parts of archive locations: re-coding a code to its mask, moving a code under a
 // renamed heading, the search's tests, the recount rule and the conversions of the record.
+#include "platform/idl/wire_limits.h"
 #include "server/locations/qd_calcular_qtd_docs.h"
 #include "server/locations/qd_filtro_locarq.h"
 #include "server/locations/qd_locarq_conversao.h"
 #include "server/locations/qd_recodifica_codigo.h"
 #include "server/locations/qd_troca_prefixo_codigo.h"
-#include "server/idl/wire_limits.h"
 
 #include <gtest/gtest.h>
 
@@ -205,7 +205,7 @@ TEST(QDVerificaLocArqPS, RefusesCountsThatCannotBeRight) {
     EXPECT_EQ(QDVerificaLocArqPS(ps), platform::E_INVALIDARG);
     // More types than any request can carry.
     ps.pPtrsTipDocs = tipos;
-    ps.nQtdTipDocs = static_cast<std::uint32_t>(server::idl::kMaxMessageBytes / 4 + 1);
+    ps.nQtdTipDocs = static_cast<std::uint32_t>(platform::idl::kMaxMessageBytes / 4 + 1);
     EXPECT_EQ(QDVerificaLocArqPS(ps), platform::E_INVALIDARG);
     // A maximum the stored signed field would turn negative.
     ps.nQtdTipDocs = 0;

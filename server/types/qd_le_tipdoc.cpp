@@ -1,6 +1,6 @@
 #include "server/types/qd_le_tipdoc.h"
 
-#include "server/idl/value_codec.h"
+#include "platform/idl/value_codec.h"
 #include "server/record_file/qd_resultado_arq.h"
 #include "server/types/qd_tipdoc_conversao.h"
 #include "server/types/qd_tipdoc_listas.h"
@@ -67,7 +67,7 @@ HRESULT QDLeTipDoc(IQDArqBind& bind, std::uint32_t qtd, const std::uint32_t* pPo
         if (const HRESULT hr = LeUm(arquivos, pPos[i], dwFlags, pTipDoc[i]); platform::FAILED(hr)) {
             // The caller gets all or nothing: what the records filled so far hold is freed (the
             // later ones still hold the caller's bytes, never ours), then every record is zeroed.
-            for (std::uint32_t j = 0; j <= i; ++j) server::idl::Codec<QD_TIPDOC_PS>::Free(pTipDoc[j]);
+            for (std::uint32_t j = 0; j <= i; ++j) platform::idl::Codec<QD_TIPDOC_PS>::Free(pTipDoc[j]);
             std::memset(static_cast<void*>(pTipDoc), 0, std::size_t{qtd} * sizeof *pTipDoc);
             return hr;
         }

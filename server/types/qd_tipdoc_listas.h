@@ -11,8 +11,8 @@
 
 #include "platform/com/task_allocator.h"
 #include "platform/hresult.h"
+#include "platform/idl/wire_limits.h"
 #include "server/idl/records.h"
-#include "server/idl/wire_limits.h"
 #include "server/object/qd_arq_bind.h"
 #include "server/record_file/qd_arq_t.h"
 #include "server/record_file/record_file_codes.h"
@@ -162,7 +162,7 @@ template <class L>
 template <class L>
 [[nodiscard]] platform::HRESULT QDValidaListaPS(const QD_TIPDOC_PS& ps) {
     const std::uint32_t qtd = ps.*L::kQtdPS;
-    if (qtd > server::idl::kMaxMessageBytes / sizeof(typename L::Elemento)) return platform::E_INVALIDARG;
+    if (qtd > platform::idl::kMaxMessageBytes / sizeof(typename L::Elemento)) return platform::E_INVALIDARG;
     if (qtd != 0 && !(ps.*L::kElementosPS)) return platform::E_POINTER;
     return platform::S_OK;
 }

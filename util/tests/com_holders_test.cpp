@@ -1,6 +1,5 @@
 #include "util/com/zt_lista_interfaces.h"
 #include "util/com/zt_ptr_com.h"
-#include "util/com/zt_seguranca_com.h"
 
 #include "util/tests/com_test_objects.h"
 
@@ -114,15 +113,6 @@ TEST(CZTListaInterfaces, LeftoversAreReleased) {
         EXPECT_EQ(Probe::Live(), 3);
     }
     EXPECT_EQ(Probe::Live(), 0);
-}
-
-// There is no security layer to set: both routines succeed, a missing interface excepted.
-TEST(ZTSegurancaCOM, SettingsAreAccepted) {
-    EXPECT_EQ(ZTInicializaSegurancaCOM(), S_OK);
-    auto* probe = new Probe;
-    EXPECT_EQ(ZTDefineSegurancaProxy(static_cast<IProbe*>(probe)), S_OK);
-    probe->Release();
-    EXPECT_EQ(ZTDefineSegurancaProxy(nullptr), E_INVALIDARG);
 }
 
 }  // namespace

@@ -168,7 +168,7 @@ TEST_F(Substitutos, StartWithTheSession) {
 TEST_F(Substitutos, MarshallingRefusals) {
     Ptr<IZTCtbIntegracao> ctb;
     Cria(ctb);
-    EXPECT_EQ(ctb->BuscaLotesOrigem(9, 12, nullptr), server::idl::RPC_X_NULL_REF_POINTER);
+    EXPECT_EQ(ctb->BuscaLotesOrigem(9, 12, nullptr), platform::RPC_X_NULL_REF_POINTER);
 
     Ptr<platform::IUnknown> objeto;
     ASSERT_EQ(platform::CoCreateInstance(CLSID_ZTCtbIntegracao, nullptr, platform::CLSCTX_LOCAL_SERVER,
@@ -184,10 +184,10 @@ TEST_F(Substitutos, MarshallingRefusals) {
                                    std::to_integer<std::uint32_t>(resposta[1]) << 8 |
                                    std::to_integer<std::uint32_t>(resposta[2]) << 16 |
                                    std::to_integer<std::uint32_t>(resposta[3]) << 24),
-              server::idl::RPC_X_BAD_STUB_DATA);
+              platform::RPC_X_BAD_STUB_DATA);
     stub->Dispatch(3, {}, resposta);
     ASSERT_EQ(resposta.size(), 4u);
-    EXPECT_EQ(static_cast<std::uint32_t>(server::idl::RPC_S_PROCNUM_OUT_OF_RANGE) & 0xFF,
+    EXPECT_EQ(static_cast<std::uint32_t>(platform::RPC_S_PROCNUM_OUT_OF_RANGE) & 0xFF,
               std::to_integer<std::uint32_t>(resposta[0]));
     // A stub is made only for an object that offers the interface.
     EXPECT_FALSE(platform::com::FindStubFactory(IID_IZTCmpPedidos)(objeto.p));

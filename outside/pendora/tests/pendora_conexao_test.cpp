@@ -71,7 +71,7 @@ TEST_F(ConexaoGedSrv, EveryOperationReachesItsMethod) {
     CSilentConexaoGedSrv conexao;
     conexao.SetInterface(&servidor);
 #define KELVO_TESTE_ARGUMENTO(direction, type, name) \
-    Padrao<::pendora::detail::TipoCliente<::server::idl::direction, type>>::Valor()
+    Padrao<::pendora::detail::TipoCliente<::platform::idl::direction, type>>::Valor()
 #define KELVO_TESTE_CHAMADA(number, name, ...) \
     EXPECT_EQ(conexao.name(KELVO_IDL_MAP(KELVO_TESTE_ARGUMENTO __VA_OPT__(, ) __VA_ARGS__)), platform::S_OK) << #name;
     KELVO_IZTQD_SRV_METHODS(KELVO_TESTE_CHAMADA)

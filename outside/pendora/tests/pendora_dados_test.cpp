@@ -26,11 +26,11 @@ using server::idl::testing::Random;
 // Calls f(block of a, block of b) for every array and text slot of the record.
 template <class R, class F>
 void ParaCadaBloco(const R& a, const R& b, F f) {
-    server::idl::RecordTraits<R>::ForEachField([&](auto campo) {
+    platform::idl::RecordTraits<R>::ForEachField([&](auto campo) {
         using Campo = decltype(campo);
         if constexpr (requires { Campo::kMemoryArray; }) {
             f(static_cast<const void*>(a.*Campo::kMemoryArray), static_cast<const void*>(b.*Campo::kMemoryArray));
-        } else if constexpr (std::is_same_v<typename Campo::FieldKind, server::idl::Str>) {
+        } else if constexpr (std::is_same_v<typename Campo::FieldKind, platform::idl::Str>) {
             f(static_cast<const void*>(a.*Campo::kMemory), static_cast<const void*>(b.*Campo::kMemory));
         }
     });

@@ -2,10 +2,10 @@
 // (one document per call while contents are read), against a stand-in server.
 #include "outside/pendora/conexao_ged_srv.h"
 #include "outside/pendora/tests/pendora_docs_falsos.h"
+#include "platform/idl/wire_limits.h"
 #include "platform/tests/support/recorded_boxes.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/idl/tests/support/connection.h"
-#include "server/idl/wire_limits.h"
 
 #include <gtest/gtest.h>
 
@@ -150,7 +150,7 @@ TEST(LeDocExRemoto, ContentsLargerThanOneMessageTogetherTravelOneByOne) {
     Connection remoto;
     remoto.hooks.keepRequests = false;
     DocsFalsos base(remoto.server);
-    const std::size_t tamanho = server::idl::kMaxMessageBytes / 2 + 4096;
+    const std::size_t tamanho = platform::idl::kMaxMessageBytes / 2 + 4096;
     const std::vector<std::uint32_t> posicoes = {9, 4};
     base.docs[9] = {0, "grande.bin", std::string(tamanho, 'x'), "", {}};
     base.docs[4] = {0, "outro.bin", std::string(tamanho, 'y'), "", {}};

@@ -51,7 +51,7 @@ void BM_LeDoc10(benchmark::State& state) {
     QD_DOC_PS docs[10];
     for (auto _ : state) {
         benchmark::DoNotOptimize(connection.proxy->LeDoc(10, positions, docs, 0x8));
-        for (QD_DOC_PS& doc : docs) server::idl::Codec<QD_DOC_PS>::Free(doc);
+        for (QD_DOC_PS& doc : docs) platform::idl::Codec<QD_DOC_PS>::Free(doc);
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -13,6 +13,10 @@ namespace server::idl {
 namespace {
 
 using platform::HRESULT;
+using platform::RPC_E_SERVERFAULT;
+using platform::RPC_S_PROCNUM_OUT_OF_RANGE;
+using platform::RPC_X_BAD_STUB_DATA;
+using platform::RPC_X_NULL_REF_POINTER;
 using platform::S_OK;
 using testing::AllocateArray;
 using testing::Connection;

@@ -12,6 +12,8 @@
 namespace server::idl {
 namespace {
 
+using namespace platform::idl;  // the marshalling that these tests exercise
+
 using testing::Encode;
 using testing::ForEachRecord;
 using testing::Random;

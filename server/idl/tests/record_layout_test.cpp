@@ -16,6 +16,8 @@
 namespace server::idl {
 namespace {
 
+using namespace platform::idl;  // the marshalling that these tests exercise
+
 using testing::AllocateArray;
 using testing::AllRecords;
 using testing::Encode;
@@ -186,8 +188,8 @@ TEST(IdlRecordLayout, PlainRecordsKeepTheirPacking) {
     EXPECT_EQ(sizeof(QD_DOC_CAMPO_PS), 64u);
     EXPECT_EQ(sizeof(QD_TIPDOC_CAMPO_PS), 60u);
     EXPECT_EQ(sizeof(QD_LOCARQ_MSC_PS), 64u);
-    EXPECT_EQ(sizeof(server::idl::wire::QD_DOC_PS), 272u);
-    EXPECT_EQ(sizeof(server::idl::wire::QD_DOC_FILTRO_PS), 256u);
+    EXPECT_EQ(sizeof(platform::idl::wire::QD_DOC_PS), 272u);
+    EXPECT_EQ(sizeof(platform::idl::wire::QD_DOC_FILTRO_PS), 256u);
 }
 
 // Guards a known value of a multi-byte field at its place (little-endian).

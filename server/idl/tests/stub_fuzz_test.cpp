@@ -16,6 +16,7 @@ namespace server::idl {
 namespace {
 
 using platform::HRESULT;
+using platform::RPC_X_BAD_STUB_DATA;
 using platform::com::Bytes;
 using testing::MethodCall;
 using testing::Random;

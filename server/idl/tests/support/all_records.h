@@ -2,12 +2,14 @@
 // walk all records.
 #pragma once
 
+#include "platform/idl/value_codec.h"
 #include "server/idl/records.h"
-#include "server/idl/value_codec.h"
 
 #include <tuple>
 
 namespace server::idl::testing {
+
+using namespace platform::idl;  // the marshalling that these tests exercise
 
 using AllRecords = std::tuple<QD_INICIALIZA_PS, QD_PROPRIEDADES_PS, QD_LOCARQ_PS, QD_LOCARQ_FILTRO_PS,
                               QD_ARRAY_PONTEIROS_PS, QD_LOCARQ_MSC_PS, QD_TIPDOC_PS, QD_TIPDOC_CAMPO_PS,

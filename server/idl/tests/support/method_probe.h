@@ -20,6 +20,8 @@
 
 namespace server::idl::testing {
 
+using namespace platform::idl;  // the marshalling that these tests exercise
+
 // Probe<Param>: one parameter as the test sees it. Prepare makes the caller's value (and the
 // object's answer); Arg is what the caller passes; Serve runs inside the object; Check runs after
 // the call; Free releases the test's memory.

@@ -8,7 +8,7 @@
 // zero-terminated with zeros after the text. Single-threaded.
 #pragma once
 
-#include "server/idl/value_codec.h"
+#include "platform/idl/value_codec.h"
 
 #include <cstdint>
 #include <cstring>
@@ -16,6 +16,8 @@
 #include <type_traits>
 
 namespace server::idl::testing {
+
+using namespace platform::idl;  // the marshalling that these tests exercise
 
 using Random = std::mt19937;
 

@@ -1,4 +1,4 @@
-// How the interface's records are declared: one field table per record, from which come the
+// How an interface's records are declared: one field table per record, from which come the
 // in-memory struct that servers and clients use, the 32-bit wire struct, the compile-time checks
 // of every wire offset and size, and the field list that the codec walks.
 //
@@ -22,7 +22,7 @@
 #include <cstdint>
 #include <type_traits>
 
-namespace server::idl {
+namespace platform::idl {
 
 // What the codec knows of each record; specialised by the record macros.
 template <class T>
@@ -98,16 +98,16 @@ struct ArrayDesc {
     std::size_t offset;
 };
 
-}  // namespace server::idl
+}  // namespace platform::idl
 
 #define KELVO_IDL_PRAGMA(text) _Pragma(#text)
 #define KELVO_IDL_NOTHING(...)
 
-#define KELVO_IDL_MEMBER(at, kind, name) ::server::idl::kind::Memory name;
+#define KELVO_IDL_MEMBER(at, kind, name) ::platform::idl::kind::Memory name;
 #define KELVO_IDL_ARRAY_MEMBER(at, element, count, array) \
     std::uint32_t count;                                  \
     element* array;
-#define KELVO_IDL_WIRE_MEMBER(at, kind, name) ::server::idl::kind::Wire name;
+#define KELVO_IDL_WIRE_MEMBER(at, kind, name) ::platform::idl::kind::Wire name;
 #define KELVO_IDL_WIRE_ARRAY_MEMBER(at, element, count, array) \
     std::uint32_t count;                                       \
     std::uint32_t array;
@@ -118,20 +118,20 @@ struct ArrayDesc {
 #define KELVO_IDL_CHECK_ARRAY_OFFSET(at, element, count, array)             \
     static_assert(offsetof(Wire, count) == (at), "wire offset of " #count); \
     static_assert(offsetof(Wire, array) == (at) + 4, "wire offset of " #array);
-#define KELVO_IDL_HAS_TEXT(at, kind, name) || ::server::idl::kind::kIsText
-#define KELVO_IDL_OWNS(at, kind, name) || ::server::idl::kind::kOwnsMemory
+#define KELVO_IDL_HAS_TEXT(at, kind, name) || ::platform::idl::kind::kIsText
+#define KELVO_IDL_OWNS(at, kind, name) || ::platform::idl::kind::kOwnsMemory
 #define KELVO_IDL_OWNS_ARRAY(...) || true
-#define KELVO_IDL_FIELD_SIZE(at, kind, name) +sizeof(::server::idl::kind::Wire)
+#define KELVO_IDL_FIELD_SIZE(at, kind, name) +sizeof(::platform::idl::kind::Wire)
 #define KELVO_IDL_ARRAY_SIZE(...) +8
 #define KELVO_IDL_VISIT(at, kind, name) \
-    visit(::server::idl::FieldDesc<::server::idl::kind, &Memory::name, &Wire::name>{#name, at});
+    visit(::platform::idl::FieldDesc<::platform::idl::kind, &Memory::name, &Wire::name>{#name, at});
 #define KELVO_IDL_VISIT_ARRAY(at, element, count, array)                                          \
-    visit(::server::idl::ArrayDesc<element, &Memory::count, &Memory::array, &Wire::count, &Wire::array>{ \
+    visit(::platform::idl::ArrayDesc<element, &Memory::count, &Memory::array, &Wire::count, &Wire::array>{ \
         #count, #array, at});
 
 // The codec's view of record Name: sizes, flags, the offset checks and the field walk.
 #define KELVO_IDL_TRAITS(Name, Size, Align, Plain, FIELDS)                                          \
-    namespace server::idl {                                                                         \
+    namespace platform::idl {                                                                         \
     template <>                                                                                     \
     struct RecordTraits<::Name> {                                                                   \
         using Memory = ::Name;                                                                      \
@@ -158,7 +158,7 @@ struct ArrayDesc {
     struct Name {                                                                       \
         FIELDS(KELVO_IDL_MEMBER, KELVO_IDL_ARRAY_MEMBER)                                \
     };                                                                                  \
-    namespace server::idl::wire {                                                       \
+    namespace platform::idl::wire {                                                       \
     KELVO_IDL_PRAGMA(pack(push, 4))                                                     \
     struct Name {                                                                       \
         FIELDS(KELVO_IDL_WIRE_MEMBER, KELVO_IDL_WIRE_ARRAY_MEMBER)                      \
@@ -174,7 +174,7 @@ struct ArrayDesc {
         FIELDS(KELVO_IDL_MEMBER, KELVO_IDL_NO_ARRAY)       \
     };                                                     \
     KELVO_IDL_PRAGMA(pack(pop))                            \
-    namespace server::idl::wire {                          \
+    namespace platform::idl::wire {                          \
     using Name = ::Name;                                   \
     }                                                      \
     KELVO_IDL_TRAITS(Name, Size, Align, true, FIELDS)

@@ -1,6 +1,6 @@
-// The directions a parameter of the interface can have and what each means on both sides of the
-// wire. The interface description (iztqd_srv.h) names one direction per parameter; the proxy and
-// the stub are generated from these behaviours.
+// The directions a parameter of an interface can have and what each means on both sides of the
+// wire. An interface description (method_table.h) names one direction per parameter; the proxy
+// and the stub are generated from these behaviours.
 //
 //   In            [in] by value: a number, an enumeration, a record or a BSTR
 //   InRef         [in] pointer to one value (never null)
@@ -14,14 +14,14 @@
 // Discard. Server side (stub): Storage, DecodeIn, Arg, EncodeOut, Release. Stateless.
 #pragma once
 
-#include "server/idl/value_codec.h"
+#include "platform/idl/value_codec.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <tuple>
 #include <type_traits>
 
-namespace server::idl {
+namespace platform::idl {
 
 struct In {};
 struct InRef {};
@@ -274,4 +274,4 @@ struct Param<OutArray<I>, T*> : ParamBase {
     static void Release(Storage& storage) { FreeElements(storage.items, storage.count); }
 };
 
-}  // namespace server::idl
+}  // namespace platform::idl

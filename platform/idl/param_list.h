@@ -1,4 +1,4 @@
-// Preprocessor helpers that turn a method's parameter list in the interface description into a
+// Preprocessor helpers that turn a method's parameter list in an interface description into a
 // C++ parameter list, an argument list or a list of parameter behaviours.
 //
 // A parameter is written (direction, type, name); KELVO_IDL_MAP(f, p1, p2, ...) expands to
@@ -25,11 +25,9 @@
 // `name`, as in a call.
 #define KELVO_IDL_NAME(direction, type, name) name
 // The parameter's behaviours (param_codec.h).
-#define KELVO_IDL_PARAM(direction, type, name) ::server::idl::Param<::server::idl::direction, type>
+#define KELVO_IDL_PARAM(direction, type, name) ::platform::idl::Param<::platform::idl::direction, type>
 
 // The parameter list of a method.
 #define KELVO_IDL_PARAMETERS(...) KELVO_IDL_MAP(KELVO_IDL_DECLARATION __VA_OPT__(, ) __VA_ARGS__)
 // The names of a method's parameters, as the arguments of a call.
 #define KELVO_IDL_ARGUMENTS(...) KELVO_IDL_MAP(KELVO_IDL_NAME __VA_OPT__(, ) __VA_ARGS__)
-// The arguments of a call that passes a method's parameters on, preceded by a comma when any.
-#define KELVO_IDL_FORWARD(...) __VA_OPT__(, KELVO_IDL_ARGUMENTS(__VA_ARGS__))

@@ -1,4 +1,4 @@
-// How each value of the interface crosses the wire: numbers, enumerations, BSTRs, records and
+// How each value of an interface crosses the wire: numbers, enumerations, BSTRs, records and
 // the arrays inside records.
 //
 // A record travels as its 32-bit wire image (every pointer slot 0 = null, 1 = present) followed,
@@ -16,15 +16,15 @@
 
 #include "platform/com/bstr.h"
 #include "platform/com/task_allocator.h"
-#include "server/idl/record_schema.h"
-#include "server/idl/wire_stream.h"
+#include "platform/idl/record_schema.h"
+#include "platform/idl/wire_stream.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
 
-namespace server::idl {
+namespace platform::idl {
 
 inline constexpr std::uint32_t kPresent = 1;
 
@@ -266,4 +266,4 @@ struct Codec<T> {
     }
 };
 
-}  // namespace server::idl
+}  // namespace platform::idl

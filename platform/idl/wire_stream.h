@@ -8,7 +8,8 @@
 #pragma once
 
 #include "platform/com/channel.h"
-#include "server/idl/wire_limits.h"
+#include "platform/hresult.h"
+#include "platform/idl/wire_limits.h"
 
 #include <bit>
 #include <cstddef>
@@ -16,7 +17,7 @@
 #include <cstring>
 #include <span>
 
-namespace server::idl {
+namespace platform::idl {
 
 static_assert(std::endian::native == std::endian::little, "the wire form is little-endian");
 
@@ -77,4 +78,4 @@ private:
     platform::HRESULT error_ = platform::S_OK;
 };
 
-}  // namespace server::idl
+}  // namespace platform::idl
