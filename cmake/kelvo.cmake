@@ -3,6 +3,11 @@
 #   kelvo_add_library(NAME SOURCES ... [DEPS ...])   -> target kelvo_NAME, alias kelvo::NAME
 #   kelvo_add_program(NAME SOURCES ... [DEPS ...])   -> executable NAME
 #   kelvo_add_test(NAME SOURCES ... [DEPS ...])      -> GoogleTest executable registered with CTest
+#   kelvo_add_fuzzer(NAME SOURCES ... [DEPS ...] [OPTIONS ...])
+#                                                    -> with KELVO_FUZZ only: libFuzzer executable NAME
+#                                                       in <build>/fuzzers, part of target kelvo_fuzzers;
+#                                                       a test labelled "fuzz" runs it KELVO_FUZZ_SECONDS
+#                                                       with its libFuzzer OPTIONS (-max_len=...)
 #
 # Headers are included from the repository root ("util/text/zt_string.h").
 
@@ -31,4 +36,29 @@ function(kelvo_add_test name)
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "KELVO_REGISTRY=${CMAKE_CURRENT_BINARY_DIR}/${name}.registry;KELVO_TEST_SCRATCH=${CMAKE_CURRENT_BINARY_DIR}/${name}.scratch"
     DISCOVERY_TIMEOUT 60)
+endfunction()
+
+if(KELVO_FUZZ)
+  add_custom_target(kelvo_fuzzers)
+endif()
+
+function(kelvo_add_fuzzer name)
+  if(NOT KELVO_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;OPTIONS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/fuzzers)
+  add_dependencies(kelvo_fuzzers ${name})
+  # The corpus grows from run to run; a failing input is kept beside it.
+  set(corpus ${PROJECT_BINARY_DIR}/fuzzers/${name}.corpus)
+  file(MAKE_DIRECTORY ${corpus})
+  add_test(NAME ${name}
+    COMMAND ${name} -max_total_time=${KELVO_FUZZ_SECONDS} -artifact_prefix=${PROJECT_BINARY_DIR}/fuzzers/${name}-
+            ${ARG_OPTIONS} ${corpus})
+  set_tests_properties(${name} PROPERTIES LABELS fuzz
+    ENVIRONMENT "KELVO_REGISTRY=${CMAKE_CURRENT_BINARY_DIR}/${name}.registry")
 endfunction()

@@ -49,6 +49,7 @@ struct Listener {
 
 class ServerLoop {
 public:
+    explicit ServerLoop(std::size_t inputLimit) : inputBudget_(inputLimit) {}
     HRESULT Open(const std::vector<CLSID>& classes);
     void Run(const LocalServerOptions& options);
     // From any thread: the loop ends after the request it is serving.
@@ -64,6 +65,7 @@ private:
 
     Descriptor wake_;
     std::vector<Listener> listeners_;
+    InputBudget inputBudget_;  // outlives the connections, which give back to it as they end
     std::list<std::unique_ptr<ServedConnection>> connections_;
     std::size_t maxConnections_ = ConnectionLimit();
     std::atomic<bool> quit_{false};
@@ -114,7 +116,7 @@ void ServerLoop::Accept(Listener& listener) {
     while (connections_.size() < maxConnections_) {
         const int fd = ::accept4(listener.socket.Get(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd >= 0) {
-            connections_.push_back(std::make_unique<ServedConnection>(Descriptor(fd)));
+            connections_.push_back(std::make_unique<ServedConnection>(Descriptor(fd), inputBudget_));
             continue;
         }
         // Out of descriptors: the client waits in the queue; a pause keeps poll from spinning.
@@ -192,7 +194,7 @@ void ServerLoop::Shutdown() {
 HRESULT RunLocalServer(const LocalServerOptions& options) {
     const std::vector<CLSID> classes = LocalServerClasses();
     if (classes.empty()) return E_UNEXPECTED;
-    ServerLoop loop;
+    ServerLoop loop(options.maxBufferedInput);
     {
         std::lock_guard lock(g_runningMutex);
         if (g_running) return E_UNEXPECTED;

@@ -16,19 +16,28 @@
 // Every frame is checked on arrival: a length beyond the limit or too short for its kind closes
 // that connection; an unknown kind, object or malformed activation fails that request; an
 // exception escaping a stub fails that call with RPC_E_SERVERFAULT. No client can stop the
-// server or make it hold more than a bounded amount of memory per connection.
+// server or make it hold more than a bounded amount of memory per connection, and the input that
+// all connections buffer together is bounded too: the connection whose input would pass that
+// bound is closed (its client's calls then fail as on any dropped connection).
 #pragma once
 
 #include "platform/hresult.h"
 
 #include <chrono>
+#include <cstddef>
 #include <functional>
 
 namespace platform::com {
 
+// The input that all connections of the loop may buffer together; a frame of the largest size
+// takes about a quarter of it.
+constexpr std::size_t kMaxBufferedInput = std::size_t{256} << 20;
+
 struct LocalServerOptions {
     // The loop ends after this long without connections and with no lock.
     std::chrono::milliseconds idleLimit{std::chrono::seconds(60)};
+    // The bound on the input of all connections together (lower in tests).
+    std::size_t maxBufferedInput = kMaxBufferedInput;
     // Called once every endpoint listens, before the first request is served.
     std::function<void()> onListening;
 };

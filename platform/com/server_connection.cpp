@@ -17,7 +17,9 @@ constexpr std::size_t kReadChunk = std::size_t{64} << 10;
 constexpr std::size_t kMaxInput = wire::kLengthBytes + wire::kMaxFrameBody + kReadChunk;
 // Objects one connection may hold at once; our clients hold one.
 constexpr std::size_t kMaxObjects = 4096;
-constexpr std::size_t kKeptCapacity = std::size_t{1} << 20;
+// What an idle connection keeps of its input buffer: kept buffers count against the input budget
+// of all connections, so one that once carried a large frame gives that memory back.
+constexpr std::size_t kKeptCapacity = kReadChunk;
 constexpr std::size_t kMaxResponsePayload = wire::kMaxFrameBody - wire::kResponseHead;
 
 // Creates one object through its class object and wraps it into its stub.
@@ -50,7 +52,10 @@ HRESULT CreateServed(const CLSID& clsid, const IID& iid, IUnknown** object, std:
 
 }  // namespace
 
-ServedConnection::~ServedConnection() { ReleaseObjects(); }
+ServedConnection::~ServedConnection() {
+    ReleaseObjects();
+    budget_.Give(inputCharged_);
+}
 
 void ServedConnection::ReleaseObjects() {
     // Taken out first: a release may run code that ends the loop, but never touches this list.
@@ -75,7 +80,10 @@ void ServedConnection::OnReadable(const std::atomic<bool>& stop) {
             closed_ = true;
             return;
         }
-        if (got > 0) input_.insert(input_.end(), chunk, chunk + got);
+        if (got > 0 && !KeepInput(std::span(chunk, static_cast<std::size_t>(got)))) {
+            closed_ = true;  // the server holds too much input in all: this client is dropped
+            return;
+        }
     }
     ServeInput(stop);
 }
@@ -86,6 +94,30 @@ void ServedConnection::OnWritable(const std::atomic<bool>& stop) {
 }
 
 void ServedConnection::FlushWithoutWaiting() { Flush(); }
+
+bool ServedConnection::KeepInput(std::span<const std::byte> bytes) {
+    const std::size_t needed = input_.size() + bytes.size();
+    if (needed > inputCharged_) {
+        // Grows as a vector would, by doubling, but never reserves more than the frame can use.
+        const std::size_t capacity = std::max(needed, std::min(2 * inputCharged_, InputWanted()));
+        if (!budget_.Take(capacity - inputCharged_)) return false;
+        input_.reserve(capacity);
+        inputCharged_ = capacity;
+    }
+    input_.insert(input_.end(), bytes.begin(), bytes.end());
+    return true;
+}
+
+std::size_t ServedConnection::InputWanted() const {
+    if (input_.size() < wire::kLengthBytes) return kMaxInput;
+    return std::min<std::size_t>(kMaxInput, wire::kLengthBytes + wire::GetU32(input_, 0) + kReadChunk);
+}
+
+void ServedConnection::ReturnSpareInput() {
+    if (input_.capacity() >= inputCharged_) return;
+    budget_.Give(inputCharged_ - input_.capacity());
+    inputCharged_ = input_.capacity();
+}
 
 void ServedConnection::ServeInput(const std::atomic<bool>& stop) {
     std::size_t consumed = 0;
@@ -102,8 +134,8 @@ void ServedConnection::ServeInput(const std::atomic<bool>& stop) {
         consumed += frameBytes;
     }
     input_.erase(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(consumed));
-    // A connection that once carried a large frame does not keep its memory.
     if (input_.empty() && input_.capacity() > kKeptCapacity) Bytes().swap(input_);
+    ReturnSpareInput();
 }
 
 void ServedConnection::Serve(std::span<const std::byte> body) {

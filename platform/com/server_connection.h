@@ -1,8 +1,9 @@
 // One client connection of the server loop: its buffers, the objects it activated, and the
 // serving of its requests.
 //
-// Input is read as it arrives and never beyond one frame plus one read chunk; requests are served
-// one at a time, and while a response waits to be sent the connection reads nothing more (a
+// Input is read as it arrives and never beyond one frame plus one read chunk, and the memory it
+// takes is charged to the loop's input budget (platform/com/input_budget.h): a connection whose
+// input would pass the budget is closed. Requests are served one at a time, and while a response waits to be sent the connection reads nothing more (a
 // client that does not read its answers holds back only itself). A length out of bounds closes
 // the connection; every other fault fails only its request. Destroying the connection destroys
 // its stubs and releases its objects. Used only by the loop's thread.
@@ -10,6 +11,7 @@
 
 #include "platform/com/channel.h"
 #include "platform/com/descriptor.h"
+#include "platform/com/input_budget.h"
 #include "platform/com/unknown.h"
 #include "platform/com/wire.h"
 
@@ -22,7 +24,8 @@ namespace platform::com {
 
 class ServedConnection {
 public:
-    explicit ServedConnection(Descriptor socket) : socket_(std::move(socket)) {}
+    // `budget` outlives the connection.
+    ServedConnection(Descriptor socket, InputBudget& budget) : socket_(std::move(socket)), budget_(budget) {}
     ~ServedConnection();
     ServedConnection(const ServedConnection&) = delete;
     ServedConnection& operator=(const ServedConnection&) = delete;
@@ -50,6 +53,12 @@ private:
         std::unique_ptr<CallTarget> stub;
     };
 
+    // Appends `bytes` to the input within the budget; false when they do not fit.
+    bool KeepInput(std::span<const std::byte> bytes);
+    // The most input the frame being read can use: the frame and one read chunk beyond it.
+    std::size_t InputWanted() const;
+    // Gives back to the budget what the input buffer no longer reserves.
+    void ReturnSpareInput();
     void ServeInput(const std::atomic<bool>& stop);
     void Serve(std::span<const std::byte> body);
     HRESULT Activate(std::span<const std::byte> payload, Bytes& response);
@@ -60,7 +69,9 @@ private:
     void Flush();
 
     Descriptor socket_;
+    InputBudget& budget_;
     Bytes input_;
+    std::size_t inputCharged_ = 0;  // what input_ has taken from the budget
     Bytes output_;
     std::size_t sent_ = 0;
     std::vector<ServedObject> objects_;

@@ -22,31 +22,50 @@ using std::chrono::milliseconds;
 
 std::atomic<long long> g_startTimeoutMs{5000};
 
-// The pause between two connection attempts: short at first, since servers start quickly.
-milliseconds NextPause(milliseconds pause) { return std::min(pause * 2, milliseconds(50)); }
+// The pauses between two attempts until a deadline: short at first, since servers start quickly,
+// and never long, since every wake tries to connect.
+class Backoff {
+public:
+    explicit Backoff(Clock::time_point deadline) : deadline_(deadline) {}
+    // Sleeps before the next attempt; false (without sleeping) once the deadline has passed.
+    bool Pause() {
+        if (Clock::now() >= deadline_) return false;
+        std::this_thread::sleep_for(pause_);
+        pause_ = std::min(pause_ * 2, milliseconds(10));
+        return true;
+    }
 
-bool NobodyListens(int error) { return error == ENOENT || error == ECONNREFUSED; }
+private:
+    Clock::time_point deadline_;
+    milliseconds pause_{1};
+};
 
-// Takes the start lock before `deadline`; an empty descriptor when the lock file cannot be made
-// (the start then goes on unserialised: a second server finds the first listening and ends) or
-// the deadline passes (the caller then just tries to connect).
-Descriptor TakeStartLock(const CLSID& clsid, Clock::time_point deadline, bool* timedOut) {
-    *timedOut = false;
+// Tries to connect; true when that settles the outcome (*result S_OK when connected, the
+// server-unavailable error when the endpoint cannot be reached), false while nobody listens.
+bool ConnectSettles(const std::string& endpoint, Descriptor* connection, HRESULT* result) {
+    int error = 0;
+    *connection = ConnectEndpoint(endpoint, &error);
+    if (!*connection && (error == ENOENT || error == ECONNREFUSED)) return false;
+    *result = *connection ? S_OK : HR_RPC_S_SERVER_UNAVAILABLE;
+    return true;
+}
+
+// The class's start lock file; an empty descriptor when it cannot be made (the start then goes on
+// unserialised: a second server finds the first listening and ends).
+Descriptor OpenStartLock(const CLSID& clsid) {
     std::string path;
     if (ServerStartLockPath(clsid, path)) return {};
-    Descriptor lock(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-    if (!lock) return {};
-    milliseconds pause(1);
-    while (::flock(lock.Get(), LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EWOULDBLOCK && errno != EINTR) return {};
-        if (Clock::now() >= deadline) {
-            *timedOut = true;
-            return {};
-        }
-        std::this_thread::sleep_for(pause);
-        pause = NextPause(pause);
-    }
-    return lock;
+    return Descriptor(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+}
+
+// Takes the start lock without waiting; false only while another process holds it.
+bool TryTakeStartLock(const Descriptor& lock) {
+    if (!lock) return true;
+    int result;
+    do {
+        result = ::flock(lock.Get(), LOCK_EX | LOCK_NB);
+    } while (result != 0 && errno == EINTR);
+    return result == 0 || errno != EWOULDBLOCK;
 }
 
 HRESULT HResultOfStartError(Win32Error error) {
@@ -64,21 +83,16 @@ HRESULT StartServer(const std::string& commandLine, pid_t* processId) {
 
 // Connects until `deadline`; a started server that ends before it answers stops the wait.
 HRESULT WaitForServer(const std::string& endpoint, pid_t server, Clock::time_point deadline, Descriptor* connection) {
-    milliseconds pause(1);
-    for (;;) {
-        int error = 0;
-        *connection = ConnectEndpoint(endpoint, &error);
-        if (*connection) return S_OK;
-        if (!NobodyListens(error)) return HR_RPC_S_SERVER_UNAVAILABLE;
+    Backoff backoff(deadline);
+    HRESULT hr = S_OK;
+    do {
+        if (ConnectSettles(endpoint, connection, &hr)) return hr;
         if (server != 0 && !ProcessIsRunning(server)) {
             // It may have ended because another server took the endpoint first.
-            *connection = ConnectEndpoint(endpoint, &error);
-            return *connection ? S_OK : CO_E_SERVER_EXEC_FAILURE;
+            return ConnectSettles(endpoint, connection, &hr) && SUCCEEDED(hr) ? S_OK : CO_E_SERVER_EXEC_FAILURE;
         }
-        if (Clock::now() >= deadline) return HR_RPC_S_SERVER_UNAVAILABLE;
-        std::this_thread::sleep_for(pause);
-        pause = NextPause(pause);
-    }
+    } while (backoff.Pause());
+    return HR_RPC_S_SERVER_UNAVAILABLE;
 }
 
 }  // namespace
@@ -89,21 +103,22 @@ milliseconds SetServerStartTimeout(milliseconds limit) { return milliseconds(g_s
 
 HRESULT ConnectOrStartServer(const CLSID& clsid, const std::string& endpoint, const std::string& commandLine,
                              Descriptor* connection) {
-    int error = 0;
-    *connection = ConnectEndpoint(endpoint, &error);
-    if (*connection) return S_OK;
-    if (!NobodyListens(error)) return HR_RPC_S_SERVER_UNAVAILABLE;
-
+    HRESULT hr = S_OK;
+    if (ConnectSettles(endpoint, connection, &hr)) return hr;
     const Clock::time_point deadline = Clock::now() + ServerStartTimeout();
-    bool timedOut = false;
-    const Descriptor lock = TakeStartLock(clsid, deadline, &timedOut);
+    const Descriptor lock = OpenStartLock(clsid);
+    Backoff backoff(deadline);
+    // Held until this returns; whoever waits for it keeps trying to connect meanwhile, so that a
+    // server that is up serves every waiter, whether or not its starter has let go of the lock.
+    while (!TryTakeStartLock(lock)) {
+        if (!backoff.Pause()) return HR_RPC_S_SERVER_UNAVAILABLE;
+        if (ConnectSettles(endpoint, connection, &hr)) return hr;
+    }
     // Whoever held the lock may have started the server meanwhile.
-    *connection = ConnectEndpoint(endpoint, &error);
-    if (*connection) return S_OK;
-    if (!NobodyListens(error) || timedOut) return HR_RPC_S_SERVER_UNAVAILABLE;
-
+    if (ConnectSettles(endpoint, connection, &hr)) return hr;
     pid_t server = 0;
-    if (const HRESULT hr = StartServer(commandLine, &server); FAILED(hr)) return hr;
+    hr = StartServer(commandLine, &server);
+    if (FAILED(hr)) return hr;
     return WaitForServer(endpoint, server, deadline, connection);
 }
 

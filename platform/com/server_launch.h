@@ -2,8 +2,9 @@
 //
 // The start is serialised between processes by the class's start lock (platform/com/endpoint.h):
 // the first client to find no server takes the lock, starts the program and holds the lock until
-// the server answers; the others wait for the lock and then find the server running. The wait is
-// bounded by the start timeout. Safe from any thread.
+// the server answers; the others keep trying to connect while they wait for the lock, and one that
+// gets it starts a server only when still nobody answers. The wait is bounded by the start
+// timeout. Safe from any thread.
 #pragma once
 
 #include "platform/com/descriptor.h"

@@ -9,6 +9,7 @@ target_sources(kelvo_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/endpoint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/guid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hresult_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/input_budget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/local_server.cpp
   ${CMAKE_CURRENT_LIST_DIR}/module_lock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/proxy_stub.cpp

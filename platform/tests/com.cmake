@@ -24,3 +24,10 @@ kelvo_add_test(com_tests
 )
 target_compile_definitions(com_tests PRIVATE KELVO_COM_TEST_SERVER="$<TARGET_FILE:com_test_server>")
 add_dependencies(com_tests com_test_server)
+
+# A libFuzzer target for the connection and frame layer, both sides.
+kelvo_add_fuzzer(com_connection_fuzzer
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/com_connection_fuzzer.cpp
+  DEPS kelvo::com_test_counter
+  OPTIONS -max_len=16384
+)

@@ -12,12 +12,16 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <climits>
 #include <vector>
 
 namespace {
@@ -36,11 +40,40 @@ struct ClientReport {
 bool WriteAll(int fd, const void* data, std::size_t size) { return ::write(fd, data, size) == static_cast<ssize_t>(size); }
 bool ReadAll(int fd, void* data, std::size_t size) { return ::read(fd, data, size) == static_cast<ssize_t>(size); }
 
+// Reads one report, waiting at most `limit` for it: a bound for a client that hangs, never a pace.
+bool ReadReportWithin(int fd, ClientReport* report, std::chrono::milliseconds limit) {
+    pollfd ready{fd, POLLIN, 0};
+    return ::poll(&ready, 1, static_cast<int>(limit.count())) == 1 && ReadAll(fd, report, sizeof *report);
+}
+
 ICounter* ActivateCounter(HRESULT* hr) {
     void* pointer = nullptr;
     *hr = CoCreateInstance(CLSID_Counter, nullptr, CLSCTX_LOCAL_SERVER, IID_ICounter, &pointer);
     return static_cast<ICounter*>(pointer);
 }
+
+// While it lives, com_test_server records each start in a file, and activation waits long for a
+// server: a loaded machine starts slowly, and only a fault should end a wait.
+class RecordedStarts {
+public:
+    RecordedStarts(const TestEnvironment& environment, std::chrono::milliseconds timeout)
+        : path_(environment.Path("server-starts")), previousTimeout_(SetServerStartTimeout(timeout)) {
+        ::setenv("KELVO_COM_TEST_SERVER_STARTS", path_.c_str(), 1);
+    }
+    ~RecordedStarts() {
+        ::unsetenv("KELVO_COM_TEST_SERVER_STARTS");
+        SetServerStartTimeout(previousTimeout_);
+    }
+    RecordedStarts(const RecordedStarts&) = delete;
+    RecordedStarts& operator=(const RecordedStarts&) = delete;
+
+    // The started servers' process ids, one a line.
+    [[nodiscard]] std::string Lines() const { return ReadFile(path_); }
+
+private:
+    std::string path_;
+    std::chrono::milliseconds previousTimeout_;
+};
 
 class ComServerProcess : public ::testing::Test {
 protected:
@@ -59,9 +92,26 @@ protected:
         ASSERT_EQ(ApplyRegistryScript(HKEY_CLASSES_ROOT, keys, true), ERROR_SUCCESS);
     }
 
+    // The pipes between this test and its client processes; closed with the object.
+    struct ClientPipes {
+        ClientPipes() {
+            for (int* ends : {go, release, report}) EXPECT_EQ(::pipe(ends), 0);
+        }
+        ~ClientPipes() {
+            for (int* ends : {go, release, report}) {
+                ::close(ends[0]);
+                ::close(ends[1]);
+            }
+        }
+        ClientPipes(const ClientPipes&) = delete;
+        ClientPipes& operator=(const ClientPipes&) = delete;
+        int go[2], release[2], report[2];
+    };
+
     // A client process: waits for "go", activates, calls Add(delta), reports, waits for
     // "release", calls Add again, reports, releases and ends.
-    pid_t StartClient(int go, int release, int report, std::int32_t delta) {
+    static pid_t StartClient(const ClientPipes& pipes, std::int32_t delta) {
+        const int go = pipes.go[0], release = pipes.release[0], report = pipes.report[1];
         const pid_t child = ::fork();
         if (child != 0) return child;
         char signal = 0;
@@ -106,38 +156,76 @@ TEST_F(ComServerProcess, StartsFromRegistrationAndEndsWithLastRelease) {
     EXPECT_EQ(WaitForChild(server), 0);
 }
 
-// Clients starting at the same moment all reach one server; it serves each and ends only when
-// the last has released.
+// Clients starting at the same moment all reach one server, started once (each keeps its
+// object until all are connected); it serves each and ends only when the last has released.
 TEST_F(ComServerProcess, ClientsStartingAtOnceShareOneServer) {
-    constexpr int kClients = 3;
-    int go[2], release[2], report[2];
-    ASSERT_EQ(::pipe(go), 0);
-    ASSERT_EQ(::pipe(release), 0);
-    ASSERT_EQ(::pipe(report), 0);
+    // Guards against a client that starts a second server while the first one runs.
+    constexpr int kClients = 16;
+    const RecordedStarts starts(environment_, std::chrono::minutes(2));
+    const ClientPipes pipes;
     std::vector<pid_t> clients;
-    for (int i = 0; i < kClients; ++i) clients.push_back(StartClient(go[0], release[0], report[1], 10 + i));
-    ASSERT_TRUE(WriteAll(go[1], "GGG", kClients));
+    for (int i = 0; i < kClients; ++i) clients.push_back(StartClient(pipes, 100 + i));
+    ASSERT_TRUE(WriteAll(pipes.go[1], std::string(kClients, 'G').data(), kClients));
 
     std::vector<ClientReport> first(kClients);
-    for (auto& result : first) ASSERT_TRUE(ReadAll(report[0], &result, sizeof result));
+    for (auto& result : first) ASSERT_TRUE(ReadAll(pipes.report[0], &result, sizeof result));
     const std::int32_t server = first[0].serverProcess;
     for (const ClientReport& result : first) {
         EXPECT_EQ(result.hr, S_OK);
         EXPECT_EQ(result.serverProcess, server);
-        EXPECT_GE(result.total, 10);  // each client its own object
-        EXPECT_LE(result.total, 12);
+        EXPECT_GE(result.total, 100);  // each client its own object
+        EXPECT_LT(result.total, 100 + kClients);
     }
+    EXPECT_EQ(starts.Lines(), std::to_string(server) + "\n");
     // One releases after its second call; the others still reach the server.
     for (int i = 0; i < kClients; ++i) {
-        ASSERT_TRUE(WriteAll(release[1], "R", 1));
+        ASSERT_TRUE(WriteAll(pipes.release[1], "R", 1));
         ClientReport second{};
-        ASSERT_TRUE(ReadAll(report[0], &second, sizeof second));
+        ASSERT_TRUE(ReadAll(pipes.report[0], &second, sizeof second));
         EXPECT_EQ(second.hr, S_OK);
-        EXPECT_GE(second.total, 20);
+        EXPECT_GE(second.total, 200);
     }
     for (const pid_t client : clients) EXPECT_EQ(WaitForChild(client), 0);
     EXPECT_EQ(WaitForChild(server), 0);
-    for (const int fd : {go[0], go[1], release[0], release[1], report[0], report[1]}) ::close(fd);
+}
+
+// A client that waits for the start lock connects to a server that came up meanwhile, although
+// its starter still holds the lock, and starts none of its own.
+TEST_F(ComServerProcess, WaiterConnectsWhileTheStarterHoldsTheLock) {
+    // Waiters only tried to connect once they had the lock, or their wait had timed out.
+    const RecordedStarts starts(environment_, std::chrono::minutes(10));  // before, only the deadline ended the wait
+    std::string lockPath;
+    ASSERT_EQ(ServerStartLockPath(CLSID_Counter, lockPath), ERROR_SUCCESS);
+    const Descriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    ASSERT_TRUE(lock);
+    ASSERT_EQ(::flock(lock.Get(), LOCK_EX), 0);  // this test stands for a starter that has not let go yet
+    const Descriptor opens(::inotify_init1(IN_CLOEXEC));
+    ASSERT_TRUE(opens);
+    ASSERT_GE(::inotify_add_watch(opens.Get(), lockPath.c_str(), IN_OPEN), 0);
+
+    const ClientPipes pipes;
+    const pid_t client = StartClient(pipes, 1);
+    ASSERT_TRUE(WriteAll(pipes.go[1], "G", 1));
+    // The client opens the lock only once it has found nobody listening.
+    alignas(inotify_event) char event[sizeof(inotify_event) + NAME_MAX + 1];
+    ASSERT_GT(::read(opens.Get(), event, sizeof event), 0);
+    pid_t server = 0;
+    ASSERT_EQ(SpawnDetached({KELVO_COM_TEST_SERVER, "-Embedding"}, &server), ERROR_SUCCESS);
+
+    ClientReport first{};
+    if (!ReadReportWithin(pipes.report[0], &first, std::chrono::minutes(1))) {
+        ::kill(client, SIGKILL);
+        FAIL() << "the waiting client did not connect";
+    }
+    EXPECT_EQ(first.hr, S_OK);
+    EXPECT_EQ(first.serverProcess, server);
+    EXPECT_EQ(starts.Lines(), std::to_string(server) + "\n");
+    ASSERT_TRUE(WriteAll(pipes.release[1], "R", 1));
+    ClientReport second{};
+    ASSERT_TRUE(ReadAll(pipes.report[0], &second, sizeof second));
+    EXPECT_EQ(second.total, 2);
+    EXPECT_EQ(WaitForChild(client), 0);
+    EXPECT_EQ(WaitForChild(server), 0);
 }
 
 // A client killed while it holds an object loses it; the server goes on for the others.
@@ -147,14 +235,11 @@ TEST_F(ComServerProcess, KilledClientReleasesItsObjects) {
     ASSERT_EQ(hr, S_OK);
     std::int32_t server = 0;
     ASSERT_EQ(counter->ProcessId(&server), S_OK);
-    int go[2], release[2], report[2];
-    ASSERT_EQ(::pipe(go), 0);
-    ASSERT_EQ(::pipe(release), 0);
-    ASSERT_EQ(::pipe(report), 0);
-    const pid_t client = StartClient(go[0], release[0], report[1], 1);
-    ASSERT_TRUE(WriteAll(go[1], "G", 1));
+    const ClientPipes pipes;
+    const pid_t client = StartClient(pipes, 1);
+    ASSERT_TRUE(WriteAll(pipes.go[1], "G", 1));
     ClientReport result{};
-    ASSERT_TRUE(ReadAll(report[0], &result, sizeof result));
+    ASSERT_TRUE(ReadAll(pipes.report[0], &result, sizeof result));
     ASSERT_EQ(result.hr, S_OK);
     std::uint32_t locks = 0;
     ASSERT_EQ(counter->LockCount(&locks), S_OK);
@@ -168,7 +253,6 @@ TEST_F(ComServerProcess, KilledClientReleasesItsObjects) {
     // The server ends with this release, which it could not with the dead client's object counted.
     counter->Release();
     EXPECT_EQ(WaitForChild(server), 0);
-    for (const int fd : {go[0], go[1], release[0], release[1], report[0], report[1]}) ::close(fd);
 }
 
 // Garbage sent to the real server closes that connection only.

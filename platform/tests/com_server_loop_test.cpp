@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -53,6 +55,11 @@ public:
         if (payload) payload->assign(response.payload.begin(), response.payload.end());
         return true;
     }
+    // The bytes sent that the server has not read yet.
+    [[nodiscard]] int Unread() const {
+        int bytes = -1;
+        return ::ioctl(socket_.Get(), SIOCOUTQ, &bytes) == 0 ? bytes : -1;
+    }
     // True when the server has closed the connection.
     bool ClosedByServer() {
         std::byte byte{};
@@ -91,10 +98,11 @@ protected:
         std::future<void> ready = listening->get_future();
         std::promise<HRESULT> result;
         ended_ = result.get_future();
-        loop_ = std::thread([listening, result = std::move(result)]() mutable {
+        loop_ = std::thread([listening, result = std::move(result), inputBound = maxBufferedInput_]() mutable {
             bool told = false;
             LocalServerOptions options;
             options.idleLimit = std::chrono::seconds(30);
+            options.maxBufferedInput = inputBound;
             options.onListening = [&] {
                 told = true;
                 listening->set_value();
@@ -121,6 +129,7 @@ protected:
     }
 
     TestEnvironment environment_;
+    std::size_t maxBufferedInput_ = kMaxBufferedInput;
     DWORD cookie_ = 0;
     std::string endpoint_;
     std::thread loop_;
@@ -331,6 +340,50 @@ TEST_F(ComServerLoop, ZeroLocksEndsAtOnceDisconnectingIdleClients) {
     counter->Release();
     EXPECT_EQ(LoopResult(), S_OK);
     EXPECT_TRUE(early.ClosedByServer());
+}
+
+// The loop with a bound on the input of all connections that a few MiB pass.
+class ComServerLoopSmallInputBound : public ComServerLoop {
+protected:
+    static constexpr std::size_t kBound = std::size_t{4} << 20;
+    ComServerLoopSmallInputBound() { maxBufferedInput_ = kBound; }
+};
+
+// The connection whose input would pass the bound on all input is closed, and its client's calls
+// answer as on any dropped connection; the connection that holds the rest goes on.
+TEST_F(ComServerLoopSmallInputBound, ConnectionPassingTheBoundOnAllInputIsClosed) {
+    // Each connection could buffer a frame of the largest size, whatever the others held.
+    const Bytes large(kBound * 6 / 10, std::byte{0x5A});
+    ICounter* dropped = Activate();
+    ASSERT_NE(dropped, nullptr);
+    Bytes back;
+    ASSERT_EQ(dropped->Echo(large, &back), S_OK);  // alone, the frame fits
+    ASSERT_EQ(back, large);
+
+    RawClient holder(endpoint_);
+    const std::uint32_t object = holder.Activate();
+    ASSERT_NE(object, 0u);
+    const Bytes frame = wire::EncodeRequest(wire::Kind::Call, object, 3, large);
+    ASSERT_TRUE(holder.Send(std::span(frame).first(frame.size() - 1)));
+    ASSERT_TRUE(Eventually([&] { return holder.Unread() == 0; }));  // the server holds all but one byte
+
+    EXPECT_EQ(dropped->Echo(large, &back), RPC_E_DISCONNECTED);
+    std::int32_t total = 0;
+    EXPECT_EQ(dropped->Add(1, &total), RPC_E_DISCONNECTED);
+    dropped->Release();
+
+    ASSERT_TRUE(holder.Send(std::span(frame).last(1)));
+    HRESULT status = E_FAIL;
+    Bytes payload;
+    ASSERT_TRUE(holder.Receive(&status, &payload));
+    EXPECT_EQ(status, S_OK);
+    EXPECT_EQ(payload.size(), 4 + large.size());  // the method's HRESULT and the echo
+
+    // Both connections gave back what they held: a large frame fits again.
+    ICounter* later = Activate();
+    ASSERT_NE(later, nullptr);
+    EXPECT_EQ(later->Echo(large, &back), S_OK);
+    later->Release();
 }
 
 // Server locks keep the loop running without objects.
