@@ -20,23 +20,34 @@ platform::HRESULT CZTQD_Srv::QueryInterface(const platform::IID& iid, void** obj
 
 platform::HRESULT CZTQD_Srv::Inicializa(QD_INICIALIZA_PS ini) {
     const CZTString diretorio = m_sessao.strDiretorio;
-    const platform::HRESULT hr = QDInicializa(*this, *this, *this, m_sessao, ini);
+    m_estadoSessao = QDEstadoSessao::Abrindo;
+    platform::HRESULT hr = platform::E_UNEXPECTED;
+    try {
+        hr = QDInicializa(*this, *this, *this, m_sessao, ini);
+    } catch (...) {
+        m_estadoSessao = QDEstadoSessao::Fechada;  // a start cut short by an exception opened nothing
+        throw;
+    }
+    m_estadoSessao = platform::SUCCEEDED(hr) ? QDEstadoSessao::Aberta : QDEstadoSessao::Fechada;
     // A counter read from another company's properties says nothing about these.
     if (m_sessao.strDiretorio != diretorio) m_iProxNumeroLido.reset();
     return hr;
 }
 
 platform::HRESULT CZTQD_Srv::LePropriedades(QD_PROPRIEDADES_PS* pProp) {
+    if (SessaoFechada()) return QD_E_SESSAO_FECHADA;
     const platform::HRESULT hr = QDLePropriedades(*this, pProp);
     if (platform::SUCCEEDED(hr)) m_iProxNumeroLido = pProp->iProxNumeroDoc;
     return hr;
 }
 
 platform::HRESULT CZTQD_Srv::GravaPropriedades(QD_PROPRIEDADES_PS prop) {
+    if (SessaoFechada()) return QD_E_SESSAO_FECHADA;
     return QDGravaPropriedades(*this, *this, prop, m_sessao.pCrypto.get(), m_iProxNumeroLido);
 }
 
 platform::HRESULT CZTQD_Srv::GetProximoNrLocalizacao(std::uint32_t* pProx) {
+    if (SessaoFechada()) return QD_E_SESSAO_FECHADA;
     return QDGetProximoNrLocalizacao(*this, pProx);
 }
 
@@ -46,6 +57,7 @@ platform::HRESULT CZTQD_Srv::SetModoServico() {
 }
 
 platform::HRESULT CZTQD_Srv::GravaLog(QD_BATCH_GRAVA_LOG_PS batch) {
+    if (SessaoFechada()) return QD_E_SESSAO_FECHADA;
     return QDGravaLog(batch, m_sessao.iUsuario, m_sessao.strDiretorio);
 }
 

@@ -3,8 +3,11 @@
 // IZTUserProfileInfo.
 //
 // A new object has an empty session: every member zero or empty until IZTQD_Srv::Inicializa
-// opens it. While it lives it holds a module lock, so the server process runs as long as any
-// object does. Used on the server's one thread only; its reference count is atomic.
+// opens it. Until an Inicializa has succeeded as a whole, and after one that failed, every method
+// that reads or writes company data answers QD_E_SESSAO_FECHADA and touches nothing
+// (server/session/qd_estado_sessao.h); SetModoServico and Inicializa always run. While it lives
+// it holds a module lock, so the server process runs as long as any object does. Used on the
+// server's one thread only; its reference count is atomic.
 #pragma once
 
 #include "platform/com/module_lock.h"
@@ -12,6 +15,7 @@
 #include "server/idl/iztqd_srv.h"
 #include "server/object/qd_arq_bind.h"
 #include "server/object/zt_user_profile_info.h"
+#include "server/session/qd_estado_sessao.h"
 #include "server/session/qd_sessao.h"
 #include "util/text/zt_string.h"
 
@@ -25,7 +29,8 @@ public:
     platform::HRESULT QueryInterface(const platform::IID& iid, void** object) override;
 
     // IZTQD_Srv
-    // Opens the session for the company and user of `ini` (see server/session/qd_inicializa.h).
+    // Opens the session for the company and user of `ini` (see server/session/qd_inicializa.h);
+    // the session is open afterwards only when this answers success.
     platform::HRESULT Inicializa(QD_INICIALIZA_PS ini) override;
     // The properties with their four texts as new BSTRs (server/session/qd_propriedades.h); the
     // counter handed out is remembered for this connection's next write.
@@ -117,7 +122,12 @@ private:
     ~CZTQD_Srv() override = default;
     friend class platform::com::RefCounted<CZTQD_Srv, IZTQD_Srv, IQDArqBind, IZTUserProfileInfo>;
 
+    // True before any Inicializa and after a failed one (a method then answers
+    // QD_E_SESSAO_FECHADA); false while one runs, so that its own calls pass.
+    [[nodiscard]] bool SessaoFechada() const { return m_estadoSessao == QDEstadoSessao::Fechada; }
+
     platform::com::ModuleReference m_moduleReference;
+    QDEstadoSessao m_estadoSessao = QDEstadoSessao::Fechada;
     CQDSessao m_sessao;  // company, user, data directory, branches, rights, user connection
     // The counter this connection's last LePropriedades handed out; the server's own reads leave it.
     std::optional<std::uint32_t> m_iProxNumeroLido;

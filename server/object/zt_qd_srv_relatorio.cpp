@@ -3,4 +3,7 @@
 
 #include "server/reports/qd_monta_relatorio.h"
 
-platform::HRESULT CZTQD_Srv::GeraRelatorio(QD_RELATORIO_PS qdRelatorio) { return QDGeraRelatorio(*this, qdRelatorio); }
+platform::HRESULT CZTQD_Srv::GeraRelatorio(QD_RELATORIO_PS qdRelatorio) {
+    if (SessaoFechada()) return QD_E_SESSAO_FECHADA;
+    return QDGeraRelatorio(*this, qdRelatorio);
+}

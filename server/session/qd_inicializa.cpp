@@ -4,6 +4,7 @@
 #include "server/idl/iztqd_srv.h"
 #include "server/object/qd_arq_bind.h"
 #include "server/object/qd_diretorio_docs.h"
+#include "server/session/qd_codigo_empresa.h"
 #include "server/session/qd_mestre_novo.h"
 #include "server/session/qd_fonte_identidade_srv.h"
 #include "server/session/qd_migracoes.h"
@@ -89,7 +90,10 @@ HRESULT QDInicializa(IZTQD_Srv& srv, IQDArqBind& bind, IZTUserProfileInfo& perfi
     sessao.filiaisAtivas = FILIAIS_ATIVAS{};
     sessao.pCrypto.reset();  // never a key of an earlier company
 
-    sessao.strDiretorio = ZTGetDiretorioEmpresa(ZT_MODULO_GED, sessao.strEmpresa);
+    // A code that is not one key name has no data directory: it never reaches the registry.
+    sessao.strDiretorio = QDCodigoEmpresaValido(sessao.strEmpresa)
+                              ? ZTGetDiretorioEmpresa(ZT_MODULO_GED, sessao.strEmpresa)
+                              : CZTString();
     if (sessao.strDiretorio.IsEmpty()) return platform::HResultFromMessage(ZT_MSG_DIRETORIO_AUSENTE);
 
     CConexaoUsuario& usuario = sessao.conexaoUsuario;

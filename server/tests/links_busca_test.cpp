@@ -98,22 +98,22 @@ TEST_F(Busca, EdgesAndRefusals) {
     EXPECT_EQ(ptrs->pPtrs, nullptr);
 }
 
-// Without a session there is no data directory: every link method fails on its first open (or
-// on a null out-pointer) and no file is made anywhere.
+// Without a session every link method is refused, whatever its arguments, and no file is made
+// anywhere.
 TEST(VinculosSemSessao, MethodsOpenNoFile) {
     TestEnvironment ambiente;
     Servidor srv;
     const QD_ORIGEM_VINCULO_DOC_PS origem = OrigemDe(QD_PROCESSO_FT_NF, 77);
     QD_ARRAY_PONTEIROS_PS ptrs{};
-    const HRESULT semDiretorio = platform::HResultFromMessage(16179);
-    EXPECT_EQ(srv->AdicionaVinculoDoc(VinculoDe(QD_PROCESSO_FT_NF, 77, 1), REG_ZTDMC{0}), semDiretorio);
-    EXPECT_EQ(srv->AdicionaVinculoDoc(QD_VINCULO_DOC_PS{}, REG_ZTDMC{0}), platform::E_INVALIDARG);
-    EXPECT_EQ(srv->BuscaVinculosDocByOrigem(1, &origem, &ptrs), semDiretorio);
-    EXPECT_EQ(srv->BuscaVinculosDocByOrigem(0, nullptr, nullptr), platform::E_POINTER);
-    EXPECT_EQ(srv->NotificaAlteracaoOrigem(origem, QD_DOC_PS{}, QD_DOC_PS{}), semDiretorio);
-    EXPECT_EQ(srv->NotificaExclusaoOrigem(origem), semDiretorio);
-    EXPECT_EQ(srv->NotificaExclusaoOrigem(QD_ORIGEM_VINCULO_DOC_PS{}), platform::E_INVALIDARG);
-    EXPECT_EQ(srv->AtualizaVinculoDoc(origem), semDiretorio);
+    const HRESULT semSessao = platform::HResultFromMessage(16179);
+    EXPECT_EQ(srv->AdicionaVinculoDoc(VinculoDe(QD_PROCESSO_FT_NF, 77, 1), REG_ZTDMC{0}), semSessao);
+    EXPECT_EQ(srv->AdicionaVinculoDoc(QD_VINCULO_DOC_PS{}, REG_ZTDMC{0}), semSessao);
+    EXPECT_EQ(srv->BuscaVinculosDocByOrigem(1, &origem, &ptrs), semSessao);
+    EXPECT_EQ(srv->BuscaVinculosDocByOrigem(0, nullptr, nullptr), semSessao);
+    EXPECT_EQ(srv->NotificaAlteracaoOrigem(origem, QD_DOC_PS{}, QD_DOC_PS{}), semSessao);
+    EXPECT_EQ(srv->NotificaExclusaoOrigem(origem), semSessao);
+    EXPECT_EQ(srv->NotificaExclusaoOrigem(QD_ORIGEM_VINCULO_DOC_PS{}), semSessao);
+    EXPECT_EQ(srv->AtualizaVinculoDoc(origem), semSessao);
     EXPECT_FALSE(std::filesystem::exists("QDVINDOC.DAT"));
 }
 

@@ -139,17 +139,22 @@ TEST_F(BuscaRapida, ManyDocumentsAcrossReadBatches) {
     EXPECT_EQ(Rapida("lote"), esperado);
 }
 
-// A null result pointer is refused; without a session nothing is read and the result stays
-// zeroed.
+// A null result pointer is refused.
+TEST_F(BuscaRapida, NullResultPointerIsRefused) {
+    platform::BSTR texto = platform::SysAllocStringFromAnsi("nota");
+    EXPECT_EQ(Srv().BuscaRapida(texto, 0, nullptr), platform::E_POINTER);
+    platform::SysFreeString(texto);
+}
+
+// Without a session nothing is read and the caller's result is left as it was.
 TEST(BuscaRapidaSemSessao, RefusesAndFails) {
     TestEnvironment ambiente;
     Servidor srv;
     platform::BSTR texto = platform::SysAllocStringFromAnsi("nota");
-    EXPECT_EQ(srv->BuscaRapida(texto, 0, nullptr), platform::E_POINTER);
     QD_ARRAY_PONTEIROS_PS resultado{};
     resultado.qtd = 5;
     EXPECT_EQ(srv->BuscaRapida(texto, 0, &resultado), platform::HResultFromMessage(16179));
-    EXPECT_EQ(resultado.qtd, 0u);
+    EXPECT_EQ(resultado.qtd, 5u);
     EXPECT_EQ(resultado.pPtrs, nullptr);
     platform::SysFreeString(texto);
 }

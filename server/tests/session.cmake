@@ -1,7 +1,8 @@
-# Company session tests: the start, the properties and the location numbers, in the process and
-# through the real server process.
+# Company session tests: the start, the closed session, the properties and the location numbers,
+# in the process and through the real server process.
 kelvo_add_test(server_session_tests
   SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/session_aberta_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/session_inicializa_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/session_process_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/session_propriedades_test.cpp

@@ -1,7 +1,9 @@
 // Sessions of the demo company in the real Vaultis process, reached through the client library:
 // the session opens, the properties travel both ways and land at their offsets in QDMESTRE.DAT,
-// and location numbers handed to two client processes at once are never the same.
+// location numbers handed to two client processes at once are never the same, and a connection
+// whose start failed writes nothing.
 #include "outside/pendora/conexao_ged_srv.h"
+#include "outside/pendora/qd_doc.h"
 #include "outside/pendora/qd_propriedades.h"
 #include "platform/com/bstr.h"
 #include "platform/system/process_spawn.h"
@@ -141,6 +143,32 @@ TEST_F(SessaoVaultis, TwoProcessesGetDistinctLocationNumbers) {
     ASSERT_EQ(distintos.size(), 2u * kChamadas);
     EXPECT_EQ(*distintos.rbegin() - *distintos.begin(), 2u * kChamadas - 1);
     EXPECT_EQ(NumeroEm(ReadFile(pasta_ + "QDMESTRE.DAT"), 0, 4), *distintos.rbegin() + 1);
+}
+
+// A user who does not exist gets no session, and the connection's later writes are refused
+// before they reach a file, while another connection has the company open: no document stored
+// under that user, no number handed out, no log entry.
+TEST_F(SessaoVaultis, ConnectionWhoseStartFailedWritesNothing) {
+    const auto arquivos = {"QDDOC.DAT", "QDMESTRE.DAT", "QDLOG.DAT"};
+    {
+        CSilentConexaoGedSrv aberta;  // the company's files exist, so a write that got through would show
+        ASSERT_EQ(aberta.Inicializa(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUser, 1), platform::S_OK);
+        std::vector<std::string> antes;
+        for (const char* arquivo : arquivos) antes.push_back(ReadFile(pasta_ + arquivo));
+
+        CSilentConexaoGedSrv conexao;
+        ASSERT_EQ(conexao.Inicializa(kelvo::setup::kDemoCompany, 4321, 2), CONEXO_E_USUARIO_INEXISTENTE);
+        std::uint32_t posicao = 0;
+        EXPECT_EQ(conexao.GravaDoc(&posicao, CQDDoc(), 0), platform::HResultFromMessage(16179));
+        EXPECT_EQ(posicao, 0u);
+        std::uint32_t numero = 0;
+        EXPECT_EQ(conexao.GetProximoNrLocalizacao(&numero), platform::HResultFromMessage(16179));
+
+        std::vector<std::string> depois;
+        for (const char* arquivo : arquivos) depois.push_back(ReadFile(pasta_ + arquivo));
+        EXPECT_EQ(depois, antes);
+    }
+    EXPECT_EQ(EsperaServidores(), std::vector<int>{0});
 }
 
 }  // namespace
