@@ -35,9 +35,9 @@ std::string_view NomeFinal(std::string_view nome, std::string_view sufixo) {
 HRESULT LimpaSobra(IQDOperacoesArquivo& operacoes, const char* pasta, std::string_view nome) {
     const CZTString caminho = ZTConcatenaPath(pasta, CZTString(nome));
     if (!NomeFinal(nome, kSufixoNovo).empty()) return HrDe(operacoes.Exclui(caminho));
-    const std::string_view final = NomeFinal(nome, kSufixoAntigo);
-    if (final.empty()) return platform::S_OK;
-    const CZTString original = ZTConcatenaPath(pasta, CZTString(final));
+    const std::string_view nomeFinal = NomeFinal(nome, kSufixoAntigo);
+    if (nomeFinal.empty()) return platform::S_OK;
+    const CZTString original = ZTConcatenaPath(pasta, CZTString(nomeFinal));
     if (!operacoes.Existe(original)) return HrDe(operacoes.Renomeia(caminho, original));
     return HrDe(operacoes.Exclui(caminho));
 }
