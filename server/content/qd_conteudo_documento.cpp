@@ -2,7 +2,9 @@
 
 #include "platform/com/task_allocator.h"
 #include "platform/crypto/crypto.h"
+#include "platform/file/file_operations.h"
 #include "server/content/qd_arquivo_conteudo.h"
+#include "server/content/qd_conteudo_provisorio.h"
 #include "server/content/qd_nome_conteudo.h"
 #include "server/content/zt_crypto.h"
 
@@ -43,6 +45,19 @@ HRESULT Decifra(CCrypto& crypto, void** ppBuffer, std::uint32_t* pTamanho) {
     return platform::S_OK;
 }
 
+// Writes `caminho` whole with `tamanho` bytes and closes it.
+HRESULT GravaArquivoInteiro(const char* caminho, const void* pBuffer, std::size_t tamanho) {
+    platform::File arquivo;
+    if (const HRESULT hr = QDAbreArquivoConteudo(caminho, 'G', arquivo); FAILED(hr)) return hr;
+    if (const HRESULT hr = QDGravaArquivoConteudo(arquivo, pBuffer, tamanho); FAILED(hr)) return hr;
+    try {
+        arquivo.Close();
+    } catch (const platform::FileException& excecao) {
+        return platform::HResultFromWin32(QDErroDoArquivo(excecao));
+    }
+    return platform::S_OK;
+}
+
 }  // namespace
 
 HRESULT QDLeConteudoDocumento(const QDConteudoSessao& sessao, std::uint32_t lPosicao, std::string_view nomeOriginal,
@@ -72,16 +87,10 @@ HRESULT QDGravaConteudoDocumento(const QDConteudoSessao& sessao, std::uint32_t l
         pBuffer = cifra.GetData();
     }
     const std::size_t gravar = sessao.bUsaEncriptacao ? cifra.GetSize() : tamanho;
-    platform::File arquivo;
-    if (const HRESULT hr = QDAbreArquivoConteudo(caminho, 'G', arquivo); FAILED(hr)) return hr;
-    const HRESULT hr = QDGravaArquivoConteudo(arquivo, pBuffer, gravar);
-    if (SUCCEEDED(hr)) {
-        try {
-            arquivo.Close();
-        } catch (const platform::FileException& excecao) {
-            return platform::HResultFromWin32(QDErroDoArquivo(excecao));
-        }
-    }
+    const CZTString novo = QDCaminhoConteudoNovo(caminho);
+    HRESULT hr = GravaArquivoInteiro(novo, pBuffer, gravar);
+    if (SUCCEEDED(hr)) hr = QDPoeConteudoNoLugar(QDOperacoesArquivoPadrao(), novo, caminho);
+    if (FAILED(hr)) (void)platform::DeleteFile(novo);
     return hr;
 }
 

@@ -32,9 +32,10 @@ struct QDConteudoSessao {
                                                       std::uint32_t* pTamanho);
 
 // Writes `tamanho` bytes as the content of the document at `lPosicao`, encrypted when the
-// session says so. The content is encrypted before the file is touched, so a failing encryption
-// leaves the file as it was. Results as QDLeConteudoDocumento (E_POINTER for null bytes with a
-// size).
+// session says so. The content is encrypted first and written whole under its temporary name,
+// then renamed to the content file's name (qd_conteudo_provisorio.h): a failure or a crash on the
+// way leaves the stored content as it was. Results as QDLeConteudoDocumento (E_POINTER for null
+// bytes with a size).
 [[nodiscard]] platform::HRESULT QDGravaConteudoDocumento(const QDConteudoSessao& sessao, std::uint32_t lPosicao,
                                                          std::string_view nomeOriginal, const void* pBuffer,
                                                          std::uint32_t tamanho);

@@ -4,6 +4,7 @@ target_sources(kelvo_server PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qd_arquivo_conteudo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_arquivos_troca.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_conteudo_documento.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qd_conteudo_provisorio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_encripta_docs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_evento_conteudo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_lista_conteudos.cpp

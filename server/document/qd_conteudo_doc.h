@@ -1,9 +1,10 @@
 // The content files of documents as the document operations use them: the session's content
-// settings (folder, encryption, key), a deletion for which a missing file counts as deleted, and
-// the renaming that keeps a content file's name in step with its document's original name.
+// settings (folder, encryption, key), a deletion for which a missing file counts as deleted, the
+// copy that keeps a content file's name in step with its document's original name, and the
+// keeping of files that an inserted document would otherwise take over.
 //
 // A content file's name carries the extension of the document's original file name
-// (server/content/qd_nome_conteudo.h), so a rewrite that changes that extension must rename the
+// (server/content/qd_nome_conteudo.h), so a rewrite that changes that extension must move the
 // file, or the content would be orphaned under its old name. The server's one thread.
 #pragma once
 
@@ -26,9 +27,19 @@ class IQDArqBind;
 [[nodiscard]] platform::HRESULT QDApagaConteudoExistente(const char* diretorio, std::uint32_t lPosicao,
                                                          std::string_view nomeOriginal);
 
-// Renames the content file of the document at `lPosicao` from the name made with `nomeAntigo` to
-// the one made with `nomeNovo`. Nothing happens when both names are the same or when the old
-// file does not exist; a file already under the new name belongs to no document (the record
-// names the old one) and is replaced. S_OK or the Win32 error's HRESULT.
-[[nodiscard]] platform::HRESULT QDRenomeiaConteudo(const char* diretorio, std::uint32_t lPosicao,
-                                                   std::string_view nomeAntigo, std::string_view nomeNovo);
+// Copies the content file of the document at `lPosicao` from the name made with `nomeAntigo` to
+// the one made with `nomeNovo`, through the new name's temporary file, so that the content lies
+// under both names until the record names the new one and the old one is deleted. Nothing happens
+// when both names are the same or when the old file does not exist; a file already under the new
+// name belongs to no document (the record names the old one) and gives way. S_OK or the Win32
+// error's HRESULT.
+[[nodiscard]] platform::HRESULT QDCopiaConteudo(const char* diretorio, std::uint32_t lPosicao, std::string_view nomeAntigo,
+                                                std::string_view nomeNovo);
+
+// Before an insert at `lPosicao`: a file in "Docs" that a document at that position could name
+// (its name stem, a dot, an extension without a dot) belongs to no document (its record was lost,
+// say, with the end of a damaged QDDOC.DAT). Each such file is kept under the first free name
+// "<name>.001" to "<name>.999", and the event log says where. S_OK, also without a content folder;
+// 0x800700B7 when all 999 names of a file are taken (that file stays); else the Win32 error's
+// HRESULT of the listing or a rename.
+[[nodiscard]] platform::HRESULT QDGuardaConteudosDaPosicao(const char* diretorio, std::uint32_t lPosicao);

@@ -12,6 +12,7 @@
 #include "server/record_file/qd_arq_t.h"
 #include "server/record_file/zt_arq_bytes.h"
 #include "server/record_file/qd_resultado_arq.h"
+#include "server/record_file/record_file_codes.h"
 #include "util/time/current_time.h"
 
 #include <limits>
@@ -74,20 +75,21 @@ public:
         m_lPosicao = *pPos;
         if (const HRESULT hr = ZTLeAgora(m_agora); FAILED(hr)) return hr;
         if (const int codigo = m_docs.Open('G', true, true)) return QDHResultArq(codigo);
-        const HRESULT preparo = m_lPosicao != 0 ? LeGravado() : ConfereVersoes();
+        const HRESULT preparo = m_lPosicao != 0 ? LeGravado() : PreparaInclusao();
         if (FAILED(preparo)) return preparo;
         if (const HRESULT hr = AjustaLocais(); FAILED(hr)) return hr;
         MontaRegistro();
         if (const HRESULT hr = GravaPartes(); FAILED(hr)) return hr;
+        if (const HRESULT hr = GravaConteudo(); FAILED(hr)) return hr;
         std::int32_t posicao = static_cast<std::int32_t>(m_lPosicao);
         if (const int codigo = m_docs.WriteRecord(&m_arq, posicao)) return QDHResultArq(codigo);
-        *pPos = m_lPosicao = static_cast<std::uint32_t>(posicao);
+        *pPos = m_lPosicao;
         const QD_E_OPERACAO_LOG operacao = m_bInclusao ? QD_OP_LOG_DOC_INCLUSAO : QD_OP_LOG_DOC_ALTERACAO_PARA;
         const std::span<const std::uint16_t> usuarios =
             m_pedido.bUsuarios ? m_pedido.usuarios : std::span<const std::uint16_t>(m_usuariosGravados);
         if (const HRESULT hr = QDAdicionaLogDoc(m_lote, operacao, m_lPosicao, m_arq, usuarios); FAILED(hr)) return hr;
         if (const HRESULT hr = LigaVersaoAnterior(); FAILED(hr)) return hr;
-        if (const HRESULT hr = GravaConteudo(); FAILED(hr)) return hr;
+        if (const HRESULT hr = ApagaConteudoAntigo(); FAILED(hr)) return hr;
         if (const int codigo = m_docs.CloseEx()) return QDHResultArq(codigo);
         CLocalConexaoGedSrv local(&m_sessao.srv);
         return local.GravaLog(m_lote);
@@ -111,10 +113,21 @@ private:
         return QDAdicionaLogDoc(m_lote, QD_OP_LOG_DOC_ALTERACAO_DE, m_lPosicao, m_arq, m_usuariosGravados);
     }
 
-    // An insert: no next version, and a previous version only when it is the newest of a live
-    // document, so the chain never forks and never runs through a deleted document.
-    HRESULT ConfereVersoes() {
+    // An insert: its version links checked, then its position taken, the record after the last
+    // whole one (QDDOC.DAT stays held, so no other writer takes it meanwhile), and any file of
+    // that position in "Docs" kept aside before the new content could take its name.
+    HRESULT PreparaInclusao() {
         m_bInclusao = true;
+        if (const HRESULT hr = ConfereVersoes(); FAILED(hr)) return hr;
+        const std::int64_t posicao = m_docs.RecordCount() + 1;
+        if (posicao > kMaximo) return QDHResultArq(ZT_ERR_ARQ_POSICIONAMENTO);
+        m_lPosicao = static_cast<std::uint32_t>(posicao);
+        return QDGuardaConteudosDaPosicao(m_sessao.bind.GetDiretorio(), m_lPosicao);
+    }
+
+    // No next version, and a previous version only when it is the newest of a live document, so
+    // the chain never forks and never runs through a deleted document.
+    HRESULT ConfereVersoes() {
         if (m_ps.lNextDoc != 0) return platform::E_INVALIDARG;
         if (m_ps.lPrevDoc == 0) return platform::S_OK;
         if (m_ps.lPrevDoc > kMaximo || m_ps.lPrevDoc > m_docs.RecordCount()) return platform::E_INVALIDARG;
@@ -209,24 +222,27 @@ private:
         return QDHResultArq(m_docs.WriteRecord(&anterior, escrita));
     }
 
-    // New content under the name of the new original file name; without new content, a stored
-    // file follows a changed extension.
+    // The content under the new original file name, complete before the record names it: new
+    // content when the call brings it, else a rewrite's stored file copied to a changed name.
     HRESULT GravaConteudo() {
         const std::string_view nomeNovo = QDNomeOriginalDoc(m_arq);
-        const std::string_view nomeAntigo = QDNomeOriginalDoc(m_gravado);
         const CZTString diretorio = m_sessao.bind.GetDiretorio();
         if (!m_pedido.bConteudo) {
             if (m_bInclusao) return platform::S_OK;
-            return QDRenomeiaConteudo(diretorio, m_lPosicao, nomeAntigo, nomeNovo);
+            return QDCopiaConteudo(diretorio, m_lPosicao, QDNomeOriginalDoc(m_gravado), nomeNovo);
         }
         QDConteudoSessao conteudo;
         if (const HRESULT hr = QDConteudoDaSessao(m_sessao.bind, m_sessao.pCrypto, conteudo); FAILED(hr)) return hr;
-        if (const HRESULT hr = QDGravaConteudoDocumento(conteudo, m_lPosicao, nomeNovo, m_ps.pArquivo, m_ps.cbArquivo);
-            FAILED(hr)) {
-            return hr;
-        }
-        if (m_bInclusao || QDCaminhoConteudo(diretorio, m_lPosicao, nomeAntigo) ==
-                               QDCaminhoConteudo(diretorio, m_lPosicao, nomeNovo)) {
+        return QDGravaConteudoDocumento(conteudo, m_lPosicao, nomeNovo, m_ps.pArquivo, m_ps.cbArquivo);
+    }
+
+    // Once the record names the new file name, a rewrite's file under the old one goes.
+    HRESULT ApagaConteudoAntigo() {
+        if (m_bInclusao) return platform::S_OK;
+        const CZTString diretorio = m_sessao.bind.GetDiretorio();
+        const std::string_view nomeAntigo = QDNomeOriginalDoc(m_gravado);
+        if (QDCaminhoConteudo(diretorio, m_lPosicao, nomeAntigo) ==
+            QDCaminhoConteudo(diretorio, m_lPosicao, QDNomeOriginalDoc(m_arq))) {
             return platform::S_OK;
         }
         return QDApagaConteudoExistente(diretorio, m_lPosicao, nomeAntigo);

@@ -14,13 +14,19 @@ HRESULT Restaura(IQDOperacoesArquivo& operacoes, const CZTString& de, const CZTS
 
 }  // namespace
 
-HRESULT QDPoeDeLado(IQDOperacoesArquivo& operacoes, const CZTString& caminho) {
+platform::FileError QDGuardaSobra(IQDOperacoesArquivo& operacoes, const CZTString& caminho, CZTString& destino) {
     for (int sufixo = 1; sufixo <= kMaiorSufixo; ++sufixo) {
-        const CZTString destino = CZTString::Formata("%s.%03d", caminho.GetString(), sufixo);
+        destino = CZTString::Formata("%s.%03d", caminho.GetString(), sufixo);
         const platform::FileError erro = operacoes.Renomeia(caminho, destino);
-        if (erro.error != platform::ERROR_ALREADY_EXISTS) return QDHResultOperacao(erro);
+        if (erro.error != platform::ERROR_ALREADY_EXISTS) return erro;
     }
-    return QDHResultOperacao({platform::FileException::genericException, platform::ERROR_ALREADY_EXISTS});
+    destino = {};
+    return {platform::FileException::genericException, platform::ERROR_ALREADY_EXISTS};
+}
+
+HRESULT QDPoeDeLado(IQDOperacoesArquivo& operacoes, const CZTString& caminho) {
+    CZTString destino;
+    return QDHResultOperacao(QDGuardaSobra(operacoes, caminho, destino));
 }
 
 HRESULT QDRecuperaSobras(IQDOperacoesArquivo& operacoes, const char* pasta, const QDArquivosConversao& arquivos) {

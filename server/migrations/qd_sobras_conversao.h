@@ -31,3 +31,8 @@ struct QDArquivosConversao {
 
 // Renames `caminho` to the first free "<caminho>.NNN" (001 to 999). S_OK or as above.
 [[nodiscard]] platform::HRESULT QDPoeDeLado(IQDOperacoesArquivo& operacoes, const CZTString& caminho);
+
+// The same rename, for callers that report in their own terms: the name taken in `destino`, and
+// the failing rename's error (ERROR_ALREADY_EXISTS when all 999 names are taken).
+[[nodiscard]] platform::FileError QDGuardaSobra(IQDOperacoesArquivo& operacoes, const CZTString& caminho,
+                                                CZTString& destino);

@@ -2,7 +2,10 @@
 
 #include "platform/file/file_status.h"
 #include "platform/file/folder.h"
+#include "server/content/qd_conteudo_provisorio.h"
 #include "server/content/qd_nome_conteudo.h"
+#include "server/document/qd_doc_arq.h"
+#include "server/record_file/qd_arq_t.h"
 
 CZTString QDDiretorioDocs(const char* diretorioDados) { return QDPastaConteudos(diretorioDados); }
 
@@ -17,4 +20,10 @@ platform::HRESULT QDCriaDiretorioDocs(const char* diretorioDados) {
     const bool ehPasta = platform::GetFileStatus(pasta, estado) == platform::ERROR_SUCCESS &&
                          (estado.m_attribute & platform::FileStatus::directory) != 0;
     return ehPasta ? platform::S_OK : platform::HResultFromWin32(platform::ERROR_ALREADY_EXISTS);
+}
+
+platform::HRESULT QDLimpaDiretorioDocs(IQDArqBind& bind) {
+    CQDArqT<QD_DOC_ARQ> docs(bind);
+    if (docs.Open('G', false, true) != 0) return platform::S_OK;
+    return QDLimpaConteudosProvisorios(QDOperacoesArquivoPadrao(), QDDiretorioDocs(bind.GetDiretorio()));
 }

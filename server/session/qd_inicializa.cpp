@@ -115,5 +115,6 @@ HRESULT QDInicializa(IZTQD_Srv& srv, IQDArqBind& bind, IZTUserProfileInfo& perfi
     CZTString frase;
     if (const HRESULT falha = LeFraseChave(sessao, frase); platform::FAILED(falha)) return falha;
     if (const HRESULT falha = CriaCrypto(perfil, frase, sessao.pCrypto); platform::FAILED(falha)) return falha;
-    return QDCriaDiretorioDocs(sessao.strDiretorio);
+    if (const HRESULT falha = QDCriaDiretorioDocs(sessao.strDiretorio); platform::FAILED(falha)) return falha;
+    return QDLimpaDiretorioDocs(bind);
 }

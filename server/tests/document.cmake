@@ -1,9 +1,11 @@
 # Document tests: conversions, the access rule, writing, reading and deleting documents in the
-# process (encrypted contents included), and through the real server process.
+# process (encrypted contents included), and through the real server process, also when it is
+# killed while it saves.
 kelvo_add_test(server_document_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/document_acesso_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_conversao_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/document_crash_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_encriptacao_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_exclui_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_grava_test.cpp

@@ -1,14 +1,19 @@
 // Writing documents through the client library: every part lands where the record says, runs
 // stay in place or move, parts left out keep their runs, version links and location counts are
-// kept, refusals come before any write, content follows the original name's extension, and the
-// log holds the before and after records.
+// kept, refusals come before any write, content follows the original name's extension and is
+// complete before its record, files under an insert's position are kept aside, and the log holds
+// the before and after records.
+#include "server/content/qd_conteudo_provisorio.h"
 #include "server/document/qd_grava_doc.h"
+#include "server/tests/content_test_support.h"
 #include "server/tests/document_test_support.h"
+#include "server/tests/operacoes_arquivo_test_support.h"
 #include "util/time/current_time.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,6 +24,7 @@ namespace {
 using platform::HRESULT;
 
 constexpr HRESULT kFimArquivo = platform::HResultFromMessage(16021);
+constexpr HRESULT kAcessoNegado = platform::HResultFromWin32(platform::ERROR_ACCESS_DENIED);
 
 DadosDoc Completo() {
     DadosDoc dados;
@@ -37,6 +43,15 @@ DadosDoc Completo() {
 
 class GravaDoc : public ::testing::Test {
 protected:
+    // The bytes of the files a GravaDoc writes, to see that a refused call wrote none of them.
+    [[nodiscard]] std::vector<std::string> Gravados() const {
+        std::vector<std::string> bytes;
+        for (const char* arquivo : {"QDDOC.DAT", "QDDOCUSU.DAT", "QDDOCCMP.DAT", "QDDOCDSC.DAT", "QDLOCARQ.DAT", "QDLOG.DAT"}) {
+            bytes.push_back(Bytes(empresa_.Arquivo(arquivo)));
+        }
+        return bytes;
+    }
+
     EmpresaDocs empresa_;
 };
 
@@ -250,10 +265,8 @@ TEST_F(GravaDoc, RefusalsComeBeforeAnyWrite) {
         {"users promised behind a null pointer", viva, 0, true, false},
         {"content promised behind a null pointer", viva, 0, false, true},
     };
-    const char* arquivos[] = {"QDDOC.DAT", "QDDOCUSU.DAT", "QDDOCCMP.DAT", "QDDOCDSC.DAT", "QDLOCARQ.DAT", "QDLOG.DAT"};
     for (const Caso& caso : casos) {
-        std::vector<std::string> antes;
-        for (const char* arquivo : arquivos) antes.push_back(Bytes(empresa_.Arquivo(arquivo)));
+        const std::vector<std::string> antes = Gravados();
         DadosDoc dados = Completo();
         dados.lLocArq = local;
         dados.lPrevDoc = caso.lPrevDoc;
@@ -269,9 +282,7 @@ TEST_F(GravaDoc, RefusalsComeBeforeAnyWrite) {
         }
         std::uint32_t posicao = 0;
         EXPECT_EQ(empresa_.Srv().GravaDoc(&posicao, doc.GetPS(), 0xF), platform::E_INVALIDARG) << caso.nome;
-        for (std::size_t i = 0; i < antes.size(); ++i) {
-            EXPECT_EQ(Bytes(empresa_.Arquivo(arquivos[i])), antes[i]) << caso.nome << " " << arquivos[i];
-        }
+        EXPECT_EQ(Gravados(), antes) << caso.nome;
         EXPECT_EQ(posicao, 0u);
     }
     EXPECT_EQ(empresa_.Disponivel(local), 10);
@@ -372,6 +383,131 @@ TEST_F(GravaDoc, ContentFollowsTheExtension) {
     ASSERT_EQ(empresa_.Conexao().GravaDoc(&reescrita, Documento(dados), 0), platform::S_OK);
     EXPECT_EQ(Bytes(empresa_.Docs("0000001.png")), "novo");
     EXPECT_FALSE(std::filesystem::exists(empresa_.Docs("0000001.tif")));
+}
+
+// A record names its content only once the content is complete under its name: when the new
+// content cannot be written, an insert leaves no record and a rewrite keeps its stored record
+// and content (the old content is replaced only by the rename of a complete new one).
+TEST_F(GravaDoc, RecordComesOnlyAfterItsCompleteContent) {
+    const std::uint32_t posicao = empresa_.Insere(Completo());
+    struct Caso {
+        const char* nome;
+        std::uint32_t posicao;
+        const char* arquivo;
+    };
+    const Caso casos[] = {{"insert", 0, "0000002.pdf"}, {"rewrite", posicao, "0000001.pdf"}};
+    for (const Caso& caso : casos) {
+        // A folder holds the name the new content is written under first.
+        const std::string provisorio = QDCaminhoConteudoNovo(empresa_.Docs(caso.arquivo).c_str()).str();
+        ASSERT_TRUE(std::filesystem::create_directory(provisorio));
+        const std::string conteudoAntes = Bytes(empresa_.Docs(caso.arquivo));
+        const std::vector<std::string> antes = Gravados();
+        DadosDoc dados = Completo();
+        dados.conteudo = "nova";
+        std::uint32_t escrita = caso.posicao;
+        EXPECT_EQ(empresa_.Conexao().GravaDoc(&escrita, Documento(dados), 0x4), kAcessoNegado) << caso.nome;
+        EXPECT_EQ(escrita, caso.posicao) << caso.nome;
+        EXPECT_EQ(Bytes(empresa_.Arquivo("QDDOC.DAT")), antes[0]) << caso.nome;
+        EXPECT_EQ(Bytes(empresa_.Arquivo("QDLOG.DAT")), antes.back()) << caso.nome;
+        EXPECT_EQ(Bytes(empresa_.Docs(caso.arquivo)), conteudoAntes) << caso.nome;
+        std::filesystem::remove(provisorio);
+    }
+    EXPECT_EQ(Conteudo(empresa_.Le(posicao)), Completo().conteudo);
+}
+
+// An empty content is a document's valid content; a content file that went missing reads as
+// file-not-found.
+TEST_F(GravaDoc, EmptyContentIsStoredAndAMissingOneIsNotFound) {
+    DadosDoc dados = Completo();
+    dados.conteudo.clear();
+    std::uint32_t posicao = empresa_.Insere(dados);
+    ASSERT_TRUE(std::filesystem::exists(empresa_.Docs("0000001.pdf")));
+    EXPECT_EQ(Conteudo(empresa_.Le(posicao)), "");
+    std::filesystem::remove(empresa_.Docs("0000001.pdf"));
+    CQDDoc doc;
+    EXPECT_EQ(empresa_.Conexao().LeDoc(1, &posicao, &doc, 0), platform::MakeHResult(0x80070002));
+}
+
+// An insert takes the position after the last whole record; files already lying under that
+// position's name (its record lost with the end of a damaged QDDOC.DAT) are kept under the first
+// free ".NNN" name and the event log says so, instead of being taken over by the new document.
+TEST_F(GravaDoc, InsertKeepsTheFilesOfItsPositionAside) {
+    empresa_.Insere(Completo());
+    DadosDoc segundo = Completo();
+    segundo.conteudo = "segundo";
+    ASSERT_EQ(empresa_.Insere(segundo), 2u);
+    WriteFile(empresa_.Docs("0000002.txt"), "outra extensao");
+    WriteFile(empresa_.Docs("0000002.pdf.001"), "guardado antes");
+    WriteFile(empresa_.Docs("0000002"), "sem ponto: nenhum documento o nomeia");
+    std::filesystem::resize_file(empresa_.Arquivo("QDDOC.DAT"), 3 * 256 - 100);
+
+    content_test::EventLogRecorder eventos;
+    DadosDoc terceiro = Completo();
+    terceiro.conteudo = "terceiro";
+    EXPECT_EQ(empresa_.Insere(terceiro), 2u);
+    EXPECT_EQ(Conteudo(empresa_.Le(2)), "terceiro");
+    const std::map<std::string, std::string> esperado = {
+        {"0000001.pdf", Completo().conteudo},
+        {"0000002.pdf", "terceiro"},
+        {"0000002.pdf.001", "guardado antes"},
+        {"0000002.pdf.002", "segundo"},
+        {"0000002.txt.001", "outra extensao"},
+        {"0000002", "sem ponto: nenhum documento o nomeia"},
+    };
+    EXPECT_EQ(Fotografia(empresa_.Docs("")), esperado);
+    ASSERT_EQ(eventos.entries.size(), 2u);
+    for (const platform::EventLogEntry& entrada : eventos.entries) {
+        EXPECT_EQ(entrada.source.str(), "Vaultis");
+        EXPECT_EQ(entrada.type, platform::EVENTLOG_WARNING_TYPE);
+    }
+    EXPECT_NE(eventos.Text().find("0000002.pdf.002"), std::string::npos) << eventos.Text();
+    EXPECT_NE(eventos.Text().find("0000002.txt.001"), std::string::npos) << eventos.Text();
+}
+
+// When every ".NNN" name of a file under the insert's position is taken, the insert fails with
+// already-exists before it writes anything.
+TEST_F(GravaDoc, InsertThatCannotKeepAFileWritesNothing) {
+    DadosDoc dados = Completo();
+    dados.lLocArq = empresa_.NovoLocal(10, 10);
+    empresa_.Insere(dados);
+    for (int sufixo = 1; sufixo <= 999; ++sufixo) {
+        WriteFile(empresa_.Docs(CZTString::Formata("0000001.pdf.%03d", sufixo).str()), "ocupado");
+    }
+    std::filesystem::resize_file(empresa_.Arquivo("QDDOC.DAT"), 256 + 100);
+    const std::vector<std::string> antes = Gravados();
+    const std::map<std::string, std::string> docsAntes = Fotografia(empresa_.Docs(""));
+
+    std::uint32_t posicao = 0;
+    EXPECT_EQ(empresa_.Conexao().GravaDoc(&posicao, Documento(dados), 0xF), platform::MakeHResult(0x800700B7));
+    EXPECT_EQ(posicao, 0u);
+    EXPECT_EQ(Gravados(), antes);
+    EXPECT_EQ(Fotografia(empresa_.Docs("")), docsAntes);
+}
+
+// Opening a session clears what saves cut short by a crash left in "Docs" (a new content whose
+// record was never written goes, a stored content caught between two renames comes back), but
+// not while another writer holds QDDOC.DAT: its save may be under way.
+TEST_F(GravaDoc, InicializaClearsWhatCutSavesLeft) {
+    empresa_.Insere(Completo());
+    DadosDoc segundo = Completo();
+    segundo.conteudo = "segundo";
+    empresa_.Insere(segundo);
+    const auto novo = [this](const char* nome) { return QDCaminhoConteudoNovo(empresa_.Docs(nome).c_str()).str(); };
+    const auto antigo = [this](const char* nome) { return QDCaminhoConteudoAntigo(empresa_.Docs(nome).c_str()).str(); };
+    WriteFile(novo("0000003.pdf"), "insercao cortada");
+    WriteFile(novo("0000001.pdf"), "reescrita cortada");
+    std::filesystem::rename(empresa_.Docs("0000002.pdf"), antigo("0000002.pdf"));
+    const std::map<std::string, std::string> sobras = Fotografia(empresa_.Docs(""));
+    {
+        CQDArqT<QD_DOC_ARQ> docs(empresa_.Bind());
+        ASSERT_EQ(docs.Open('G', true, true), 0);
+        EXPECT_EQ(empresa_.Srv().Inicializa(Sessao(kEmpresaTeste, 1)), platform::S_OK);
+        EXPECT_EQ(Fotografia(empresa_.Docs("")), sobras);
+    }
+    EXPECT_EQ(empresa_.Srv().Inicializa(Sessao(kEmpresaTeste, 1)), platform::S_OK);
+    const std::map<std::string, std::string> esperado = {{"0000001.pdf", Completo().conteudo}, {"0000002.pdf", "segundo"}};
+    EXPECT_EQ(Fotografia(empresa_.Docs("")), esperado);
+    EXPECT_EQ(Conteudo(empresa_.Le(2)), "segundo");
 }
 
 // The original file name is read up to its field's end even without a terminator: the stored

@@ -2,7 +2,6 @@
 // encrypted contents, entries left empty, failures that free everything) and once through the
 // real Vaultis process.
 #include "outside/pendora/conexao_ged_srv.h"
-#include "outside/pendora/qd_propriedades.h"
 #include "platform/idl/value_codec.h"
 #include "platform/system/process_spawn.h"
 #include "platform/win32_error.h"
@@ -149,13 +148,6 @@ protected:
                                                    &resultado.array);
     }
 
-    void LigaEncriptacao() {
-        CQDPropriedades propriedades;
-        ASSERT_EQ(empresa_.Conexao().LePropriedades(propriedades), platform::S_OK);
-        propriedades->bUsaEncriptacao = 1;
-        ASSERT_EQ(empresa_.Conexao().GravaPropriedades(propriedades), platform::S_OK);
-    }
-
     // The names in the private temporary folder.
     [[nodiscard]] std::vector<std::string> Temporarios() const {
         std::vector<std::string> nomes;
@@ -265,7 +257,7 @@ TEST_F(MiniaturasDoc, EncryptedContentsDrawAsPlainAndLeaveNoTemporaryFile) {
     Resultado claro;
     ASSERT_EQ(Miniaturas({png, pdf}, claro), platform::S_OK);
 
-    LigaEncriptacao();
+    LigaEncriptacao(empresa_.Conexao());
     const std::string guardado = Bytes(empresa_.Docs("0000001.png"));
     ASSERT_FALSE(guardado.empty());
     ASSERT_NE(guardado.compare(0, 4, "\x89PNG"), 0);  // the stored file is cipher text now
@@ -293,7 +285,7 @@ TEST_F(MiniaturasDoc, EncryptedContentNeedsTheTemporaryFolder) {
     ASSERT_EQ(Miniaturas({png}, claro), platform::S_OK);
     EsperaPng(claro, 0);
 
-    LigaEncriptacao();
+    LigaEncriptacao(empresa_.Conexao());
     Resultado cifrado;
     EXPECT_EQ(Miniaturas({png}, cifrado), platform::HResultFromWin32(platform::ERROR_PATH_NOT_FOUND));
     EXPECT_EQ(cifrado.array.pThumbnails, nullptr);
@@ -303,7 +295,7 @@ TEST_F(MiniaturasDoc, EncryptedContentNeedsTheTemporaryFolder) {
 // tried and each is given back, and the call ends with "file exists" when every twin is taken.
 TEST_F(MiniaturasDoc, TakenTemporaryNamesAreNeitherReplacedNorLeftReserved) {
     const std::uint32_t png = Insere("a.png", PngVermelhoSobreAzul(Rascunho()));
-    LigaEncriptacao();
+    LigaEncriptacao(empresa_.Conexao());
     constexpr unsigned kNomes = 0xFFFF;  // every name the temporary folder hands out
     for (unsigned numero = 1; numero <= kNomes; ++numero) {
         char nome[32];

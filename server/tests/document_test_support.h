@@ -5,6 +5,7 @@
 
 #include "outside/pendora/conexao_ged_srv.h"
 #include "outside/pendora/qd_doc.h"
+#include "outside/pendora/qd_propriedades.h"
 #include "platform/com/bstr.h"
 #include "platform/com/task_allocator.h"
 #include "server/document/qd_doc_arq.h"
@@ -130,6 +131,14 @@ inline std::vector<std::pair<std::uint32_t, std::uint32_t>> Origens(const CQDDoc
         origens.emplace_back(static_cast<std::uint32_t>(doc->pVinculos[i].eProc), doc->pVinculos[i].lChave);
     }
     return origens;
+}
+
+// Switches the contents of the connection's company to encrypted through the properties.
+inline void LigaEncriptacao(CSilentConexaoGedSrv& conexao) {
+    CQDPropriedades propriedades;
+    ASSERT_EQ(conexao.LePropriedades(propriedades), platform::S_OK);
+    propriedades->bUsaEncriptacao = 1;
+    ASSERT_EQ(conexao.GravaPropriedades(propriedades), platform::S_OK);
 }
 
 // A company whose session of `usuario` is open, with a client-library connection to its object.

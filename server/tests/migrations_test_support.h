@@ -13,6 +13,7 @@
 #include "server/record_file/zt_arq_bytes.h"
 #include "server/record_file/zt_arq_ex.h"
 #include "server/tests/record_file_test_support.h"
+#include "server/tests/operacoes_arquivo_test_support.h"
 #include "server/tests/session_test_support.h"
 #include "util/file/zt_path.h"
 #include "util/time/day_counts.h"
@@ -276,43 +277,5 @@ public:
 private:
     QDAmbienteMigracoes anterior_;
 };
-
-// File operations that fail chosen renames (by the file names from and to) with access denied,
-// each as often as asked; everything else is the platform's. Every rename is recorded.
-class OperacoesComFalhas final : public IQDOperacoesArquivo {
-public:
-    void FalhaRenomeacao(const std::string& de, const std::string& para, int vezes = 1) {
-        falhas_[{de, para}] = vezes;
-    }
-    bool Existe(const platform::String& caminho) override { return QDOperacoesArquivoPadrao().Existe(caminho); }
-    platform::FileError Renomeia(const platform::String& de, const platform::String& para) override {
-        const std::pair<std::string, std::string> nomes{ZTExtraiNomeArquivo(de).str(), ZTExtraiNomeArquivo(para).str()};
-        renomeacoes.push_back(nomes);
-        auto falha = falhas_.find(nomes);
-        if (falha != falhas_.end() && falha->second > 0) {
-            --falha->second;
-            return {platform::FileException::accessDenied, platform::ERROR_ACCESS_DENIED};
-        }
-        return QDOperacoesArquivoPadrao().Renomeia(de, para);
-    }
-    platform::FileError Exclui(const platform::String& caminho) override {
-        return QDOperacoesArquivoPadrao().Exclui(caminho);
-    }
-
-    std::vector<std::pair<std::string, std::string>> renomeacoes;
-
-private:
-    std::map<std::pair<std::string, std::string>, int> falhas_;
-};
-
-// Every file of a folder with its bytes (sub-folders by name only).
-inline std::map<std::string, std::string> Fotografia(const std::string& pasta) {
-    std::map<std::string, std::string> arquivos;
-    for (const auto& entrada : std::filesystem::directory_iterator(pasta)) {
-        const std::string nome = entrada.path().filename().string();
-        arquivos[nome] = entrada.is_regular_file() ? ReadFile(entrada.path()) : std::string("<folder>");
-    }
-    return arquivos;
-}
 
 }  // namespace kelvo::testing
