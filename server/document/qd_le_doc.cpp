@@ -5,6 +5,7 @@
 #include "platform/idl/value_codec.h"
 #include "server/document/qd_conteudo_doc.h"
 #include "server/document/qd_doc_conversao.h"
+#include "server/document/qd_orcamento_resposta.h"
 #include "server/document/qd_usuarios_doc.h"
 #include "server/links/qd_origens_doc.h"
 #include "server/links/qd_vinculo_doc_arq.h"
@@ -24,6 +25,12 @@ using platform::FAILED;
 using platform::HRESULT;
 
 namespace {
+
+// Frees what `ps` owns and zeroes it.
+void Esvazia(QD_DOC_PS& ps) {
+    platform::idl::Codec<QD_DOC_PS>::Free(ps);
+    std::memset(static_cast<void*>(&ps), 0, sizeof ps);
+}
 
 // A task-allocator copy of `elementos` into `pArray` and `nQtd`; nothing for an empty list.
 template <class E>
@@ -56,10 +63,7 @@ public:
     // Fills `ps` (zero on entry) from the document at `lPosicao`; on failure `ps` owns nothing.
     HRESULT Le(std::uint32_t lPosicao, QD_DOC_PS& ps) {
         const HRESULT hr = Preenche(lPosicao, ps);
-        if (FAILED(hr)) {
-            platform::idl::Codec<QD_DOC_PS>::Free(ps);
-            std::memset(static_cast<void*>(&ps), 0, sizeof ps);
-        }
+        if (FAILED(hr)) Esvazia(ps);
         return hr;
     }
 
@@ -166,11 +170,17 @@ HRESULT QDLeDoc(const QDSessaoDocs& sessao, std::uint32_t qtd, const std::uint32
                 std::uint32_t dwFlags) {
     if (qtd > 0 && (!pPos || !pDoc)) return platform::E_POINTER;
     if (qtd > 0) std::memset(static_cast<void*>(pDoc), 0, std::size_t{qtd} * sizeof *pDoc);
+    // The reply's array of `qtd` records; each document adds the blocks of its parts.
+    QDOrcamentoResposta orcamento(platform::idl::EmptyBlockWireSize<QD_DOC_PS>(qtd));
+    if (!orcamento.Cabe()) return platform::E_OUTOFMEMORY;
     const std::span<const std::uint32_t> posicoes(pPos, qtd);
     Leitura leitura(sessao, dwFlags);
     if (const HRESULT hr = leitura.Abre(posicoes); FAILED(hr)) return hr;
     for (std::uint32_t i = 0; i < qtd; ++i) {
         if (const HRESULT hr = leitura.Le(posicoes[i], pDoc[i]); FAILED(hr)) return hr;
+        if (orcamento.SomaBlocos(pDoc[i])) continue;
+        for (std::uint32_t j = 0; j <= i; ++j) Esvazia(pDoc[j]);
+        return platform::E_OUTOFMEMORY;
     }
     return platform::S_OK;
 }

@@ -23,10 +23,12 @@ inline constexpr std::uint32_t QD_LEDOC_SEM_CONTEUDO = 0x8;
 inline constexpr std::uint32_t QD_LEDOC_SEM_DESCRICAO = 0x10;
 
 // Fills pDoc[0..qtd-1] from the documents at pPos[0..qtd-1], in order. Every entry is zeroed
-// first. S_OK; E_POINTER for a null array with qtd > 0; 16021 | 0x80040000 for position 0 or a
-// position past the last record; the record-file, content or allocation failure of the first
-// entry that fails. On failure the entries before the failing one stay filled (their arrays and
-// texts are the caller's to free, as on success) and the failing entry and those after it are
-// zero, owning nothing.
+// first. S_OK; E_POINTER for a null array with qtd > 0; E_OUTOFMEMORY as soon as the reply would
+// pass one message (kMaxMessageBytes: for a `qtd` whose records alone pass it, before anything is
+// read; else once the document that passes it is read), with every entry zero; 16021 |
+// 0x80040000 for position 0 or a position past the last record; the record-file, content or
+// allocation failure of the first entry that fails. On another failure the entries before the
+// failing one stay filled (their arrays and texts are the caller's to free, as on success) and
+// the failing entry and those after it are zero, owning nothing.
 [[nodiscard]] platform::HRESULT QDLeDoc(const QDSessaoDocs& sessao, std::uint32_t qtd, const std::uint32_t* pPos,
                                         QD_DOC_PS* pDoc, std::uint32_t dwFlags);

@@ -11,6 +11,7 @@
 #include "server/document/qd_conteudo_doc.h"
 #include "server/document/qd_doc_arq.h"
 #include "server/document/qd_doc_conversao.h"
+#include "server/document/qd_orcamento_resposta.h"
 #include "server/record_file/qd_arq_t.h"
 #include "server/thumbnail/thumbnail_extractor.h"
 #include "server/thumbnail/thumbnail_size.h"
@@ -19,7 +20,6 @@
 
 #include <cstring>
 #include <string_view>
-#include <vector>
 
 using platform::FAILED;
 using platform::HRESULT;
@@ -121,14 +121,12 @@ public:
         return platform::S_OK;
     }
 
-    // Entry `i` becomes a copy of `dib` (not empty; a preview stays far below 4 GiB).
-    HRESULT Preenche(std::uint32_t i, const std::vector<std::uint8_t>& dib) {
-        void* bloco = platform::CoTaskMemAlloc(dib.size());
-        if (!bloco) return platform::E_OUTOFMEMORY;
-        std::memcpy(bloco, dib.data(), dib.size());
-        m_array.pThumbnails[i].pThumbnail = static_cast<std::uint8_t*>(bloco);
-        m_array.pThumbnails[i].cbThumbnail = static_cast<std::uint32_t>(dib.size());
-        return platform::S_OK;
+    // Entry `i` takes over the block of `dib` (not empty; a preview fits a message).
+    [[nodiscard]] const QD_DOC_THUMBNAIL_PS& Preenche(std::uint32_t i, server::thumbnail::ThumbnailDib& dib) {
+        QD_DOC_THUMBNAIL_PS& entrada = m_array.pThumbnails[i];
+        entrada.cbThumbnail = static_cast<std::uint32_t>(dib.size());
+        entrada.pThumbnail = dib.Release();
+        return entrada;
     }
 
     void Entrega(QD_ARRAY_DOC_THUMBNAIL_PS& destino) {
@@ -142,7 +140,7 @@ private:
 
 // Draws the document at `lPosicao` into `dib`; `dib` stays empty for an entry left empty.
 HRESULT Desenha(CQDArqT<QD_DOC_ARQ>& docs, const QDConteudoSessao& conteudo, std::uint32_t lPosicao,
-                const tagSIZE& tamanho, std::vector<std::uint8_t>& dib) {
+                const tagSIZE& tamanho, server::thumbnail::ThumbnailDib& dib) {
     dib.clear();
     std::int32_t posicao = 0;
     if (const int codigo = QDPosicaoRegistro(lPosicao, posicao)) return QDHResultArq(codigo);
@@ -178,6 +176,11 @@ HRESULT QDGetThumbnailsDoc(const QDSessaoDocs& sessao, std::uint32_t qtd, const 
     // Checked once here, so that the answer does not depend on which documents have contents.
     if (!server::thumbnail::IsThumbnailSizeValid(imgSize)) return platform::E_INVALIDARG;
 
+    // The reply's array with `qtd` empty entries; each bitmap adds its block.
+    QDOrcamentoResposta orcamento(platform::idl::Codec<QD_ARRAY_DOC_THUMBNAIL_PS>::kWireSize +
+                                  (qtd == 0 ? 0 : platform::idl::EmptyBlockWireSize<QD_DOC_THUMBNAIL_PS>(qtd)));
+    if (!orcamento.Cabe()) return platform::E_OUTOFMEMORY;
+
     Miniaturas miniaturas;
     if (const HRESULT hr = miniaturas.Aloca(qtd); FAILED(hr)) return hr;
     CQDArqT<QD_DOC_ARQ> docs(sessao.bind);
@@ -185,11 +188,12 @@ HRESULT QDGetThumbnailsDoc(const QDSessaoDocs& sessao, std::uint32_t qtd, const 
     QDConteudoSessao conteudo;
     if (const HRESULT hr = QDConteudoDaSessao(sessao.bind, sessao.pCrypto, conteudo); FAILED(hr)) return hr;
 
-    std::vector<std::uint8_t> dib;
     for (std::uint32_t i = 0; i < qtd; ++i) {
+        // A bitmap that would not fit the reply is refused before its pixels are drawn.
+        server::thumbnail::ThumbnailDib dib(orcamento.LivreParaBloco());
         if (const HRESULT hr = Desenha(docs, conteudo, pPos[i], imgSize, dib); FAILED(hr)) return hr;
         if (dib.empty()) continue;
-        if (const HRESULT hr = miniaturas.Preenche(i, dib); FAILED(hr)) return hr;
+        if (!orcamento.SomaBlocos(miniaturas.Preenche(i, dib))) return platform::E_OUTOFMEMORY;
     }
     miniaturas.Entrega(*pArray);
     return platform::S_OK;

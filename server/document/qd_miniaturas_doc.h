@@ -19,10 +19,12 @@
 // Fills *pArray with `qtd` entries, entry i the preview of the document at pPos[i] fitted inside
 // `imgSize` (each entry a 56-byte bitmap header and its 32-bit rows, from CoTaskMemAlloc, as the
 // array itself; the caller frees them). S_OK; E_POINTER for a null pArray, or a null pPos with
-// qtd > 0; E_INVALIDARG for a size not 1..4096 on each side; 16021 | 0x80040000 for position 0
-// or a position past the last record; the record-file, content, temporary-file, extraction or
-// allocation failure of the first document that fails. On failure *pArray is zero and nothing
-// allocated by the call is left behind.
+// qtd > 0; E_INVALIDARG for a size not 1..kMaxThumbnailSide on each side; E_OUTOFMEMORY as soon
+// as the reply would pass one message (kMaxMessageBytes: for a `qtd` whose entries alone pass it,
+// before anything is read; else before the bitmap that passes it is drawn); 16021 | 0x80040000
+// for position 0 or a position past the last record; the record-file, content, temporary-file,
+// extraction or allocation failure of the first document that fails. On failure *pArray is zero
+// and nothing allocated by the call is left behind.
 [[nodiscard]] platform::HRESULT QDGetThumbnailsDoc(const QDSessaoDocs& sessao, std::uint32_t qtd,
                                                    const std::uint32_t* pPos, const tagSIZE& imgSize,
                                                    QD_ARRAY_DOC_THUMBNAIL_PS* pArray);

@@ -13,7 +13,7 @@ kelvo_add_test(server_document_tests
     ${CMAKE_CURRENT_LIST_DIR}/document_miniaturas_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_process_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/thumbnail_test_support.cpp
-  DEPS kelvo::server kelvo::setup kelvo::test_support
+  DEPS kelvo::server kelvo::setup kelvo::test_support kelvo::bench_support
 )
 target_compile_definitions(server_document_tests PRIVATE KELVO_VAULTIS="$<TARGET_FILE:Vaultis>")
 add_dependencies(server_document_tests Vaultis)

@@ -1,6 +1,7 @@
 // Reading documents: each dwFlags bit leaves its part out, 0x1F allocates nothing, a failure in
 // the middle keeps the entries before it and leaves the rest empty, counts and lengths of damaged
-// records are bounded by their files, links come in file order, deleted documents read as such.
+// records are bounded by their files, links come in file order, deleted documents read as such, and
+// a reply that would pass one message is refused as soon as it does.
 #include "platform/idl/value_codec.h"
 #include "server/document/qd_le_doc.h"
 #include "server/tests/document_test_support.h"
@@ -188,6 +189,52 @@ TEST(LeDocVazio, FirstPositionOfAnEmptyDatabase) {
     CQDDoc doc;
     EXPECT_EQ(empresa.Conexao().LeDoc(1, &posicao, &doc, 0), kFimArquivo);
     EXPECT_EQ(empresa.Conexao().LeDoc(0, nullptr, nullptr, 0), platform::S_OK);
+}
+
+
+// Guards the server against requests whose reply can never be sent (the stub would refuse it only
+// after every content was in memory): reading stops once the reply passes one message, and then
+// no entry keeps anything.
+TEST_F(LeDoc, ReadingStopsWhenTheReplyPassesOneMessage) {
+    DadosDoc grande;
+    grande.conteudo = std::string(std::size_t{16} << 20, 'g');
+    const std::uint32_t posicao = empresa_.Insere(grande);
+    const struct {
+        std::uint32_t qtd;
+        std::uint32_t dwFlags;
+        HRESULT esperado;
+    } casos[] = {
+        {3, 0, platform::S_OK},
+        {4, 0, platform::E_OUTOFMEMORY},  // four contents of 16 MiB pass the message by 4 KiB
+        {48, 0, platform::E_OUTOFMEMORY},
+        {48, QD_LEDOC_SEM_CONTEUDO, platform::S_OK},
+    };
+    for (const auto& caso : casos) {
+        const std::vector<std::uint32_t> posicoes(caso.qtd, posicao);
+        std::vector<QD_DOC_PS> docs(caso.qtd);
+        EXPECT_EQ(empresa_.Srv().LeDoc(caso.qtd, posicoes.data(), docs.data(), caso.dwFlags), caso.esperado) << caso.qtd;
+        for (QD_DOC_PS& ps : docs) {
+            if (caso.esperado != platform::S_OK) EXPECT_TRUE(NadaAlocado(ps)) << caso.qtd;
+            platform::idl::Codec<QD_DOC_PS>::Free(ps);
+        }
+    }
+}
+
+// Guards against a count whose records alone pass one message: it is refused before any record is
+// read (position 0 answers end of file once it is read).
+TEST_F(LeDoc, CountsWhoseRecordsCannotFitAreRefusedFirst) {
+    const struct {
+        std::uint32_t qtd;
+        HRESULT esperado;
+    } casos[] = {
+        {246'708, kFimArquivo},  // status, count and 246,708 records of 272 bytes fit
+        {246'709, platform::E_OUTOFMEMORY},
+    };
+    for (const auto& caso : casos) {
+        const std::vector<std::uint32_t> posicoes(caso.qtd, 0);
+        std::vector<QD_DOC_PS> docs(caso.qtd);
+        EXPECT_EQ(empresa_.Srv().LeDoc(caso.qtd, posicoes.data(), docs.data(), 0x1F), caso.esperado) << caso.qtd;
+    }
 }
 
 }  // namespace

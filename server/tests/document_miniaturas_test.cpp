@@ -1,6 +1,6 @@
 // Preview bitmaps of stored documents: in the process through the client library (plain and
-// encrypted contents, entries left empty, failures that free everything) and once through the
-// real Vaultis process.
+// encrypted contents, entries left empty, failures that free everything, replies bounded by one
+// message) and through the real Vaultis process (its memory included).
 #include "outside/pendora/conexao_ged_srv.h"
 #include "platform/idl/value_codec.h"
 #include "platform/system/process_spawn.h"
@@ -8,9 +8,11 @@
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
 #include "server/document/qd_miniaturas_doc.h"
+#include "server/thumbnail/thumbnail_size.h"
 #include "server/tests/vaultis_demo_test_support.h"
 #include "server/tests/document_test_support.h"
 #include "server/tests/process_test_support.h"
+#include "server/tests/server_memory_test_support.h"
 #include "server/tests/thumbnail_test_support.h"
 #include "util/config/folders.h"
 #include "util/config/module_table.h"
@@ -57,6 +59,16 @@ std::string PdfVerdeSobreVermelho() {
     pagina.content = thumbnail_test::TwoBandContent(100, 200, "0 1 0", "1 0 0");
     return thumbnail_test::PdfBytes(pagina);
 }
+
+// A page of 100 x 100 points, green above red: fills a square box whole.
+std::string PdfQuadrado() {
+    thumbnail_test::PdfPage pagina;
+    pagina.mediaBox = "0 0 100 100";
+    pagina.content = thumbnail_test::TwoBandContent(100, 100, "0 1 0", "1 0 0");
+    return thumbnail_test::PdfBytes(pagina);
+}
+
+constexpr int kMaiorLado = server::thumbnail::kMaxThumbnailSide;
 
 // A PNG signature followed by garbage: a known kind that cannot be decoded.
 const std::string kPngCorrompido = std::string("\x89PNG\r\n\x1a\n", 8) + std::string(200, 'x');
@@ -236,7 +248,8 @@ TEST_F(MiniaturasDoc, ArgumentsAreCheckedFirst) {
     Resultado resultado;
     EXPECT_EQ(srv.GetThumbnailsDoc(1, nullptr, kCaixa, &resultado.array), platform::E_POINTER);
     // A bad size is refused even when no document would reach the extractor.
-    for (const tagSIZE tamanho : {tagSIZE{0, 16}, tagSIZE{16, -1}, tagSIZE{4097, 16}}) {
+    // 4096 is the side whose one bitmap is over the message bound.
+    for (const tagSIZE tamanho : {tagSIZE{0, 16}, tagSIZE{16, -1}, tagSIZE{4096, 4096}, tagSIZE{4097, 16}}) {
         EXPECT_EQ(srv.GetThumbnailsDoc(1, &png, tamanho, &resultado.array), platform::E_INVALIDARG);
         EXPECT_EQ(srv.GetThumbnailsDoc(0, nullptr, tamanho, &resultado.array), platform::E_INVALIDARG);
         EXPECT_EQ(resultado.array.pThumbnails, nullptr);
@@ -244,6 +257,49 @@ TEST_F(MiniaturasDoc, ArgumentsAreCheckedFirst) {
     ASSERT_EQ(srv.GetThumbnailsDoc(0, nullptr, kCaixa, &resultado.array), platform::S_OK);
     EXPECT_EQ(resultado.array.qtd, 0u);
     EXPECT_EQ(resultado.array.pThumbnails, nullptr);
+}
+
+// Guards the server against replies that can never be sent: the largest side's one bitmap comes
+// back whole, and a second one, which would pass the message, is refused before it is drawn,
+// leaving nothing behind.
+TEST_F(MiniaturasDoc, DrawingStopsWhenTheReplyPassesOneMessage) {
+    const std::uint32_t pdf = Insere("quadrado.pdf", PdfQuadrado());
+    {
+        Resultado resultado;
+        ASSERT_EQ(empresa_.Srv().GetThumbnailsDoc(1, &pdf, {kMaiorLado, kMaiorLado}, &resultado.array), platform::S_OK);
+        const thumbnail_test::Bytes dib = resultado.Entrada(0);
+        const DibReader leitor(dib);
+        EXPECT_TRUE(leitor.WellFormed());
+        EXPECT_EQ(leitor.Width(), kMaiorLado);
+        EXPECT_EQ(leitor.Height(), kMaiorLado);
+        EXPECT_TRUE(ColourNear(leitor.PixelFromTop(10, 10), kGreen, kTolerancia));
+        EXPECT_TRUE(ColourNear(leitor.PixelFromTop(10, kMaiorLado - 10), kRed, kTolerancia));
+    }
+    const std::uint32_t duas[] = {pdf, pdf};
+    Resultado resultado;
+    EXPECT_EQ(empresa_.Srv().GetThumbnailsDoc(2, duas, {kMaiorLado, kMaiorLado}, &resultado.array),
+              platform::E_OUTOFMEMORY);
+    EXPECT_EQ(resultado.array.qtd, 0u);
+    EXPECT_EQ(resultado.array.pThumbnails, nullptr);
+}
+
+// Guards against a count whose entries alone pass one message: it is refused before any record is
+// read (position 0 answers end of file once it is read).
+TEST_F(MiniaturasDoc, CountsWhoseEntriesCannotFitAreRefusedFirst) {
+    const struct {
+        std::uint32_t qtd;
+        HRESULT esperado;
+    } casos[] = {
+        {8'388'094, kFimDeArquivo},  // status, array, count and 8,388,094 entries of 8 bytes fit
+        {8'388'095, platform::E_OUTOFMEMORY},
+    };
+    for (const auto& caso : casos) {
+        const std::vector<std::uint32_t> posicoes(caso.qtd, 0);
+        Resultado resultado;
+        EXPECT_EQ(empresa_.Srv().GetThumbnailsDoc(caso.qtd, posicoes.data(), kCaixa, &resultado.array), caso.esperado)
+            << caso.qtd;
+        EXPECT_EQ(resultado.array.pThumbnails, nullptr);
+    }
 }
 
 // An encrypted company's contents are decrypted into the temporary folder for drawing: the
@@ -346,6 +402,35 @@ TEST(MiniaturasVaultis, PngAndPdfTravelBackFromTheServerProcess) {
         const std::uint32_t alem[] = {posicoes[0], 99};
         EXPECT_EQ(conexao.GetThumbnailsDoc(2, alem, kCaixa, &falha.array), kFimDeArquivo);
         EXPECT_EQ(falha.array.pThumbnails, nullptr);
+    }
+    EXPECT_EQ(EsperaServidores(), std::vector<int>{0});
+}
+
+// Guards the server's memory against a request whose reply can never be sent: one PDF asked 48
+// times at the largest side is refused while the server's peak stays below two messages above its
+// size before the call (it once drew 3.3 GB first).
+TEST(MiniaturasVaultis, ARequestPastOneMessageKeepsTheServerBelowTwoMessages) {
+    TestEnvironment ambiente;
+    ASSERT_NO_FATAL_FAILURE(PreparaVaultisDemo(ambiente));
+    {
+        CSilentConexaoGedSrv conexao;
+        ASSERT_EQ(conexao.Inicializa(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUser, 1), platform::S_OK);
+        DadosDoc dados;
+        dados.nome = "quadrado.pdf";
+        dados.conteudo = PdfQuadrado();
+        std::uint32_t posicao = 0;
+        ASSERT_EQ(conexao.GravaDoc(&posicao, Documento(dados), 0xF), platform::S_OK);
+        PicoMemoriaServidor pico;
+        ASSERT_NO_FATAL_FAILURE(pico.Localiza(ambiente));
+
+        const std::vector<std::uint32_t> posicoes(48, posicao);
+        Resultado resultado;
+        ASSERT_NO_FATAL_FAILURE(pico.Inicia());
+        EXPECT_EQ(conexao.GetThumbnailsDoc(48, posicoes.data(), {kMaiorLado, kMaiorLado}, &resultado.array),
+                  platform::E_OUTOFMEMORY);
+        std::int64_t acima = 0;
+        ASSERT_NO_FATAL_FAILURE(pico.AcimaDoInicio(acima));
+        EXPECT_LT(acima, 2 * static_cast<std::int64_t>(platform::idl::kMaxMessageBytes));
     }
     EXPECT_EQ(EsperaServidores(), std::vector<int>{0});
 }

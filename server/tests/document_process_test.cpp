@@ -1,7 +1,7 @@
 // Documents of the demo company in the real Vaultis process, reached through the client library:
 // a document travels both ways with every part and lies at its offsets in QDDOC.DAT, its log
-// entries read back, and two client processes that insert version chains at once get distinct
-// positions and intact chains.
+// entries read back, a read past one message leaves the server's memory bounded, and two client
+// processes that insert version chains at once get distinct positions and intact chains.
 #include "outside/pendora/conexao_ged_srv.h"
 #include "platform/tests/support/test_environment.h"
 #include "programs/setup/embedded_default.h"
@@ -10,6 +10,7 @@
 #include "server/tests/demo_client_process.h"
 #include "server/tests/document_test_support.h"
 #include "server/tests/process_test_support.h"
+#include "server/tests/server_memory_test_support.h"
 #include "server/tests/vaultis_demo_test_support.h"
 #include "util/config/folders.h"
 #include "util/config/module_table.h"
@@ -133,6 +134,31 @@ TEST_F(DocVaultis, DocumentTravelsBothWaysAndLiesAtItsOffsets) {
     }
     EXPECT_EQ(operacoes, (std::vector<QD_E_OPERACAO_LOG>{QD_OP_LOG_DOC_INCLUSAO, QD_OP_LOG_DOC_ALTERACAO_DE,
                                                           QD_OP_LOG_DOC_ALTERACAO_PARA, QD_OP_LOG_DOC_EXCLUSAO}));
+}
+
+// Guards the server's memory against a read whose reply can never be sent: one 16 MiB document
+// asked 48 times is refused while the server's peak stays below two messages above its size
+// before the call (it once built all 768 MiB first).
+TEST_F(DocVaultis, AReadPastOneMessageKeepsTheServerBelowTwoMessages) {
+    {
+        CSilentConexaoGedSrv conexao;
+        ASSERT_EQ(conexao.Inicializa(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUser, 1), platform::S_OK);
+        DadosDoc dados;
+        dados.conteudo = std::string(std::size_t{16} << 20, 'g');
+        std::uint32_t posicao = 0;
+        ASSERT_EQ(conexao.GravaDoc(&posicao, Documento(dados), 0xF), platform::S_OK);
+        PicoMemoriaServidor pico;
+        ASSERT_NO_FATAL_FAILURE(pico.Localiza(ambiente_));
+
+        const std::vector<std::uint32_t> posicoes(48, posicao);
+        std::vector<CQDDoc> docs(posicoes.size());
+        ASSERT_NO_FATAL_FAILURE(pico.Inicia());
+        EXPECT_EQ(conexao.LeDoc(48, posicoes.data(), docs.data(), 0), platform::E_OUTOFMEMORY);
+        std::int64_t acima = 0;
+        ASSERT_NO_FATAL_FAILURE(pico.AcimaDoInicio(acima));
+        EXPECT_LT(acima, 2 * static_cast<std::int64_t>(platform::idl::kMaxMessageBytes));
+    }
+    EXPECT_EQ(EsperaServidores(), std::vector<int>{0});
 }
 
 // Two processes inserting version chains at once: each write holds QDDOC.DAT for its whole call,

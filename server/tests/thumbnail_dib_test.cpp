@@ -1,19 +1,22 @@
 #include "server/thumbnail/thumbnail_dib.h"
 
+#include "server/thumbnail/thumbnail_size.h"
+
 #include "server/tests/thumbnail_test_support.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using server::thumbnail::ThumbnailDib;
 using server::thumbnail::DibWriter;
 using thumbnail_test::Bytes;
 using thumbnail_test::DibReader;
 
 TEST(ThumbnailDib, HeaderHoldsEveryFieldAtItsOffset) {
-    Bytes dib;
+    ThumbnailDib dib;
     DibWriter writer(dib);
-    ASSERT_TRUE(writer.Start(3, 2));
+    ASSERT_EQ(writer.Start(3, 2), platform::S_OK);
     const DibReader reader(dib);
     ASSERT_EQ(dib.size(), 56u + 3 * 2 * 4);
     EXPECT_EQ(reader.U32(0), 56u);                // biSize
@@ -35,9 +38,9 @@ TEST(ThumbnailDib, HeaderHoldsEveryFieldAtItsOffset) {
 }
 
 TEST(ThumbnailDib, RowsAreStoredBottomUpAndStartWhite) {
-    Bytes dib;
+    ThumbnailDib dib;
     DibWriter writer(dib);
-    ASSERT_TRUE(writer.Start(5, 4));
+    ASSERT_EQ(writer.Start(5, 4), platform::S_OK);
     const std::size_t stride = 5 * 4;
     // The top row is the last one stored, the bottom row the first after the header.
     EXPECT_EQ(writer.Row(0), dib.data() + 56 + 3 * stride);
@@ -47,29 +50,45 @@ TEST(ThumbnailDib, RowsAreStoredBottomUpAndStartWhite) {
 }
 
 TEST(ThumbnailDib, RowsOutsideThePictureAreRefused) {
-    Bytes dib;
+    ThumbnailDib dib;
     DibWriter writer(dib);
     // Before Start there are no rows at all.
     EXPECT_EQ(writer.Row(0), nullptr);
-    ASSERT_TRUE(writer.Start(2, 2));
+    ASSERT_EQ(writer.Start(2, 2), platform::S_OK);
     EXPECT_EQ(writer.Row(-1), nullptr);
     EXPECT_EQ(writer.Row(2), nullptr);
 }
 
-TEST(ThumbnailDib, StartRefusesEmptyOrOversizedBitmapsAndEmptiesTheVector) {
+TEST(ThumbnailDib, StartRefusesEmptyOversizedOrUnboundedBitmapsAndEmptiesThem) {
+    constexpr int kMax = server::thumbnail::kMaxThumbnailSide;
+    constexpr std::size_t kTwoByTwo = 56 + 2 * 2 * 4;
     const struct {
         int width, height;
-    } cases[] = {{0, 1}, {1, 0}, {-3, 4}, {4097, 1}, {1, 4097}};
+        std::size_t bound;
+        platform::HRESULT expected;
+    } cases[] = {
+        {0, 1, SIZE_MAX, platform::E_INVALIDARG},
+        {1, 0, SIZE_MAX, platform::E_INVALIDARG},
+        {-3, 4, SIZE_MAX, platform::E_INVALIDARG},
+        {kMax + 1, 1, SIZE_MAX, platform::E_INVALIDARG},
+        {1, kMax + 1, SIZE_MAX, platform::E_INVALIDARG},
+        // A bitmap one byte over its bound is refused before its memory is taken.
+        {2, 2, kTwoByTwo - 1, platform::E_OUTOFMEMORY},
+    };
     for (const auto& c : cases) {
-        Bytes dib(100, 7);
+        ThumbnailDib dib(c.bound);
+        ASSERT_EQ(dib.Allocate(5, 5), platform::S_OK);
         DibWriter writer(dib);
-        EXPECT_FALSE(writer.Start(c.width, c.height)) << c.width << " x " << c.height;
+        EXPECT_EQ(writer.Start(c.width, c.height), c.expected) << c.width << " x " << c.height;
         EXPECT_TRUE(dib.empty());
         EXPECT_EQ(writer.Row(0), nullptr);
     }
-    Bytes dib;
+    ThumbnailDib atBound(kTwoByTwo);
+    DibWriter bounded(atBound);
+    EXPECT_EQ(bounded.Start(2, 2), platform::S_OK);
+    ThumbnailDib dib;
     DibWriter writer(dib);
-    EXPECT_TRUE(writer.Start(4096, 1));
+    EXPECT_EQ(writer.Start(kMax, 1), platform::S_OK);
 }
 
 TEST(ThumbnailDib, PixelsAreLaidOnWhiteInBlueGreenRedOrder) {

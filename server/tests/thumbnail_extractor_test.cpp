@@ -11,6 +11,7 @@
 
 namespace {
 
+using server::thumbnail::ThumbnailDib;
 using namespace thumbnail_test;
 using server::thumbnail::ExtractThumbnail;
 using server::thumbnail::ThumbnailExtractor;
@@ -72,19 +73,19 @@ protected:
     kelvo::testing::TestEnvironment env;
 };
 
-TEST_F(ExtractThumbnailTest, SizesOutsideOneTo4096AreInvalidArguments) {
+TEST_F(ExtractThumbnailTest, SizesOutsideOneToTheLargestSideAreInvalidArguments) {
     const std::string path = GoodPng();
-    const tagSIZE bad[] = {{0, 10}, {10, 0}, {-5, -5}, {4097, 10}, {10, 4097}, {-2147483647 - 1, 10}};
+    const tagSIZE bad[] = {{0, 10}, {10, 0}, {-5, -5}, {4096, 10}, {10, 4096}, {-2147483647 - 1, 10}};
     for (const tagSIZE& size : bad) {
-        Bytes dib(5, 5);
+        ThumbnailDib dib = thumbnail_test::StaleDib();
         EXPECT_EQ(ExtractThumbnail(path.c_str(), size, dib), platform::E_INVALIDARG) << size.cx << " x " << size.cy;
         EXPECT_TRUE(dib.empty());
     }
-    Bytes dib;
-    EXPECT_EQ(ExtractThumbnail(path.c_str(), {4096, 4096}, dib), platform::S_OK);
+    ThumbnailDib dib;
+    EXPECT_EQ(ExtractThumbnail(path.c_str(), {4095, 4095}, dib), platform::S_OK);
     EXPECT_EQ(DibReader(dib).Width(), 10);
     EXPECT_EQ(DibReader(dib).Height(), 10);
-    EXPECT_EQ(ExtractThumbnail(path.c_str(), {4096, 1}, dib), platform::S_OK);
+    EXPECT_EQ(ExtractThumbnail(path.c_str(), {4095, 1}, dib), platform::S_OK);
     EXPECT_EQ(DibReader(dib).Width(), 1);
     EXPECT_EQ(DibReader(dib).Height(), 1);
 }
@@ -93,7 +94,7 @@ TEST_F(ExtractThumbnailTest, AKindWithoutAnExtractorIsNotImplemented) {
     for (const char* name : {"letter.doc", "notes.txt", "noextension"}) {
         const std::string path = env.Path(name);
         kelvo::testing::WriteFile(path, "content");
-        Bytes dib(5, 5);
+        ThumbnailDib dib = thumbnail_test::StaleDib();
         EXPECT_EQ(ExtractThumbnail(path.c_str(), {32, 32}, dib), platform::E_NOTIMPL) << name;
         EXPECT_TRUE(dib.empty());
     }
@@ -113,11 +114,11 @@ TEST_F(ExtractThumbnailTest, FilesThatCannotBeOpenedAnswerTheirFileError) {
         {folder, platform::ERROR_ACCESS_DENIED},
     };
     for (const auto& c : cases) {
-        Bytes dib(5, 5);
+        ThumbnailDib dib = thumbnail_test::StaleDib();
         EXPECT_EQ(ExtractThumbnail(c.path.c_str(), {32, 32}, dib), platform::HResultFromWin32(c.error)) << c.path;
         EXPECT_TRUE(dib.empty());
     }
-    Bytes dib;
+    ThumbnailDib dib;
     EXPECT_EQ(ExtractThumbnail(nullptr, {32, 32}, dib), platform::E_POINTER);
 }
 
@@ -125,7 +126,7 @@ TEST_F(ExtractThumbnailTest, AContentBeingWrittenIsNotRead) {
     const std::string path = GoodPng();
     platform::File writer;
     ASSERT_EQ(QDAbreArquivoConteudo(path.c_str(), 'G', writer), platform::S_OK);
-    Bytes dib;
+    ThumbnailDib dib;
     EXPECT_EQ(ExtractThumbnail(path.c_str(), {32, 32}, dib), platform::HResultFromWin32(platform::ERROR_SHARING_VIOLATION));
     writer.Close();
     EXPECT_EQ(ExtractThumbnail(path.c_str(), {32, 32}, dib), platform::S_OK);
@@ -136,8 +137,8 @@ TEST_F(ExtractThumbnailTest, OneDamagedContentLeavesTheOthersIntact) {
     const std::string bad = env.Path("bad.jpg");
     kelvo::testing::WriteFile(bad, "not a picture");
     const std::string good = GoodPng();
-    Bytes first;
-    Bytes second;
+    ThumbnailDib first;
+    ThumbnailDib second;
     EXPECT_EQ(static_cast<std::uint32_t>(ExtractThumbnail(bad.c_str(), {32, 32}, first)), 0x8004006Au);
     EXPECT_EQ(ExtractThumbnail(good.c_str(), {32, 32}, second), platform::S_OK);
     EXPECT_TRUE(first.empty());

@@ -12,6 +12,7 @@
 
 namespace {
 
+using server::thumbnail::ThumbnailDib;
 using namespace thumbnail_test;
 using server::thumbnail::DecodeImage;
 using server::thumbnail::ExtractThumbnail;
@@ -55,7 +56,7 @@ protected:
         return indices;
     }
 
-    ImageDecodeResult Decode(const std::string& path, const ImageKind& kind, tagSIZE box, Bytes& dib) {
+    ImageDecodeResult Decode(const std::string& path, const ImageKind& kind, tagSIZE box, ThumbnailDib& dib) {
         platform::File file;
         EXPECT_EQ(QDAbreArquivoConteudo(path.c_str(), 'L', file), platform::S_OK);
         return DecodeImage(file, kind, box, dib);
@@ -82,7 +83,7 @@ TEST_F(ThumbnailImage, EveryKindKeepsItsSizeRowOrderAndColours) {
     for (const Kind& kind : kKinds) {
         SCOPED_TRACE(kind.extension);
         const std::string path = Write(kind, TwoBands(40, 20, kRed, kBlue));
-        Bytes dib;
+        ThumbnailDib dib;
         ASSERT_EQ(ExtractThumbnail(path.c_str(), {64, 64}, dib), platform::S_OK);
         const DibReader reader(dib);
         ASSERT_TRUE(reader.WellFormed());
@@ -101,7 +102,7 @@ TEST_F(ThumbnailImage, LargeImagesShrinkToTheBoxWithTheirAspect) {
     for (const Kind& kind : kKinds) {
         SCOPED_TRACE(kind.extension);
         const std::string path = Write(kind, TwoBands(300, 150, kBlue, kRed));
-        Bytes dib;
+        ThumbnailDib dib;
         ASSERT_EQ(ExtractThumbnail(path.c_str(), {30, 60}, dib), platform::S_OK);
         const DibReader reader(dib);
         ASSERT_TRUE(reader.WellFormed());
@@ -121,7 +122,7 @@ TEST_F(ThumbnailImage, TransparencyIsLaidOnWhite) {
         SCOPED_TRACE(format);
         const std::string path = env.Path(std::string("alpha.") + format);
         ASSERT_TRUE(SaveWithPixbuf(picture, path, format));
-        Bytes dib;
+        ThumbnailDib dib;
         ASSERT_EQ(ExtractThumbnail(path.c_str(), {16, 16}, dib), platform::S_OK);
         const DibReader reader(dib);
         ASSERT_TRUE(reader.WellFormed());
@@ -141,7 +142,7 @@ TEST_F(ThumbnailImage, TiffAlphaOfEitherKindIsLaidOnWhite) {
         SCOPED_TRACE(alpha);
         const std::string path = env.Path("alpha" + std::to_string(alpha) + ".tif");
         WriteBytes(path, TiffBytes({TiffPageOf(picture, alpha)}));
-        Bytes dib;
+        ThumbnailDib dib;
         ASSERT_EQ(ExtractThumbnail(path.c_str(), {16, 16}, dib), platform::S_OK);
         const DibReader reader(dib);
         ASSERT_TRUE(reader.WellFormed());
@@ -157,7 +158,7 @@ TEST_F(ThumbnailImage, GifTransparentIndexShowsWhite) {
     const std::string path = env.Path("clear.gif");
     // Index 2 (green) is the transparent one.
     WriteBytes(path, GifBytes(2, 2, kGifPalette, {{2, 0, 1, 2}}, 2));
-    Bytes dib;
+    ThumbnailDib dib;
     ASSERT_EQ(ExtractThumbnail(path.c_str(), {8, 8}, dib), platform::S_OK);
     const DibReader reader(dib);
     ASSERT_TRUE(reader.WellFormed());
@@ -170,7 +171,7 @@ TEST_F(ThumbnailImage, GifTransparentIndexShowsWhite) {
 TEST_F(ThumbnailImage, AnimatedGifShowsItsFirstFrame) {
     const std::string path = env.Path("moving.gif");
     WriteBytes(path, GifBytes(2, 2, kGifPalette, {{0, 0, 0, 0}, {1, 1, 1, 1}}));
-    Bytes dib;
+    ThumbnailDib dib;
     ASSERT_EQ(ExtractThumbnail(path.c_str(), {8, 8}, dib), platform::S_OK);
     const DibReader reader(dib);
     ASSERT_TRUE(reader.WellFormed());
@@ -181,7 +182,7 @@ TEST_F(ThumbnailImage, AnimatedGifShowsItsFirstFrame) {
 TEST_F(ThumbnailImage, MultiPageTiffShowsItsFirstPage) {
     const std::string path = env.Path("pages.tiff");
     WriteBytes(path, TiffBytes({TiffPageOf(TwoBands(8, 4, kGreen, kRed)), TiffPageOf(TwoBands(4, 8, kBlue, kBlue))}));
-    Bytes dib;
+    ThumbnailDib dib;
     ASSERT_EQ(ExtractThumbnail(path.c_str(), {16, 16}, dib), platform::S_OK);
     const DibReader reader(dib);
     ASSERT_TRUE(reader.WellFormed());
@@ -242,7 +243,7 @@ TEST_F(ThumbnailImage, PhotosAreShownAsTheirOrientationMarkSays) {
                 page.orientation = c.mark;
                 WriteBytes(path, TiffBytes({page}));
             }
-            Bytes dib;
+            ThumbnailDib dib;
             ASSERT_EQ(ExtractThumbnail(path.c_str(), c.box, dib), platform::S_OK);
             const DibReader reader(dib);
             ASSERT_TRUE(reader.WellFormed());
@@ -275,7 +276,7 @@ TEST_F(ThumbnailImage, DamagedFilesAreUndecodable) {
             SCOPED_TRACE(c.name);
             const std::string path = env.Path(std::string(c.name) + "." + kind.extension);
             WriteBytes(path, c.bytes);
-            Bytes dib(10, 1);
+            ThumbnailDib dib = thumbnail_test::StaleDib();
             EXPECT_EQ(ExtractThumbnail(path.c_str(), {64, 64}, dib), THUMBNAIL_E_UNDECODABLE);
             EXPECT_TRUE(dib.empty());
         }
@@ -287,7 +288,7 @@ TEST_F(ThumbnailImage, AFileIsDecodedAsTheKindItsNameSays) {
     const std::string png = Write(kKinds[0], TwoBands(4, 4, kRed, kBlue));
     const std::string bmp = env.Path("disguised.bmp");
     WriteBytes(bmp, ReadBytes(png));
-    Bytes dib;
+    ThumbnailDib dib;
     EXPECT_EQ(ExtractThumbnail(bmp.c_str(), {16, 16}, dib), THUMBNAIL_E_UNDECODABLE);
 }
 
@@ -350,7 +351,7 @@ TEST_F(ThumbnailImage, AnAbsurdDeclaredSizeIsRefusedBeforeDecoding) {
         }
         const std::string path = env.Path(std::string("huge.") + kind.extension);
         WriteBytes(path, bytes);
-        Bytes dib;
+        ThumbnailDib dib;
         const ImageDecodeResult result = Decode(path, kind.image, {64, 64}, dib);
         EXPECT_EQ(result.hr, THUMBNAIL_E_UNDECODABLE);
         // The loader told the size before it decoded anything, and stopped once it was refused.
@@ -363,7 +364,7 @@ TEST_F(ThumbnailImage, AnAbsurdDeclaredSizeIsRefusedBeforeDecoding) {
 
 TEST_F(ThumbnailImage, AMissingLoaderMeansNoExtractor) {
     const std::string path = Write(kKinds[0], TwoBands(4, 4, kRed, kBlue));
-    Bytes dib(3, 3);
+    ThumbnailDib dib = thumbnail_test::StaleDib();
     const ImageKind missing{"no-such-format", true, false};
     EXPECT_EQ(Decode(path, missing, {16, 16}, dib).hr, platform::E_NOTIMPL);
     EXPECT_TRUE(dib.empty());
@@ -371,7 +372,7 @@ TEST_F(ThumbnailImage, AMissingLoaderMeansNoExtractor) {
 
 TEST_F(ThumbnailImage, TheDeclaredSizeIsReportedForAGoodImage) {
     const std::string path = Write(kKinds[0], TwoBands(30, 10, kRed, kBlue));
-    Bytes dib;
+    ThumbnailDib dib;
     const ImageDecodeResult result = Decode(path, server::thumbnail::kPngImage, {15, 15}, dib);
     ASSERT_EQ(result.hr, platform::S_OK);
     EXPECT_TRUE(result.allocated);

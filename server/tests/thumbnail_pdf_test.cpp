@@ -9,6 +9,7 @@
 
 namespace {
 
+using server::thumbnail::ThumbnailDib;
 using namespace thumbnail_test;
 using server::thumbnail::ExtractThumbnail;
 using server::thumbnail::THUMBNAIL_E_UNDECODABLE;
@@ -36,7 +37,7 @@ protected:
 
 TEST_F(ThumbnailPdf, FirstPageFitsTheBoxWithRowsBottomUp) {
     const std::string path = Write("page.pdf", PdfBytes(RedOverBlue()));
-    Bytes dib;
+    ThumbnailDib dib;
     ASSERT_EQ(ExtractThumbnail(path.c_str(), {50, 50}, dib), platform::S_OK);
     const DibReader reader(dib);
     ASSERT_TRUE(reader.WellFormed());
@@ -50,10 +51,25 @@ TEST_F(ThumbnailPdf, FirstPageFitsTheBoxWithRowsBottomUp) {
     EXPECT_EQ(dib[56 + 4 * 12 + 3], 255);
 }
 
+// Guards the seams of a page drawn in bands of rows: a band put at the wrong rows, or one left
+// out, shows as a row of the wrong colour or of bare white paper.
+TEST_F(ThumbnailPdf, APageTallerThanOneBandIsDrawnWhole) {
+    const std::string path = Write("page.pdf", PdfBytes(RedOverBlue()));
+    ThumbnailDib dib;
+    ASSERT_EQ(ExtractThumbnail(path.c_str(), {400, 600}, dib), platform::S_OK);
+    const DibReader reader(dib);
+    ASSERT_TRUE(reader.WellFormed());
+    ASSERT_EQ(reader.Height(), 600);
+    for (int y = 0; y < reader.Height(); ++y) {
+        if (y == 299 || y == 300) continue;  // the edge between the halves may be softened
+        ASSERT_TRUE(ColourNear(reader.PixelFromTop(150, y), y < 300 ? kRed : kBlue, kTolerance)) << "row " << y;
+    }
+}
+
 TEST_F(ThumbnailPdf, APageIsDrawnToFillALargerBox) {
     // A page has no pixel size; it is drawn as large as the box allows.
     const std::string path = Write("page.pdf", PdfBytes(RedOverBlue()));
-    Bytes dib;
+    ThumbnailDib dib;
     ASSERT_EQ(ExtractThumbnail(path.c_str(), {400, 300}, dib), platform::S_OK);
     const DibReader reader(dib);
     ASSERT_TRUE(reader.WellFormed());
@@ -70,7 +86,7 @@ TEST_F(ThumbnailPdf, TheCropBoxIsWhatIsShown) {
     PdfPage page = RedOverBlue();
     page.cropBox = "0 100 100 200";  // only the red upper half
     const std::string path = Write("cropped.pdf", PdfBytes(page));
-    Bytes dib;
+    ThumbnailDib dib;
     ASSERT_EQ(ExtractThumbnail(path.c_str(), {40, 40}, dib), platform::S_OK);
     const DibReader reader(dib);
     ASSERT_TRUE(reader.WellFormed());
@@ -83,7 +99,7 @@ TEST_F(ThumbnailPdf, APageTurnedAQuarterIsShownTurned) {
     PdfPage page = RedOverBlue();
     page.rotate = 90;
     const std::string path = Write("turned.pdf", PdfBytes(page));
-    Bytes dib;
+    ThumbnailDib dib;
     ASSERT_EQ(ExtractThumbnail(path.c_str(), {50, 50}, dib), platform::S_OK);
     const DibReader reader(dib);
     ASSERT_TRUE(reader.WellFormed());
@@ -98,7 +114,7 @@ TEST_F(ThumbnailPdf, ThePaperIsWhite) {
     PdfPage page;
     page.content = "0 1 0 rg 40 90 20 20 re f\n";
     const std::string path = Write("mostly-blank.pdf", PdfBytes(page));
-    Bytes dib;
+    ThumbnailDib dib;
     ASSERT_EQ(ExtractThumbnail(path.c_str(), {100, 200}, dib), platform::S_OK);
     const DibReader reader(dib);
     ASSERT_TRUE(reader.WellFormed());
@@ -133,7 +149,7 @@ TEST_F(ThumbnailPdf, DocumentsWithoutAShowablePageAreUndecodable) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string path = Write("bad.pdf", c.bytes);
-        Bytes dib(20, 2);
+        ThumbnailDib dib = thumbnail_test::StaleDib();
         EXPECT_EQ(ExtractThumbnail(path.c_str(), {64, 64}, dib), THUMBNAIL_E_UNDECODABLE);
         EXPECT_TRUE(dib.empty());
     }
@@ -144,7 +160,7 @@ TEST_F(ThumbnailPdf, AnAccentedFileNameIsFound) {
     const std::string utf8 = env.Path("relat\xC3\xB3rio.pdf");
     kelvo::testing::WriteFile(utf8, PdfBytes(RedOverBlue()));
     const std::string ansi = env.Path("relat\xF3rio.pdf");
-    Bytes dib;
+    ThumbnailDib dib;
     EXPECT_EQ(ExtractThumbnail(ansi.c_str(), {20, 20}, dib), platform::S_OK);
     EXPECT_TRUE(DibReader(dib).WellFormed());
 }

@@ -4,7 +4,9 @@
 
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -12,14 +14,39 @@ using server::thumbnail::FitInside;
 using server::thumbnail::IsSourceSizeDecodable;
 using server::thumbnail::IsThumbnailSizeValid;
 
-TEST(ThumbnailSize, RequestedSidesMustLieBetweenOneAnd4096) {
+// Whether a GetThumbnailsDoc reply holding one `side` x `side` bitmap fits one message, written
+// as the stub writes it: the status, then the array.
+bool OneThumbnailReplyFits(int side) {
+    std::vector<std::uint8_t> bitmap(server::thumbnail::kThumbnailDibHeaderSize + std::size_t{4} * side * side);
+    QD_DOC_THUMBNAIL_PS entry{static_cast<std::uint32_t>(bitmap.size()), bitmap.data()};
+    const QD_ARRAY_DOC_THUMBNAIL_PS array{1, &entry};
+    platform::com::Bytes reply;
+    platform::idl::WireWriter out(reply);
+    out.WriteU32(0);
+    platform::idl::Codec<QD_ARRAY_DOC_THUMBNAIL_PS>::Encode(out, array);
+    return !out.Overflowed();
+}
+
+// Guards against a largest side whose one preview can never be sent.
+TEST(ThumbnailSize, TheLargestSideIsTheLargestSquareWhosePreviewFitsOneReply) {
+    constexpr int kMax = server::thumbnail::kMaxThumbnailSide;
+    EXPECT_TRUE(OneThumbnailReplyFits(kMax));
+    EXPECT_FALSE(OneThumbnailReplyFits(kMax + 1));
+    EXPECT_TRUE(IsThumbnailSizeValid({kMax, kMax}));
+    EXPECT_FALSE(IsThumbnailSizeValid({kMax + 1, kMax + 1}));
+}
+
+TEST(ThumbnailSize, RequestedSidesMustLieBetweenOneAndTheLargestSide) {
     const struct {
         tagSIZE box;
         bool valid;
     } cases[] = {
         {{1, 1}, true},
-        {{4096, 4096}, true},
-        {{96, 4096}, true},
+        {{4095, 4095}, true},
+        {{96, 4095}, true},
+        // The side whose bitmap is 4,152 bytes over the message bound.
+        {{4096, 4096}, false},
+        {{96, 4096}, false},
         // Zero, negative and oversized sides would make an empty or enormous bitmap.
         {{0, 96}, false},
         {{96, 0}, false},
@@ -97,7 +124,7 @@ TEST(ThumbnailSize, FitKeepsTheAspectInsideTheBox) {
 
 TEST(ThumbnailSize, FitNeverLeavesTheBoxAndTouchesOneSide) {
     // Rounding up must never step one pixel outside the box on any shape.
-    const tagSIZE boxes[] = {{1, 1}, {7, 3}, {96, 96}, {100, 33}, {4096, 4096}};
+    const tagSIZE boxes[] = {{1, 1}, {7, 3}, {96, 96}, {100, 33}, {4095, 4095}};
     for (const tagSIZE& box : boxes) {
         for (int w = 1; w <= 300; w += 7) {
             for (int h = 1; h <= 300; h += 11) {

@@ -272,6 +272,12 @@ Bytes ReadBytes(const std::filesystem::path& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+server::thumbnail::ThumbnailDib StaleDib() {
+    server::thumbnail::ThumbnailDib dib;
+    EXPECT_EQ(dib.Allocate(5, 5), platform::S_OK);
+    return dib;
+}
+
 std::uint32_t DibReader::U32(std::size_t offset) const {
     return static_cast<std::uint32_t>(U16(offset)) | static_cast<std::uint32_t>(U16(offset + 2)) << 16;
 }

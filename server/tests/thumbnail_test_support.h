@@ -5,12 +5,14 @@
 #pragma once
 
 #include "server/idl/records.h"
+#include "server/thumbnail/thumbnail_dib.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <ostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -91,10 +93,13 @@ struct PdfPage {
 void WriteBytes(const std::filesystem::path& path, const Bytes& bytes);
 [[nodiscard]] Bytes ReadBytes(const std::filesystem::path& path);
 
+// A bitmap left from an earlier call, which a failed extraction must empty.
+[[nodiscard]] server::thumbnail::ThumbnailDib StaleDib();
+
 // The preview bitmap read from its raw bytes.
 class DibReader {
 public:
-    explicit DibReader(const Bytes& dib) : dib_(dib) {}
+    explicit DibReader(std::span<const std::uint8_t> dib) : dib_(dib) {}
 
     [[nodiscard]] std::uint32_t U32(std::size_t offset) const;
     [[nodiscard]] std::uint16_t U16(std::size_t offset) const;
@@ -107,7 +112,7 @@ public:
     [[nodiscard]] ::testing::AssertionResult WellFormed() const;
 
 private:
-    const Bytes& dib_;
+    std::span<const std::uint8_t> dib_;
 };
 
 }  // namespace thumbnail_test

@@ -1,8 +1,10 @@
 #include "server/thumbnail/thumbnail_dib.h"
 
+#include "platform/com/task_allocator.h"
 #include "server/thumbnail/thumbnail_size.h"
 
 #include <cstring>
+#include <utility>
 
 namespace server::thumbnail {
 
@@ -35,17 +37,53 @@ std::uint8_t OnWhite(std::uint8_t channel, std::uint8_t alpha) {
 
 }  // namespace
 
-bool DibWriter::Start(int width, int height) {
+ThumbnailDib::ThumbnailDib(ThumbnailDib&& other) noexcept
+    : bound_(other.bound_), data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)) {}
+
+ThumbnailDib& ThumbnailDib::operator=(ThumbnailDib&& other) noexcept {
+    if (this == &other) return *this;
+    clear();
+    bound_ = other.bound_;
+    data_ = std::exchange(other.data_, nullptr);
+    size_ = std::exchange(other.size_, 0);
+    return *this;
+}
+
+platform::HRESULT ThumbnailDib::Allocate(std::size_t size, std::uint8_t fill) {
+    clear();
+    if (size > bound_) return platform::E_OUTOFMEMORY;
+    void* block = platform::CoTaskMemAlloc(size);
+    if (!block) return platform::E_OUTOFMEMORY;
+    std::memset(block, fill, size);
+    data_ = static_cast<std::uint8_t*>(block);
+    size_ = size;
+    return platform::S_OK;
+}
+
+void ThumbnailDib::clear() {
+    platform::CoTaskMemFree(data_);
+    data_ = nullptr;
+    size_ = 0;
+}
+
+std::uint8_t* ThumbnailDib::Release() {
+    size_ = 0;
+    return std::exchange(data_, nullptr);
+}
+
+platform::HRESULT DibWriter::Start(int width, int height) {
     width_ = 0;
     height_ = 0;
     dib_.clear();
-    if (width < 1 || height < 1 || width > kMaxThumbnailSide || height > kMaxThumbnailSide) return false;
+    if (width < 1 || height < 1 || width > kMaxThumbnailSide || height > kMaxThumbnailSide) return platform::E_INVALIDARG;
     const THUMBNAIL_DIB_HEADER header = MakeHeader(width, height);
-    dib_.assign(kThumbnailDibHeaderSize + header.biSizeImage, 0xFF);
+    if (const platform::HRESULT hr = dib_.Allocate(kThumbnailDibHeaderSize + header.biSizeImage, 0xFF); platform::FAILED(hr)) {
+        return hr;
+    }
     std::memcpy(dib_.data(), &header, sizeof header);
     width_ = width;
     height_ = height;
-    return true;
+    return platform::S_OK;
 }
 
 std::uint8_t* DibWriter::Row(int top) {

@@ -12,14 +12,17 @@
 // bytes each), the bottom row first; each pixel is B, G, R, A with A = 255: transparent parts of
 // a source are laid on white, as a preview on a form shows them.
 //
-// A DibWriter fills a caller's byte vector; one thread at a time.
+// The bytes live in a ThumbnailDib, a task-allocator block that is handed to the caller of
+// GetThumbnailsDoc as it is: a largest preview is nearly a whole reply, and a copy would double
+// the memory it takes. A DibWriter lays out and fills one; one thread at a time.
 #pragma once
 
+#include "platform/hresult.h"
 #include "server/record_file/record_layout.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <limits>
 
 namespace server::thumbnail {
 
@@ -61,15 +64,48 @@ ZT_REGISTRO_CAMPO(THUMBNAIL_DIB_HEADER, biAlphaMask, 52, 4);
 
 inline constexpr std::size_t kThumbnailDibHeaderSize = sizeof(THUMBNAIL_DIB_HEADER);
 
-// Builds one preview bitmap in a caller's vector.
+// The bytes of one preview bitmap, from CoTaskMemAlloc; none at first. A bound set at
+// construction caps what Allocate takes, so that a caller short of room is refused before the
+// memory is taken. Move-only.
+class ThumbnailDib {
+public:
+    explicit ThumbnailDib(std::size_t bound = std::numeric_limits<std::size_t>::max()) : bound_(bound) {}
+    ~ThumbnailDib() { clear(); }
+    ThumbnailDib(ThumbnailDib&& other) noexcept;
+    ThumbnailDib& operator=(ThumbnailDib&& other) noexcept;
+
+    // Replaces the bytes by `size` bytes of `fill`. S_OK; E_OUTOFMEMORY, with none held, when
+    // `size` passes the bound or no memory is left.
+    [[nodiscard]] platform::HRESULT Allocate(std::size_t size, std::uint8_t fill);
+    void clear();
+    // Hands the block to the caller, who frees it with CoTaskMemFree; this is empty afterwards.
+    [[nodiscard]] std::uint8_t* Release();
+
+    [[nodiscard]] bool empty() const { return size_ == 0; }
+    [[nodiscard]] std::size_t size() const { return size_; }
+    [[nodiscard]] std::uint8_t* data() { return data_; }
+    [[nodiscard]] const std::uint8_t* data() const { return data_; }
+    [[nodiscard]] std::uint8_t* begin() { return data_; }
+    [[nodiscard]] std::uint8_t* end() { return data_ + size_; }
+    [[nodiscard]] const std::uint8_t* begin() const { return data_; }
+    [[nodiscard]] const std::uint8_t* end() const { return data_ + size_; }
+    [[nodiscard]] std::uint8_t operator[](std::size_t at) const { return data_[at]; }
+
+private:
+    std::size_t bound_;
+    std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+};
+
+// Builds one preview bitmap in a caller's ThumbnailDib.
 class DibWriter {
 public:
-    explicit DibWriter(std::vector<std::uint8_t>& dib) : dib_(dib) {}
+    explicit DibWriter(ThumbnailDib& dib) : dib_(dib) {}
 
-    // Lays out the vector as the header of a `width` x `height` bitmap followed by all its rows,
-    // white. False, and the vector emptied, when a side is below 1 or above the largest preview
-    // side.
-    [[nodiscard]] bool Start(int width, int height);
+    // Lays out the bitmap as the header of a `width` x `height` bitmap followed by all its rows,
+    // white. S_OK; E_INVALIDARG when a side is below 1 or above the largest preview side;
+    // E_OUTOFMEMORY when the bitmap passes its bound. The bitmap is empty on failure.
+    [[nodiscard]] platform::HRESULT Start(int width, int height);
 
     [[nodiscard]] int Width() const { return width_; }
     [[nodiscard]] int Height() const { return height_; }
@@ -82,7 +118,7 @@ public:
     static void PutOnWhite(std::uint8_t* pixel, std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a);
 
 private:
-    std::vector<std::uint8_t>& dib_;
+    ThumbnailDib& dib_;
     int width_ = 0;
     int height_ = 0;
 };

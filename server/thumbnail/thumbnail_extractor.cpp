@@ -40,7 +40,7 @@ const ThumbnailExtractor* ThumbnailExtractorFor(std::string_view fileName) {
     return nullptr;
 }
 
-HRESULT ExtractThumbnail(const char* path, const tagSIZE& size, std::vector<std::uint8_t>& dib) {
+HRESULT ExtractThumbnail(const char* path, const tagSIZE& size, ThumbnailDib& dib) {
     dib.clear();
     if (!IsThumbnailSizeValid(size)) return platform::E_INVALIDARG;
     if (!path) return platform::E_POINTER;

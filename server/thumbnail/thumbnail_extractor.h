@@ -6,7 +6,9 @@
 // PDF (first page). The result is the bitmap described in server/thumbnail/thumbnail_dib.h.
 // Results a caller acts on:
 //   S_OK                       the bitmap is in `dib`;
-//   E_INVALIDARG               the requested size is not 1..4096 on each side;
+//   E_INVALIDARG               the requested size is not 1..kMaxThumbnailSide on each side;
+//   E_OUTOFMEMORY              the fitted bitmap passes the bound of `dib` (found before its
+//                              pixels are drawn) or no memory is left;
 //   0x80070000 | Win32 error   the file cannot be opened or read (the caller stops);
 //   E_NOTIMPL                  no extractor for this kind (the caller leaves the entry empty);
 //   THUMBNAIL_E_UNDECODABLE    a known kind whose content cannot be decoded: corrupt, truncated,
@@ -18,10 +20,9 @@
 #include "platform/file/file.h"
 #include "platform/hresult.h"
 #include "server/idl/records.h"
+#include "server/thumbnail/thumbnail_dib.h"
 
-#include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace server::thumbnail {
 
@@ -35,9 +36,9 @@ public:
 
     // Draws the content of the open `file` into `dib`, fitted inside `box` (already checked as a
     // valid preview size) with its aspect kept. S_OK; THUMBNAIL_E_UNDECODABLE; the file error's
-    // HRESULT when reading fails. `dib` is empty on failure.
+    // HRESULT when reading fails; E_OUTOFMEMORY. `dib` is empty on failure.
     [[nodiscard]] virtual platform::HRESULT Extract(platform::File& file, const tagSIZE& box,
-                                                    std::vector<std::uint8_t>& dib) const = 0;
+                                                    ThumbnailDib& dib) const = 0;
 };
 
 // The extractor for the kind of `fileName` (Windows-1252; the extension after the last '.' of its
@@ -48,6 +49,6 @@ public:
 // the results listed above; `dib` is empty unless S_OK. The file is opened for reading with
 // writers kept out while it is read; a file that cannot be opened answers its file error whatever
 // its kind, as a missing item did on the original platform.
-[[nodiscard]] platform::HRESULT ExtractThumbnail(const char* path, const tagSIZE& size, std::vector<std::uint8_t>& dib);
+[[nodiscard]] platform::HRESULT ExtractThumbnail(const char* path, const tagSIZE& size, ThumbnailDib& dib);
 
 }  // namespace server::thumbnail

@@ -120,7 +120,7 @@ bool IsWhole(GdkPixbuf* decoded, const ImageKind& kind, const DecodeState& state
            state.rowsDone == state.rowDone.size();
 }
 
-ImageDecodeResult Undecodable(const DecodeState& state, std::vector<std::uint8_t>& dib) {
+ImageDecodeResult Undecodable(const DecodeState& state, ThumbnailDib& dib) {
     dib.clear();
     return {THUMBNAIL_E_UNDECODABLE, state.declared, state.allocated};
 }
@@ -128,7 +128,7 @@ ImageDecodeResult Undecodable(const DecodeState& state, std::vector<std::uint8_t
 }  // namespace
 
 ImageDecodeResult DecodeImage(platform::File& file, const ImageKind& kind, const tagSIZE& box,
-                              std::vector<std::uint8_t>& dib) {
+                              ThumbnailDib& dib) {
     dib.clear();
     // The state outlives the loader, whose last signals may still reach it while it closes.
     DecodeState state;
@@ -151,11 +151,14 @@ ImageDecodeResult DecodeImage(platform::File& file, const ImageKind& kind, const
     if (!IsWhole(decoded, kind, state)) return Undecodable(state, dib);
     if (kind.premultiplied) Unpremultiply(decoded);
     const PixbufPtr picture = ShownToFit(decoded, box);
-    if (!picture || !CopyPixbufToDib(picture.get(), dib)) return Undecodable(state, dib);
+    if (!picture) return Undecodable(state, dib);
+    const HRESULT copied = CopyPixbufToDib(picture.get(), dib);
+    if (copied == platform::E_OUTOFMEMORY) return {copied, state.declared, state.allocated};
+    if (platform::FAILED(copied)) return Undecodable(state, dib);
     return {platform::S_OK, state.declared, state.allocated};
 }
 
-HRESULT ImageExtractor::Extract(platform::File& file, const tagSIZE& box, std::vector<std::uint8_t>& dib) const {
+HRESULT ImageExtractor::Extract(platform::File& file, const tagSIZE& box, ThumbnailDib& dib) const {
     return DecodeImage(file, kind_, box, dib).hr;
 }
 

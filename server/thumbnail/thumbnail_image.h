@@ -43,7 +43,7 @@ public:
     explicit ImageExtractor(const ImageKind& kind) : kind_(kind) {}
 
     [[nodiscard]] platform::HRESULT Extract(platform::File& file, const tagSIZE& box,
-                                            std::vector<std::uint8_t>& dib) const override;
+                                            ThumbnailDib& dib) const override;
 
 private:
     ImageKind kind_;
@@ -62,8 +62,9 @@ struct ImageDecodeResult {
 // THUMBNAIL_E_UNDECODABLE for a damaged or cut image, a declared size beyond
 // IsSourceSizeDecodable (refused before the picture is allocated) or a file beyond
 // kMaxImageFileBytes; E_NOTIMPL when this machine has no such loader; the file error's HRESULT
-// when reading fails. `dib` is empty unless S_OK.
+// when reading fails; E_OUTOFMEMORY when the fitted bitmap passes the bound of `dib`. `dib` is
+// empty unless S_OK.
 [[nodiscard]] ImageDecodeResult DecodeImage(platform::File& file, const ImageKind& kind, const tagSIZE& box,
-                                            std::vector<std::uint8_t>& dib);
+                                            ThumbnailDib& dib);
 
 }  // namespace server::thumbnail

@@ -1,6 +1,7 @@
 #include "server/thumbnail/thumbnail_pixbuf.h"
 
 #include "server/thumbnail/thumbnail_dib.h"
+#include "server/thumbnail/thumbnail_extractor.h"
 #include "server/thumbnail/thumbnail_size.h"
 
 #include <algorithm>
@@ -48,15 +49,18 @@ PixbufPtr ShownToFit(GdkPixbuf* picture, const tagSIZE& box) {
     return PixbufPtr(gdk_pixbuf_apply_embedded_orientation(scaled.get()));
 }
 
-bool CopyPixbufToDib(GdkPixbuf* picture, std::vector<std::uint8_t>& dib) {
+platform::HRESULT CopyPixbufToDib(GdkPixbuf* picture, ThumbnailDib& dib) {
+    dib.clear();
     const int channels = gdk_pixbuf_get_n_channels(picture);
     const bool alpha = gdk_pixbuf_get_has_alpha(picture);
     if (gdk_pixbuf_get_colorspace(picture) != GDK_COLORSPACE_RGB || gdk_pixbuf_get_bits_per_sample(picture) != 8 ||
         channels != (alpha ? 4 : 3)) {
-        return false;
+        return THUMBNAIL_E_UNDECODABLE;
     }
     DibWriter writer(dib);
-    if (!writer.Start(gdk_pixbuf_get_width(picture), gdk_pixbuf_get_height(picture))) return false;
+    const platform::HRESULT started = writer.Start(gdk_pixbuf_get_width(picture), gdk_pixbuf_get_height(picture));
+    if (started == platform::E_INVALIDARG) return THUMBNAIL_E_UNDECODABLE;
+    if (platform::FAILED(started)) return started;
     const guint8* pixels = gdk_pixbuf_read_pixels(picture);
     const int stride = gdk_pixbuf_get_rowstride(picture);
     for (int y = 0; y < writer.Height(); ++y) {
@@ -66,7 +70,7 @@ bool CopyPixbufToDib(GdkPixbuf* picture, std::vector<std::uint8_t>& dib) {
             DibWriter::PutOnWhite(target, source[0], source[1], source[2], alpha ? source[3] : 255);
         }
     }
-    return true;
+    return platform::S_OK;
 }
 
 }  // namespace server::thumbnail

@@ -4,7 +4,9 @@
 // Functions on pictures the caller owns; one thread per picture.
 #pragma once
 
+#include "platform/hresult.h"
 #include "server/idl/records.h"
+#include "server/thumbnail/thumbnail_dib.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
@@ -30,8 +32,9 @@ void Unpremultiply(GdkPixbuf* picture);
 // A new reference to the same picture when nothing is to be done; null when no memory is left.
 [[nodiscard]] PixbufPtr ShownToFit(GdkPixbuf* picture, const tagSIZE& box);
 
-// Fills `dib` with an 8-bit RGB or RGBA `picture` laid on white. False, `dib` empty, for another
-// pixel form or a picture larger than a preview may be.
-[[nodiscard]] bool CopyPixbufToDib(GdkPixbuf* picture, std::vector<std::uint8_t>& dib);
+// Fills `dib` with an 8-bit RGB or RGBA `picture` laid on white. S_OK; THUMBNAIL_E_UNDECODABLE
+// for another pixel form or a picture larger than a preview may be; E_OUTOFMEMORY when it passes
+// the bound of `dib`. `dib` is empty on failure.
+[[nodiscard]] platform::HRESULT CopyPixbufToDib(GdkPixbuf* picture, ThumbnailDib& dib);
 
 }  // namespace server::thumbnail

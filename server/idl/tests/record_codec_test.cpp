@@ -3,6 +3,7 @@
 #include "server/idl/records.h"
 #include "server/idl/tests/support/all_records.h"
 #include "server/idl/tests/support/record_values.h"
+#include "platform/idl/wire_size.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,28 @@ TEST(IdlRecordCodec, EveryRecordRoundTrips) {
             testing::Free(received);
         }
     });
+}
+
+// Guards the server's reply budget: a size counted short would let a method build more than a
+// reply carries, one counted long would refuse a reply that fits.
+TEST(IdlRecordCodec, WireSizeIsTheLengthOfTheEncoding) {
+    ForEachRecord([](auto record) {
+        using T = decltype(record);
+        SCOPED_TRACE(RecordTraits<T>::kName);
+        Random random(5);
+        for (int round = 0; round < 200; ++round) {
+            T sent;
+            testing::Fill(sent, random);
+            EXPECT_EQ(WireSize(sent), Encode(sent).size());
+            testing::Free(sent);
+        }
+    });
+    Random random(6);
+    for (int round = 0; round < 20; ++round) {
+        platform::BSTR text = testing::MakeBstr(random);
+        EXPECT_EQ(WireSize(text), Encode(text).size());
+        platform::SysFreeString(text);
+    }
 }
 
 // Guards against reading past a message, and against leaks or half-built values when one ends
