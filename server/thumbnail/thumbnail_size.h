@@ -18,8 +18,8 @@ namespace server::thumbnail {
 // The bytes of a GetThumbnailsDoc reply with one entry besides its bitmap's pixels: the status,
 // the array record and its block, the entry and its bitmap's count and header.
 inline constexpr std::size_t kOneThumbnailReplyBytes =
-    idl::kStatusWireBytes + idl::Codec<QD_ARRAY_DOC_THUMBNAIL_PS>::kWireSize + idl::kCountWireBytes +
-    idl::Codec<QD_DOC_THUMBNAIL_PS>::kWireSize + idl::kCountWireBytes + kThumbnailDibHeaderSize;
+    platform::idl::kStatusWireBytes + platform::idl::Codec<QD_ARRAY_DOC_THUMBNAIL_PS>::kWireSize + platform::idl::kCountWireBytes +
+    platform::idl::Codec<QD_DOC_THUMBNAIL_PS>::kWireSize + platform::idl::kCountWireBytes + kThumbnailDibHeaderSize;
 
 // The side of the largest square of 32-bit pixels that `bytes` hold.
 [[nodiscard]] constexpr int LargestSquareSide(std::size_t bytes) {
@@ -30,7 +30,7 @@ inline constexpr std::size_t kOneThumbnailReplyBytes =
 
 // The largest preview side that may be asked for: the largest square whose one preview fits a
 // reply.
-inline constexpr int kMaxThumbnailSide = LargestSquareSide(idl::kMaxMessageBytes - kOneThumbnailReplyBytes);
+inline constexpr int kMaxThumbnailSide = LargestSquareSide(platform::idl::kMaxMessageBytes - kOneThumbnailReplyBytes);
 // The largest source side and pixel count a raster image may declare before it is decoded:
 // 2^27 pixels are 512 MiB at four bytes each, more than a colour A3 page scanned at 600 dpi.
 inline constexpr std::int64_t kMaxSourceSide = 65535;
