@@ -36,9 +36,7 @@ protected:
     PdfLido Relatorio(std::uint32_t flags = 0x3FF) {
         PedidoRelatorio pedido(QD_TIPO_REL_LOG, "LOG", Arquivo());
         pedido.ps.flags.dwFlags = flags;
-        PdfLido pdf;
-        EXPECT_EQ(Gera(pedido, pdf), platform::S_OK);
-        return pdf;
+        return GeraLido(pedido);
     }
 };
 
