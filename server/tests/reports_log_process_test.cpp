@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <cstdint>
 #include <cstring>
 
 using namespace kelvo::testing;
@@ -46,7 +46,7 @@ protected:
 TEST_F(RelatorioLogVaultis, DocumentShowsItsTypeAsItWasAndCurrentStateIsMarked) {
     QD_DOC_ARQ antigo{};
     antigo.lTipDoc = 1;
-    antigo.dataInclusao = INT_MAX;  // no change of the type comes after it
+    antigo.dataInclusao = UINT32_MAX;  // the last moment: no change of the type comes after it
     std::strcpy(antigo.szOriginalFileName, "antigo.pdf");
     GravaEntrada(QD_OP_LOG_DOC_INCLUSAO, 77, std::string(reinterpret_cast<const char*>(&antigo), sizeof antigo));
 
