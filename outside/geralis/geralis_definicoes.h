@@ -11,7 +11,7 @@
 // Kinds of a column's value, as the reports hand them over (tipo), with the width each needs.
 inline constexpr int GERALIS_TIPO_TEXTO = 1;       // text of up to the declared width, cut at a NUL
 inline constexpr int GERALIS_TIPO_INTEIRO = 3;     // 4-byte signed integer, width 4
-inline constexpr int GERALIS_TIPO_DIA = 6;         // 16-bit day number (0: no date), width 2
+inline constexpr int GERALIS_TIPO_DIA = 6;         // stored 16-bit short day value (0: no date), width 2
 inline constexpr int GERALIS_TIPO_DATA_TEXTO = 8;  // a date already written as text, width = its length
 
 // The longest text value a column takes, in bytes.

@@ -2,7 +2,7 @@
 
 #include "outside/geralis/geralis_definicoes.h"
 #include "util/date/date_format.h"
-#include "util/date/day_number.h"
+#include "util/time/short_date.h"
 
 #include <cstdint>
 #include <cstring>
@@ -29,12 +29,13 @@ CZTString Inteiro(const void* dado) {
 }
 
 CZTString Dia(const void* dado) {
-    std::uint16_t numero = 0;
-    std::memcpy(&numero, dado, sizeof numero);
+    std::uint16_t valor = 0;
+    std::memcpy(&valor, dado, sizeof valor);
     int dia = 0;
     int mes = 0;
     int ano = 0;
-    if (!ZTDesmontaDiaNumero(numero, dia, mes, ano)) return {};
+    ZTDesmontaData(valor, dia, mes, ano);
+    if (dia == 0) return {};
     char buffer[11] = {};
     return CZTString(ZTFormataDataTipo(dia, mes, ano, buffer, sizeof buffer, 1, '/', true));
 }

@@ -39,11 +39,11 @@ bool Numero32(const std::string& texto, std::uint32_t& valor) {
     return Numero(texto, std::numeric_limits<std::uint32_t>::max(), valor);
 }
 
-// A date dd/mm/yyyy that a 16-bit day number holds.
+// A date dd/mm/yyyy that a short date holds (1927 .. 5 June 2106), as its stored value.
 bool Data(const std::string& texto, std::uint16_t& dia) {
-    const std::uint32_t valor = CZTData().SetTexto(texto.c_str()).GetValor();
-    if (valor == 0 || valor > std::numeric_limits<std::uint16_t>::max()) return false;
-    dia = static_cast<std::uint16_t>(valor);
+    const std::uint16_t valor = CZTData().SetTexto(texto.c_str()).GetDataCurta();
+    if (valor == 0) return false;
+    dia = valor;
     return true;
 }
 

@@ -5,7 +5,7 @@
 #include "outside/pendora/qd_texto_log.h"
 #include "outside/pendora/qd_validade_doc.h"
 #include "platform/com/bstr.h"
-#include "util/date/day_number.h"
+#include "util/time/short_date_text.h"
 
 namespace {
 
@@ -15,10 +15,10 @@ using namespace pendora::detail;
 constexpr std::uint32_t kAcessoWeb = 0x1;
 constexpr std::uint32_t kSemConteudo = 0x4;
 
+// A stored short day value as dd/mm/yyyy; empty for none.
 CZTString Data(std::uint16_t iDia) {
-    int dia = 0, mes = 0, ano = 0;
-    if (iDia == 0 || !ZTDesmontaDiaNumero(iDia, dia, mes, ano)) return {};
-    return CZTString::Formata("%02d/%02d/%04d", dia, mes, ano);
+    char texto[ZT_TEXTO_DATA_CURTA];
+    return iDia == 0 ? CZTString() : CZTString(ZTDataParaTexto(iDia, texto, true));
 }
 
 CZTString SimNao(bool bSim) { return CZTString(bSim ? "Sim" : "N\xE3o"); }

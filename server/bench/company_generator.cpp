@@ -11,7 +11,9 @@
 #include "server/record_file/qd_caminho_dados.h"
 #include "server/record_file/zt_arq_ex.h"
 #include "server/record_file/qd_resultado_arq.h"
+#include "util/date/zt_data.h"
 #include "util/time/current_time.h"
+#include "util/time/short_date.h"
 #include "util/time/zt_data1950.h"
 
 #include <algorithm>
@@ -265,8 +267,9 @@ HRESULT GeradorEmpresa::GeraLocais() {
 
 namespace {
 
-// The value of one field of a document, by the field's data type, around the issue date.
-QD_DOC_CAMPO_PS ValorCampo(QD_E_CAMPO_DOC id, std::uint16_t emissao, Sorteio& sorteio, const TextoPortugues& texto) {
+// The value of one field of a document, by the field's data type, around the issue day (a day
+// number).
+QD_DOC_CAMPO_PS ValorCampo(QD_E_CAMPO_DOC id, std::uint32_t diaEmissao, Sorteio& sorteio, const TextoPortugues& texto) {
     QD_DOC_CAMPO_PS campo;
     std::memset(static_cast<void*>(&campo), 0, sizeof campo);
     campo.id = id;
@@ -275,7 +278,8 @@ QD_DOC_CAMPO_PS ValorCampo(QD_E_CAMPO_DOC id, std::uint16_t emissao, Sorteio& so
         QDSetCampoTexto(campo.BinaryData, texto.Frase(sorteio, 3, 40));
         break;
     case QD_TIPO_DADO_DATA:
-        QDSetCampoWord(campo.BinaryData, static_cast<std::uint16_t>(emissao + sorteio.Ate(90)));
+        QDSetCampoWord(campo.BinaryData,
+                       ZTDiaNumeroParaDataCurta(diaEmissao + static_cast<std::uint32_t>(sorteio.Ate(90))));
         break;
     case QD_TIPO_DADO_MES_ANO:
         QDSetCampoWord(campo.BinaryData, static_cast<std::uint16_t>(ZTGetMesAnoHoje(false) - sorteio.Ate(60)));
@@ -313,8 +317,11 @@ CQDDoc GeradorEmpresa::NovoDocumento(QD_E_PROCESSO& processo) {
     const std::size_t t = m_sorteio.Ate(m_gerada.tipos.size());
     const GrupoCatalogo& grupo = kGrupos[static_cast<std::size_t>(m_grupoDoTipo[t]) % kGrupos.size()];
     processo = grupo.processo;
-    const auto hoje = static_cast<std::int64_t>(ZTGetDataHoje(false));
-    const auto emissao = static_cast<std::uint16_t>(std::max<std::int64_t>(1, hoje - m_sorteio.Ate(5 * 365)));
+    // Counted in day numbers: a stored short day is no count of days across 4 June 2027.
+    const std::uint32_t hoje = CZTData().SetHoje().GetValor();
+    const auto diasAntes = static_cast<std::uint32_t>(m_sorteio.Ate(5 * 365));
+    const std::uint32_t diaEmissao = std::max(ZTGetDataMinima(), hoje - diasAntes);
+    const std::uint16_t emissao = ZTDiaNumeroParaDataCurta(diaEmissao);
 
     CQDDoc doc;
     QD_DOC_PS& ps = doc.GetPS();
@@ -336,7 +343,9 @@ CQDDoc GeradorEmpresa::NovoDocumento(QD_E_PROCESSO& processo) {
         ps.pUsuarios = CopiaTarefa(usuarios);
     }
     std::vector<QD_DOC_CAMPO_PS> campos;
-    for (int c = 0; c < grupo.nQtdCampos; ++c) campos.push_back(ValorCampo(grupo.campos[c].id, emissao, m_sorteio, m_texto));
+    for (int c = 0; c < grupo.nQtdCampos; ++c) {
+        campos.push_back(ValorCampo(grupo.campos[c].id, diaEmissao, m_sorteio, m_texto));
+    }
     ps.nQtdCampos = static_cast<std::uint32_t>(campos.size());
     ps.pCampos = CopiaTarefa(campos);
     ps.bsDescricao = platform::SysAllocStringFromAnsi(m_texto.Descricao(m_sorteio, m_parametros.tamanhoDescricao));
@@ -396,7 +405,7 @@ HRESULT GeradorEmpresa::GravaVinculos(const std::vector<Vinculo>& vinculos) {
     return QDHResultArq(arquivo.CloseEx());
 }
 
-HRESULT GeradorEmpresa::LeInclusao(std::uint32_t posicao, std::int32_t& data) {
+HRESULT GeradorEmpresa::LeInclusao(std::uint32_t posicao, std::uint32_t& data) {
     CQDDoc doc;
     // Users, fields, links, content and description left out: only the record is wanted.
     if (const HRESULT hr = m_conexao.LeDoc(1, &posicao, &doc, 0x1F); FAILED(hr)) return hr;

@@ -58,8 +58,8 @@ struct EmpresaGerada {
     std::vector<std::uint16_t> usuarios;         // the user codes made (the supervisor is not one)
     std::uint32_t nQtdDocumentos = 0;
     std::uint32_t nQtdVinculos = 0;
-    std::int32_t dataPrimeiraInclusao = 0;       // the stored inclusion time of the first document
-    std::int32_t dataUltimaInclusao = 0;         // and of the last one
+    std::uint32_t dataPrimeiraInclusao = 0;      // the stored inclusion moment of the first document
+    std::uint32_t dataUltimaInclusao = 0;        // and of the last one
 };
 
 // The time one GeraDocumentos took.
@@ -99,7 +99,7 @@ private:
     // The next document drawn, and the process its links come from.
     [[nodiscard]] CQDDoc NovoDocumento(QD_E_PROCESSO& processo);
     [[nodiscard]] platform::HRESULT GravaVinculos(const std::vector<Vinculo>& vinculos);
-    [[nodiscard]] platform::HRESULT LeInclusao(std::uint32_t posicao, std::int32_t& data);
+    [[nodiscard]] platform::HRESULT LeInclusao(std::uint32_t posicao, std::uint32_t& data);
 
     CConexaoGedSrv& m_conexao;
     std::string m_empresa;

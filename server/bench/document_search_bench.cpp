@@ -154,7 +154,7 @@ CQDDocFiltro FiltroTipico(const EmpresaGerada& empresa, const char* palavra) {
         ps.nQtdTipDoc = 0;
     }
     ps.lLocArq = empresa.gruposLocais[std::min<std::size_t>(1, empresa.gruposLocais.size() - 1)];
-    const std::int32_t janela = empresa.dataUltimaInclusao - empresa.dataPrimeiraInclusao;
+    const std::uint32_t janela = empresa.dataUltimaInclusao - empresa.dataPrimeiraInclusao;
     ps.dataInclusaoIni = empresa.dataPrimeiraInclusao + janela / 4;
     ps.dataInclusaoFim = empresa.dataUltimaInclusao - janela / 4;
     if (palavra) ps.bsDescricao = platform::SysAllocStringFromAnsi(palavra);

@@ -27,8 +27,8 @@ struct QD_DOC_ARQ {
     std::uint32_t lPrevDoc;              // older version, 0 = none
     std::uint32_t iNrLocalizacao;        // physical location number
     std::uint32_t iVersao;               // version
-    std::int32_t dataInclusao;           // seconds since 1970, set on insert
-    std::int32_t dataModificacao;        // seconds since 1970, set on every write
+    std::uint32_t dataInclusao;          // moment (unsigned seconds since 1970), set on insert
+    std::uint32_t dataModificacao;       // moment, set on every write
     std::uint32_t nQtdUsuarios;          // run of users in QDDOCUSU.DAT
     std::uint32_t lPrimeiroUsuario;
     std::uint32_t nQtdCampos;            // run of field values in QDDOCCMP.DAT

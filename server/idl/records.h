@@ -121,8 +121,8 @@ KELVO_IDL_PLAIN_RECORD(QD_ORIGEM_VINCULO_DOC_PS, 8, 4, KELVO_IDL_QD_ORIGEM_VINCU
     F(20, U32, iNrLocalizacao)                                      \
     F(24, U32, iVersao)                                             \
     F(28, U32, iFiller)                                             \
-    F(32, I32, dataInclusao)                                        \
-    F(36, I32, dataModificacao)                                     \
+    F(32, U32, dataInclusao)                                        \
+    F(36, U32, dataModificacao)                                     \
     A(40, std::uint16_t, nQtdUsuarios, pUsuarios)                   \
     A(48, QD_DOC_CAMPO_PS, nQtdCampos, pCampos)                     \
     A(56, QD_ORIGEM_VINCULO_DOC_PS, nQtdVinculos, pVinculos)        \
@@ -151,10 +151,10 @@ KELVO_IDL_RECORD(QD_DOC_PS, 272, KELVO_IDL_QD_DOC_PS)
     F(28, U32, lLocArq)                                \
     F(32, U32, iNrLocalizacaoIni)                      \
     F(36, U32, iNrLocalizacaoFim)                      \
-    F(40, I32, dataInclusaoIni)                        \
-    F(44, I32, dataInclusaoFim)                        \
-    F(48, I32, dataModificacaoIni)                     \
-    F(52, I32, dataModificacaoFim)                     \
+    F(40, U32, dataInclusaoIni)                        \
+    F(44, U32, dataInclusaoFim)                        \
+    F(48, U32, dataModificacaoIni)                     \
+    F(52, U32, dataModificacaoFim)                     \
     A(56, QD_DOC_CAMPO_PS, nQtdCampos, pCampos)        \
     F(64, Str, bsDescricao)                            \
     F(68, U16, iDataEmissaoIni)                        \
@@ -227,7 +227,7 @@ KELVO_IDL_RECORD(QD_LOG_PTRS_PS, 16, KELVO_IDL_QD_LOG_PTRS_PS)
     F(0, Value<QD_E_OPERACAO_LOG>, eOperacao)        \
     F(4, U32, lPosicao)                              \
     F(8, U16, iUsuario)                              \
-    F(12, I32, dataGravacaoLog)                      \
+    F(12, U32, dataGravacaoLog)                      \
     A(16, std::uint8_t, cbLogData, pLogData)         \
     A(24, QD_LOG_PTRS_PS, nQtdPtrs, pPtrs)
 KELVO_IDL_RECORD(QD_LOG_PS, 32, KELVO_IDL_QD_LOG_PS)

@@ -58,7 +58,7 @@ private:
     std::size_t m_posicao = 0;
 };
 
-void PoeEntrada(CEscritorBloco& escritor, const QD_LOG_PS& log, std::int32_t agora, std::uint16_t usuario) {
+void PoeEntrada(CEscritorBloco& escritor, const QD_LOG_PS& log, std::uint32_t agora, std::uint16_t usuario) {
     QD_LOG_ARQ cabecalho{};
     cabecalho.dataGravacaoLog = agora;
     cabecalho.cbLogData = log.cbLogData;
@@ -78,7 +78,7 @@ void PoeEntrada(CEscritorBloco& escritor, const QD_LOG_PS& log, std::int32_t ago
 
 }  // namespace
 
-HRESULT QDMontaBlocoLog(const QD_BATCH_GRAVA_LOG_PS& batch, std::int32_t agora, std::uint16_t usuario,
+HRESULT QDMontaBlocoLog(const QD_BATCH_GRAVA_LOG_PS& batch, std::uint32_t agora, std::uint16_t usuario,
                         std::vector<std::uint8_t>& bloco) {
     bloco.clear();
     std::uint64_t total = 0;

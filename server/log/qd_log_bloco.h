@@ -15,5 +15,5 @@
 // sum of cbData) bytes: per entry its header (`agora`, lengths, operation cut to 16 bits,
 // `usuario`, position, zeroed reserve), its data, then each item's header and bytes. S_OK, or
 // E_INVALIDARG (bloco empty) for a count without its array or a block above kQDLogMaxBloco.
-[[nodiscard]] platform::HRESULT QDMontaBlocoLog(const QD_BATCH_GRAVA_LOG_PS& batch, std::int32_t agora,
+[[nodiscard]] platform::HRESULT QDMontaBlocoLog(const QD_BATCH_GRAVA_LOG_PS& batch, std::uint32_t agora,
                                                 std::uint16_t usuario, std::vector<std::uint8_t>& bloco);

@@ -19,7 +19,7 @@ CQDLogEntrada& CQDLogEntrada::operator=(CQDLogEntrada&& outra) noexcept {
 }
 
 void CQDLogEntrada::Inicia(QD_E_OPERACAO_LOG operacao, std::uint32_t posicao, std::uint16_t usuario,
-                           std::int32_t data) {
+                           std::uint32_t data) {
     m_dados.clear();
     m_itens.clear();
     m_dadosItens.clear();

@@ -24,7 +24,7 @@ public:
     [[nodiscard]] const QD_LOG_PS& GetLog() const { return m_log; }
 
     // Filling, by the log reader. Starts the entry over with these values, no data and no items.
-    void Inicia(QD_E_OPERACAO_LOG operacao, std::uint32_t posicao, std::uint16_t usuario, std::int32_t data);
+    void Inicia(QD_E_OPERACAO_LOG operacao, std::uint32_t posicao, std::uint16_t usuario, std::uint32_t data);
     // Sizes the data to `bytes` zero bytes; where they go.
     [[nodiscard]] std::uint8_t* AlocaDados(std::uint32_t bytes);
     // Adds an item of `tipo` with `bytes` zero bytes; where they go.

@@ -15,7 +15,7 @@
 #pragma pack(push, 1)
 // The header of one log entry.
 struct QD_LOG_ARQ {
-    std::int32_t dataGravacaoLog;  // moment of writing, the server's 32-bit time value
+    std::uint32_t dataGravacaoLog; // moment of writing (unsigned seconds since 1970)
     std::uint32_t cbLogData;       // data bytes after the header
     std::uint32_t nQtdPtrs;        // items after the data
     std::uint16_t eOperacao;       // QD_E_OPERACAO_LOG, cut to 16 bits

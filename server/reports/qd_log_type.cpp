@@ -96,7 +96,7 @@ CZTString CodigoNomeDoLog(const CQDLogEntrada& entrada) {
 // the type made after the document's inclusion (the record before that change), else of the
 // nearest earlier inclusion or change of the type (the record as last written), else nothing.
 std::optional<CZTString> TipoDoDocNoLog(const std::vector<CQDLogEntrada>& entradas, std::size_t nEntrada,
-                                        std::uint32_t lTipDoc, std::int32_t dataInclusao) {
+                                        std::uint32_t lTipDoc, std::uint32_t dataInclusao) {
     for (std::size_t i = nEntrada + 1; i < entradas.size(); ++i) {
         const QD_LOG_PS& log = entradas[i].GetLog();
         if (EntradaDoTipo(log, lTipDoc, {QD_OP_LOG_TIPDOC_ALTERACAO_DE, QD_OP_LOG_TIPDOC_EXCLUSAO}) &&

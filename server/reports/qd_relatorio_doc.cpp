@@ -15,10 +15,12 @@
 #include "server/locations/qd_le_locarq.h"
 #include "server/object/local_conexao_ged_srv.h"
 #include "server/object/zt_qd_srv.h"
+#include "server/reports/qd_texto_momento.h"
 #include "server/search/qd_hoje_1950.h"
 #include "util/time/short_date.h"
 
-#include <ctime>
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 using platform::HRESULT;
@@ -34,17 +36,30 @@ constexpr int kLarguraTextoLongo = 512;
 constexpr int kLarguraUsuario = 18;
 constexpr int kLarguraCampo = 128;
 constexpr int kPrimeiraColunaCampo = 901;
-constexpr std::int32_t kSegundosPorDia = 24 * 60 * 60;
+constexpr std::int64_t kSegundosPorDia = 24 * 60 * 60;
 
 const char* SimNao(bool bSim) { return bSim ? "Sim" : "N\xE3o"; }
 
-CZTString Momento(std::int32_t tempo) {
-    if (tempo == 0) return {};
-    const std::time_t t = tempo;
-    std::tm partes{};
-    if (::localtime_r(&t, &partes) == nullptr) return {};
-    char texto[32];
-    return std::strftime(texto, sizeof texto, "%d/%m/%y %H:%M", &partes) > 0 ? CZTString(texto) : CZTString();
+CZTString Momento(std::uint32_t tempo) { return tempo == 0 ? CZTString() : QDTextoMomento(tempo, "%d/%m/%y %H:%M"); }
+
+// The moments of the request's period of days (iShort3..iShort4), from the first day's local
+// midnight to the last day's last second, cut to the moments there are: a first day before 1970
+// starts at the first moment (1, as 0 would leave the period unset) and a last day after 7
+// February 2106 ends at the last one. A day left 0 stays 0. E_INVALIDARG when the first day lies
+// after the last moment.
+HRESULT PeriodoEmMomentos(const QD_RELATORIO_PS& rel, std::uint32_t& inicio, std::uint32_t& fim) {
+    constexpr std::int64_t kUltimoMomento = std::numeric_limits<std::uint32_t>::max();
+    inicio = fim = 0;
+    if (rel.iShort3 != 0) {
+        const std::int64_t meiaNoite = ZTDataParaCTime(rel.iShort3);
+        if (meiaNoite > kUltimoMomento) return platform::E_INVALIDARG;
+        inicio = static_cast<std::uint32_t>(std::max<std::int64_t>(meiaNoite, 1));
+    }
+    if (rel.iShort4 != 0) {
+        const std::int64_t ultimoSegundo = ZTDataParaCTime(rel.iShort4) + kSegundosPorDia - 1;
+        fim = static_cast<std::uint32_t>(std::clamp<std::int64_t>(ultimoSegundo, 0, kUltimoMomento));
+    }
+    return platform::S_OK;
 }
 
 // The value of field `id` in `doc`, null when it has none.
@@ -65,7 +80,7 @@ CZTString Legenda(const QD_TIPDOC_CAMPO_PS& campo) {
 
 }  // namespace
 
-void QDRelDocFiltro(const QD_RELATORIO_PS& rel, CQDDocFiltro& filtro) {
+HRESULT QDRelDocFiltro(const QD_RELATORIO_PS& rel, CQDDocFiltro& filtro) {
     filtro.Limpa();
     QD_DOC_FILTRO_PS& ps = filtro.GetPS();
     if (rel.lPonteiro1 != 0) {
@@ -79,23 +94,23 @@ void QDRelDocFiltro(const QD_RELATORIO_PS& rel, CQDDocFiltro& filtro) {
     // The request's validity bounds are day counts from 1950 like the stored dates they limit.
     ps.iDataValidadeIni = rel.iShort1;
     ps.iDataValidadeFim = rel.iShort2;
-    // An inclusion or change on the last day counts: the period ends at that day's last second.
-    const std::int32_t inicio = ZTDataParaTimeT(rel.iShort3);
-    const std::int32_t fim = rel.iShort4 == 0 ? 0 : ZTDataParaTimeT(rel.iShort4) + kSegundosPorDia - 1;
-    switch (rel.lLong1) {
-        case QD_PERIODO_REL_DOC_INCLUSAO:
-            ps.dataInclusaoIni = inicio;
-            ps.dataInclusaoFim = fim;
-            break;
-        case QD_PERIODO_REL_DOC_MODIFICACAO:
-            ps.dataModificacaoIni = inicio;
-            ps.dataModificacaoFim = fim;
-            break;
-        default:
-            ps.iDataEmissaoIni = rel.iShort3;
-            ps.iDataEmissaoFim = rel.iShort4;
-            break;
+    if (rel.lLong1 != QD_PERIODO_REL_DOC_INCLUSAO && rel.lLong1 != QD_PERIODO_REL_DOC_MODIFICACAO) {
+        // Issue dates are stored short days like the request's: the search decodes both.
+        ps.iDataEmissaoIni = rel.iShort3;
+        ps.iDataEmissaoFim = rel.iShort4;
+        return platform::S_OK;
     }
+    // An inclusion or change on the last day counts: the period ends at that day's last second.
+    std::uint32_t inicio = 0, fim = 0;
+    if (const HRESULT hr = PeriodoEmMomentos(rel, inicio, fim); platform::FAILED(hr)) return hr;
+    if (rel.lLong1 == QD_PERIODO_REL_DOC_INCLUSAO) {
+        ps.dataInclusaoIni = inicio;
+        ps.dataInclusaoFim = fim;
+    } else {
+        ps.dataModificacaoIni = inicio;
+        ps.dataModificacaoFim = fim;
+    }
+    return platform::S_OK;
 }
 
 HRESULT CQDRelatorioDoc::Inicializa(const QD_RELATORIO_PS& rel) {
@@ -198,7 +213,7 @@ HRESULT CQDRelatorioDoc::Gera() {
         if (const HRESULT hr = conexao.LeTipDoc(1, &m_rel.lPonteiro1, &tipo, 0); platform::FAILED(hr)) return hr;
     }
     CQDDocFiltro filtro;
-    QDRelDocFiltro(m_rel, filtro);
+    if (const HRESULT hr = QDRelDocFiltro(m_rel, filtro); platform::FAILED(hr)) return hr;
     CQDArrayPonteiros achados;
     if (const HRESULT hr = conexao.BuscaPtrsDoc(filtro, achados); platform::FAILED(hr)) return hr;
     const std::uint32_t qtd = achados->pPtrs != nullptr ? achados->qtd : 0;

@@ -23,11 +23,14 @@ enum QD_E_PERIODO_REL_DOC : std::int32_t {
 };
 
 // The document filter of request `rel`: the type (one-element list) and location, the validity
-// bounds, and the period on the dates `lLong1` chooses; inclusion and change periods become times
-// from the first day's local midnight to the last day's last second. The validity bounds
+// bounds, and the period on the dates `lLong1` chooses; inclusion and change periods become
+// moments from the first day's local midnight to the last day's last second (a period from before
+// 1970 starts at the first moment, one past 7 February 2106 ends at the last). The validity bounds
 // (`iShort1`..`iShort2`) are day counts from 1950, the scale of the stored validity dates and of
-// the filter's `iDataValidadeIni`..`iDataValidadeFim`, so they are copied as they come.
-void QDRelDocFiltro(const QD_RELATORIO_PS& rel, CQDDocFiltro& filtro);
+// the filter's `iDataValidadeIni`..`iDataValidadeFim`, so they are copied as they come. S_OK, or
+// E_INVALIDARG (the unrepresentable moment) for an inclusion or change period that starts after
+// 7 February 2106.
+[[nodiscard]] platform::HRESULT QDRelDocFiltro(const QD_RELATORIO_PS& rel, CQDDocFiltro& filtro);
 
 class CQDRelatorioDoc : public CQDRelatorio {
 public:

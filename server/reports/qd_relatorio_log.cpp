@@ -6,8 +6,7 @@
 #include "server/object/zt_qd_srv.h"
 #include "server/reports/qd_log_type.h"
 #include "server/reports/qd_relatorio_log_filtro.h"
-
-#include <ctime>
+#include "server/reports/qd_texto_momento.h"
 
 using platform::HRESULT;
 
@@ -20,15 +19,6 @@ constexpr int kLarguraData = 10;
 constexpr int kLarguraHora = 6;
 constexpr int kLarguraOrigem = 6;
 constexpr int kLarguraTexto = 512;
-
-// The local time of a log entry in `formato` (strftime); empty when it has none.
-CZTString Momento(std::int32_t tempo, const char* formato) {
-    const std::time_t t = tempo;
-    std::tm partes{};
-    if (::localtime_r(&t, &partes) == nullptr) return {};
-    char texto[32];
-    return std::strftime(texto, sizeof texto, formato, &partes) > 0 ? CZTString(texto) : CZTString();
-}
 
 int Largura(int iCodigo) {
     switch (iCodigo) {
@@ -64,9 +54,9 @@ HRESULT CQDRelatorioLog::Coluna(const QD_LOG_PS& log, const CZTString& texto, in
         case 103:
             return m_monta.Texto(m_usuarios.Nome(log.iUsuario), Largura(iCodigo), "Usu\xE1rio");
         case 104:
-            return m_monta.Texto(Momento(log.dataGravacaoLog, "%d/%m/%y"), Largura(iCodigo), "Data");
+            return m_monta.Texto(QDTextoMomento(log.dataGravacaoLog, "%d/%m/%y"), Largura(iCodigo), "Data");
         case 105:
-            return m_monta.Texto(Momento(log.dataGravacaoLog, "%H:%M"), Largura(iCodigo), "Hora");
+            return m_monta.Texto(QDTextoMomento(log.dataGravacaoLog, "%H:%M"), Largura(iCodigo), "Hora");
         case 106:
             return m_monta.Texto(log.eOperacao == QD_OP_LOG_DOC_VISUALIZAR_WEB ? "WEB" : "Local", Largura(iCodigo), "Origem");
         case 107:

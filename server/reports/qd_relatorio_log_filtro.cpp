@@ -4,6 +4,7 @@
 #include "outside/pendora/qd_tipo_log.h"
 #include "util/date/date_time_value.h"
 #include "util/date/day_number.h"
+#include "util/time/short_date.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ bool CanalSelecionado(const CQDRelFlags& flags, QD_E_OPERACAO_LOG eOperacao) {
 
 }  // namespace
 
-std::uint32_t QDRelLogDia(std::int32_t dataGravacaoLog) {
+std::uint32_t QDRelLogDia(std::uint32_t dataGravacaoLog) {
     int dia = 0, mes = 0, ano = 0;
     if (!ZTDataLocalDeTimeT(dataGravacaoLog, dia, mes, ano)) return 0;
     // The full year: read back through a two-digit year, a day from 2028 on would fall a century
@@ -83,7 +84,7 @@ bool QDRelLogSelecionada(const QD_RELATORIO_PS& rel, const QD_LOG_PS& log) {
     if (rel.iShort3 != 0 && rel.iShort3 != log.iUsuario) return false;
     if (rel.iShort1 != 0 && rel.iShort2 != 0) {
         const std::uint32_t dia = QDRelLogDia(log.dataGravacaoLog);
-        if (dia < rel.iShort1 || dia > rel.iShort2) return false;
+        if (dia < ZTDataCurtaParaDiaNumero(rel.iShort1) || dia > ZTDataCurtaParaDiaNumero(rel.iShort2)) return false;
     }
     const CQDRelFlags flags(rel.flags);
     const int bit = BitDaOperacao(log.eOperacao);

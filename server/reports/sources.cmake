@@ -8,5 +8,6 @@ target_sources(kelvo_server PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qd_relatorio_log.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_relatorio_log_filtro.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_relatorio_tipdoc.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qd_texto_momento.cpp
 )
 target_link_libraries(kelvo_server PUBLIC kelvo::geralis)

@@ -4,6 +4,7 @@
 #include "outside/pendora/qd_token_mngr.h"
 #include "server/search/qd_docs_pontuados.h"
 #include "util/money/cy_operators.h"
+#include "util/time/short_date.h"
 
 namespace {
 
@@ -14,6 +15,11 @@ bool Entre(T valor, T inferior, T superior) {
 
 bool EntreWords(const QD_VALOR_CAMPO& v, const QD_VALOR_CAMPO& i, const QD_VALOR_CAMPO& s) {
     return Entre(QDLeCampoWord(v), QDLeCampoWord(i), QDLeCampoWord(s));
+}
+
+bool EntreDatas(const QD_VALOR_CAMPO& v, const QD_VALOR_CAMPO& i, const QD_VALOR_CAMPO& s) {
+    const auto dia = [](const QD_VALOR_CAMPO& campo) { return ZTDataCurtaParaDiaNumero(QDLeCampoWord(campo)); };
+    return Entre(dia(v), dia(i), dia(s));
 }
 
 bool ComparaMoeda(const QD_VALOR_CAMPO& v, const QD_VALOR_CAMPO& i, const QD_VALOR_CAMPO& s) {
@@ -49,6 +55,8 @@ bool QDComparaValorCampo(QD_E_CAMPO_DOC id, const QD_VALOR_CAMPO& valor, const Q
         case QD_TIPO_DADO_TEXTO:
             return texto && texto->FazFiltroTexto(QDLeCampoTexto(valor), pontos);
         case QD_TIPO_DADO_DATA:
+            combina = EntreDatas(valor, inferior, superior);
+            break;
         case QD_TIPO_DADO_MES_ANO:
         case QD_TIPO_DADO_HORA:
             combina = EntreWords(valor, inferior, superior);

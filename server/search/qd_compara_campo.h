@@ -4,7 +4,9 @@
 //
 //   text (0)            the lower value's words (CQDTokenMngr) found in the document's text;
 //                       their hits are the score
-//   date, month, time   unsigned 16-bit: lower <= value <= upper
+//   date (1)            the days the stored short values mean (util/time/short_date.h):
+//                       lower <= value <= upper, so days after 4 June 2027 follow earlier ones
+//   month, time         unsigned 16-bit: lower <= value <= upper
 //   money (3)           64-bit: neither below lower nor above upper
 //   number (4)          by sub-type: code and number unsigned 32-bit, the counts signed 32-bit,
 //                       branch and the kept sub-types 6 to 8 unsigned 16-bit; any other matches

@@ -3,7 +3,9 @@
 // range, validity-date range, users, file-name patterns. Each is set only when the filter sets
 // it: a range when its start is not 0 (then start <= value <= end, ends included), the users
 // when either user code is not 0, the patterns when the pattern text holds one
-// (qd_padroes_arquivo.h). Each criterion met is worth 1 point.
+// (qd_padroes_arquivo.h). Each criterion met is worth 1 point. Issue dates are compared as the
+// days they mean (util/time/short_date.h), so a day after 4 June 2027 lies after every earlier
+// one; validity dates are day counts from 1950 and moments unsigned, both compared as stored.
 //
 // Users: a document passes when its including user is the filter's including user, or its last
 // changing user is the filter's changing user; a user code left 0 in the filter asks nothing, so
@@ -40,9 +42,9 @@ private:
     }
 
     Faixa<std::uint32_t> m_nrLocalizacao;
-    Faixa<std::int32_t> m_inclusao;
-    Faixa<std::int32_t> m_modificacao;
-    Faixa<std::uint16_t> m_emissao;
+    Faixa<std::uint32_t> m_inclusao;
+    Faixa<std::uint32_t> m_modificacao;
+    Faixa<std::uint32_t> m_emissao;  // day numbers
     Faixa<std::uint16_t> m_validade;
     std::uint16_t m_iUsuarioIncluiu = 0;
     std::uint16_t m_iUsuarioAlterou = 0;

@@ -64,9 +64,9 @@ TEST_F(GravaDoc, InsertReadsBackWithEveryPart) {
     doc->dataInclusao = 5;
     doc->iUsuarioIncluiu = 99;
     std::uint32_t posicao = 0;
-    const std::int32_t antes = ZTGetAgora();
+    const std::uint32_t antes = ZTGetAgora();
     ASSERT_EQ(empresa_.Conexao().GravaDoc(&posicao, doc, 0xF), platform::S_OK);
-    const std::int32_t depois = ZTGetAgora();
+    const std::uint32_t depois = ZTGetAgora();
     EXPECT_EQ(posicao, 1u);
 
     const CQDDoc lido = empresa_.Le(posicao);

@@ -15,7 +15,7 @@ using platform::S_OK;
 
 namespace {
 
-constexpr std::int32_t kAgora = 0x61626364;
+constexpr std::uint32_t kAgora = 0x61626364;
 constexpr std::uint16_t kUsuario = 0x0102;
 
 std::string Monta(const LogBatch& batch, platform::HRESULT esperado = S_OK) {
@@ -33,7 +33,7 @@ TEST(QDMontaBlocoLog, FieldsSitAtTheirOffsets) {
                            {{QD_TYPE_LOG_USUARIO, "\x01\x00\x02\x00"s}, {QD_TYPE_LOG_STRING, "xy"}}}});
     const std::string bloco = Monta(batch);
     ASSERT_EQ(bloco.size(), 40u + 3 + 8 + 4 + 8 + 2);
-    EXPECT_EQ(U32At(bloco, 0), static_cast<std::uint32_t>(kAgora));
+    EXPECT_EQ(U32At(bloco, 0), kAgora);
     EXPECT_EQ(U32At(bloco, 4), 3u);
     EXPECT_EQ(U32At(bloco, 8), 2u);
     EXPECT_EQ(U16At(bloco, 12), QD_OP_LOG_DOC_ALTERACAO_PARA);
@@ -56,7 +56,7 @@ TEST(QDMontaBlocoLog, ClientTimeAndUserAreIgnored) {
     const std::string bloco = Monta(batch);
     ASSERT_EQ(bloco.size(), 80u);
     for (std::size_t entrada : {0u, 40u}) {
-        EXPECT_EQ(U32At(bloco, entrada), static_cast<std::uint32_t>(kAgora));
+        EXPECT_EQ(U32At(bloco, entrada), kAgora);
         EXPECT_EQ(U16At(bloco, entrada + 14), kUsuario);
     }
 }

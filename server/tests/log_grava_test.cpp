@@ -110,16 +110,16 @@ TEST_F(QDGravaLogTest, LogWithoutHeaderByteGetsItFirst) {
 // the session's user, whatever the client put in.
 TEST_F(QDGravaLogTest, MomentIsTheClocksOncePerBatchAndUserTheSessions) {
     const zt_time_test::RelogioFixado relogio(zt_time_test::Momento(2003, 4, 5, 6, 7, 8));
-    const std::int32_t antes = ZTGetAgora();
+    const std::uint32_t antes = ZTGetAgora();
     ASSERT_EQ(QDGravaLog(segundo_.Get(), kUsuario, Pasta().c_str()), S_OK);
-    const std::int32_t depois = ZTGetAgora();
+    const std::uint32_t depois = ZTGetAgora();
 
     std::vector<CQDLogEntrada> lidas;
     ASSERT_EQ(QDLeLog(Pasta().c_str(), lidas), S_OK);
     ASSERT_EQ(lidas.size(), 2u);
     EXPECT_GE(lidas[0].GetLog().dataGravacaoLog, antes);
     EXPECT_LE(lidas[0].GetLog().dataGravacaoLog, depois);
-    EXPECT_LT(depois - antes, 60) << "the test clock is not in use";
+    EXPECT_LT(depois - antes, 60u) << "the test clock is not in use";
     EXPECT_EQ(lidas[1].GetLog().dataGravacaoLog, lidas[0].GetLog().dataGravacaoLog);
     for (const CQDLogEntrada& lida : lidas) EXPECT_EQ(lida.GetLog().iUsuario, kUsuario);
 }

@@ -34,7 +34,7 @@ struct LogEntry {
 // must ignore them). Holds the arrays the record points to: neither copied nor moved.
 class LogBatch {
 public:
-    explicit LogBatch(std::vector<LogEntry> entradas, std::int32_t tempoCliente = 0x5A5A5A5A,
+    explicit LogBatch(std::vector<LogEntry> entradas, std::uint32_t tempoCliente = 0x5A5A5A5A,
                       std::uint16_t usuarioCliente = 0xBEEF)
         : entradas_(std::move(entradas)) {
         itens_.resize(entradas_.size());

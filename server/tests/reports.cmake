@@ -2,6 +2,7 @@
 # command-line tools, and the log report's filter in the process.
 kelvo_add_test(server_reports_tests
   SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/reports_datas_process_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/reports_doc_process_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/reports_log_filtro_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/reports_log_process_test.cpp

@@ -73,9 +73,7 @@ protected:
         pedido.ps.lPonteiro2 = lLocArq;
         pedido.ps.iShort1 = validadeIni;
         pedido.ps.iShort2 = validadeFim;
-        PdfLido pdf;
-        EXPECT_EQ(Gera(pedido, pdf), platform::S_OK);
-        return pdf;
+        return GeraLido(pedido);
     }
 };
 
@@ -224,15 +222,15 @@ TEST(QDRelDocFiltro, PeriodGoesToTheChosenDates) {
         SCOPED_TRACE(escolha);
         rel.lLong1 = escolha;
         CQDDocFiltro filtro;
-        QDRelDocFiltro(rel, filtro);
+        ASSERT_EQ(QDRelDocFiltro(rel, filtro), platform::S_OK);
         const QD_DOC_FILTRO_PS& ps = filtro.GetPS();
         ASSERT_EQ(ps.nQtdTipDoc, 1u);
         EXPECT_EQ(ps.pTipDoc[0], 7u);
         EXPECT_EQ(ps.lLocArq, 3u);
         EXPECT_EQ(ps.iDataValidadeIni, 100);
         EXPECT_EQ(ps.iDataValidadeFim, 200);
-        const std::int32_t inicio = ZTDataParaTimeT(rel.iShort3);
-        const std::int32_t fimDoDia = ZTDataParaTimeT(rel.iShort4) + 24 * 3600 - 1;
+        const std::uint32_t inicio = ZTDataParaTimeT(rel.iShort3);
+        const std::uint32_t fimDoDia = ZTDataParaTimeT(rel.iShort4) + 24 * 3600 - 1;
         EXPECT_EQ(ps.iDataEmissaoIni, escolha == 0 ? rel.iShort3 : 0);
         EXPECT_EQ(ps.iDataEmissaoFim, escolha == 0 ? rel.iShort4 : 0);
         EXPECT_EQ(ps.dataInclusaoIni, escolha == 1 ? inicio : 0);
@@ -243,7 +241,7 @@ TEST(QDRelDocFiltro, PeriodGoesToTheChosenDates) {
     // No type: no list.
     rel.lPonteiro1 = 0;
     CQDDocFiltro semTipo;
-    QDRelDocFiltro(rel, semTipo);
+    ASSERT_EQ(QDRelDocFiltro(rel, semTipo), platform::S_OK);
     EXPECT_EQ(semTipo->nQtdTipDoc, 0u);
     EXPECT_EQ(semTipo->pTipDoc, nullptr);
 }

@@ -2,6 +2,7 @@
 #include "server/reports/qd_relatorio_log_filtro.h"
 #include "util/date/date_time_value.h"
 #include "util/date/day_number.h"
+#include "util/time/short_date.h"
 
 #include <gtest/gtest.h>
 
@@ -26,11 +27,9 @@ QD_RELATORIO_PS Pedido(std::uint32_t flags, std::uint16_t inicio = 0, std::uint1
 }
 
 // Local noon of a date as a log time: the same day in any time zone the process runs in.
-std::int32_t MeioDia(int dia, int mes, int ano) {
-    return static_cast<std::int32_t>(ZTMeiaNoiteLocal(dia, mes, ano) + 12 * 3600);
-}
+std::uint32_t MeioDia(int dia, int mes, int ano) { return ZTMomento32(ZTMeiaNoiteLocal(dia, mes, ano) + 12 * 3600); }
 
-QD_LOG_PS Entrada(QD_E_OPERACAO_LOG op, std::uint16_t usuario = 1, std::int32_t tempo = MeioDia(15, 3, 2024)) {
+QD_LOG_PS Entrada(QD_E_OPERACAO_LOG op, std::uint16_t usuario = 1, std::uint32_t tempo = MeioDia(15, 3, 2024)) {
     QD_LOG_PS log{};
     log.eOperacao = op;
     log.iUsuario = usuario;
@@ -102,7 +101,33 @@ TEST(QDRelLogSelecionada, DayOfLaterCenturyYearIsNotFoldedBack) {
     const auto inicio = static_cast<std::uint16_t>(ZTCalculaDiaNumero(1, 3, 1928));
     const auto fim = static_cast<std::uint16_t>(ZTCalculaDiaNumero(31, 3, 1928));
     EXPECT_FALSE(QDRelLogSelecionada(Pedido(kTodos, inicio, fim), Entrada(QD_OP_LOG_DOC_INCLUSAO, 1, MeioDia(15, 3, 2028))));
-    EXPECT_TRUE(QDRelLogSelecionada(Pedido(kTodos, inicio, fim), Entrada(QD_OP_LOG_DOC_INCLUSAO, 1, MeioDia(15, 3, 1928))));
+}
+
+// The period's bounds are stored short days compared as the days they mean, and the log's time
+// an unsigned moment: a period over June 2027 (stored 65532..26) listed nothing when compared
+// raw, and an entry after 19 January 2038 fell back to 1901.
+TEST(QDRelLogSelecionada, PeriodsAcrossJune2027And2038ListTheirDays) {
+    struct Caso {
+        const char* nome;
+        std::uint32_t tempo;
+        std::uint16_t inicio, fim;
+        bool listada;
+    };
+    const std::uint16_t junho1 = ZTMontaData(1, 6, 2027);
+    const std::uint16_t junho30 = ZTMontaData(30, 6, 2027);
+    const Caso casos[] = {
+        {"4 June 2027", MeioDia(4, 6, 2027), junho1, junho30, true},
+        {"5 June 2027", MeioDia(5, 6, 2027), junho1, junho30, true},
+        {"1 July 2027", MeioDia(1, 7, 2027), junho1, junho30, false},
+        {"31 May 2027", MeioDia(31, 5, 2027), junho1, junho30, false},
+        {"1 March 2040", MeioDia(1, 3, 2040), ZTMontaData(1, 3, 2040), ZTMontaData(1, 3, 2040), true},
+        {"2040 outside 2039", MeioDia(1, 3, 2040), ZTMontaData(1, 1, 2039), ZTMontaData(31, 12, 2039), false},
+    };
+    for (const Caso& caso : casos) {
+        const QD_LOG_PS log = Entrada(QD_OP_LOG_DOC_INCLUSAO, 1, caso.tempo);
+        EXPECT_EQ(QDRelLogSelecionada(Pedido(kTodos, caso.inicio, caso.fim), log), caso.listada) << caso.nome;
+    }
+    EXPECT_EQ(QDRelLogDia(MeioDia(1, 3, 2040)), ZTCalculaDiaNumero(1, 3, 2040));
 }
 
 // A user code in the request lists only that user's entries; 0 lists everyone's.

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <cstdint>
 #include <cstring>
 
 using namespace kelvo::testing;
@@ -36,9 +36,7 @@ protected:
     PdfLido Relatorio(std::uint32_t flags = 0x3FF) {
         PedidoRelatorio pedido(QD_TIPO_REL_LOG, "LOG", Arquivo());
         pedido.ps.flags.dwFlags = flags;
-        PdfLido pdf;
-        EXPECT_EQ(Gera(pedido, pdf), platform::S_OK);
-        return pdf;
+        return GeraLido(pedido);
     }
 };
 
@@ -48,7 +46,7 @@ protected:
 TEST_F(RelatorioLogVaultis, DocumentShowsItsTypeAsItWasAndCurrentStateIsMarked) {
     QD_DOC_ARQ antigo{};
     antigo.lTipDoc = 1;
-    antigo.dataInclusao = INT_MAX;  // no change of the type comes after it
+    antigo.dataInclusao = UINT32_MAX;  // the last moment: no change of the type comes after it
     std::strcpy(antigo.szOriginalFileName, "antigo.pdf");
     GravaEntrada(QD_OP_LOG_DOC_INCLUSAO, 77, std::string(reinterpret_cast<const char*>(&antigo), sizeof antigo));
 

@@ -137,6 +137,12 @@ protected:
         if (platform::SUCCEEDED(hr)) pdf = LePdf(Arquivo(), ambiente_.Path("leitura"));
         return hr;
     }
+    // Runs the request, S_OK expected, and reads the PDF back (empty when it failed).
+    PdfLido GeraLido(PedidoRelatorio& pedido) {
+        PdfLido pdf;
+        EXPECT_EQ(Gera(pedido, pdf), platform::S_OK);
+        return pdf;
+    }
     std::string Arquivo() const { return ambiente_.Path("relatorio.pdf"); }
 
     TestEnvironment ambiente_;

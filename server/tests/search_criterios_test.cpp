@@ -13,6 +13,7 @@
 #include "server/search/qd_hoje_1950.h"
 #include "util/tests/time_test_clock.h"
 #include "util/time/day_counts.h"
+#include "util/time/short_date.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,7 @@ Valor DWord(std::uint32_t n) { Valor v; QDSetCampoDWord(v.bytes, n); return v; }
 Valor Long(std::int32_t n) { Valor v; QDSetCampoLong(v.bytes, n); return v; }
 Valor Moeda(std::int64_t n) { Valor v; QDSetCampoMoeda(v.bytes, CyFromRaw(n)); return v; }
 Valor Texto(const char* t) { Valor v; QDSetCampoTexto(v.bytes, t); return v; }
+Valor Dia(int dia, int mes, int ano) { return Word(ZTMontaData(dia, mes, ano)); }
 
 QD_DOC_CAMPO_PS Condicao(QD_E_CAMPO_DOC id, const Valor& v) {
     QD_DOC_CAMPO_PS c{};
@@ -59,7 +61,17 @@ TEST(QDComparaValorCampo, EachDataTypeComparesItsOwnWay) {
         {"date inside", QD_CAMPO_LIVRE_DMA_0, Word(150), Word(100), Word(200), true},
         {"date at both ends", QD_CAMPO_LIVRE_DMA_0, Word(200), Word(100), Word(200), true},
         {"date above", QD_CAMPO_LIVRE_DMA_0, Word(201), Word(100), Word(200), false},
+        // Dates compare the days their stored values mean: from 5 June 2027 on a day is stored as
+        // 1, 2, ..., which compared raw fell before every earlier day and left June 2027 empty.
+        {"4 June 2027 in June", QD_CAMPO_LIVRE_DMA_0, Dia(4, 6, 2027), Dia(1, 6, 2027), Dia(30, 6, 2027), true},
+        {"5 June 2027 in June", QD_CAMPO_LIVRE_DMA_0, Dia(5, 6, 2027), Dia(1, 6, 2027), Dia(30, 6, 2027), true},
+        {"1 July 2027 after June", QD_CAMPO_LIVRE_DMA_0, Dia(1, 7, 2027), Dia(1, 6, 2027), Dia(30, 6, 2027), false},
+        {"31 May 2027 before June", QD_CAMPO_LIVRE_DMA_0, Dia(31, 5, 2027), Dia(1, 6, 2027), Dia(30, 6, 2027), false},
+        {"2030 after 2026", QD_CAMPO_LIVRE_DMA_0, Dia(1, 1, 2030), Dia(1, 1, 2020), Dia(31, 12, 2026), false},
+        {"1927 to 2106", QD_CAMPO_LIVRE_DMA_0, Dia(5, 6, 2106), Dia(1, 1, 1927), Dia(5, 6, 2106), true},
+        // Month numbers and times are no day numbers: compared raw.
         {"month-year below", QD_CAMPO_LIVRE_MA_0, Word(99), Word(100), Word(200), false},
+        {"month-year raw", QD_CAMPO_LIVRE_MA_0, Word(2), Word(1), Word(3), true},
         {"time", QD_CAMPO_GE_HORA_ENTREGA, Word(600), Word(480), Word(720), true},
         {"signed count below zero", QD_CAMPO_LIVRE_V0_0, Long(-5), Long(-10), Long(5), true},
         {"signed count: -20 is below -10", QD_CAMPO_LIVRE_V0_0, Long(-20), Long(-10), Long(5), false},
@@ -178,6 +190,54 @@ TEST(CQDCriteriosRegistro, EachCriterionAlone) {
         pontos = 0;
         EXPECT_TRUE(criterios.Avalia(Registro(), true, pontos)) << caso.nome;
         EXPECT_EQ(pontos, caso.atendido ? 1 : 0) << caso.nome;
+    }
+}
+
+// Issue dates are compared as the days they mean and moments as unsigned seconds: a raw 16-bit
+// issue range over June 2027 (65532..26) took nothing, and a signed inclusion range across 19
+// January 2038 took nothing either. Validity dates are 1950 counts, compared as stored.
+TEST(CQDCriteriosRegistro, IssueDaysAndMomentsKeepTheirOrderPastTheirOldEnds) {
+    constexpr std::uint32_t k2038 = 0x80000000u;  // the first moment after 19 January 2038 03:14:07
+    struct Caso {
+        const char* nome;
+        std::function<void(QD_DOC_FILTRO_PS&)> define;
+        std::function<void(QD_DOC_ARQ&)> ajusta;
+        bool atendido;
+    };
+    const auto junho2027 = [](QD_DOC_FILTRO_PS& f) {
+        f.iDataEmissaoIni = ZTMontaData(1, 6, 2027);
+        f.iDataEmissaoFim = ZTMontaData(30, 6, 2027);
+    };
+    const auto emitido = [](int dia, int mes, int ano) {
+        return [=](QD_DOC_ARQ& d) { d.iDataEmissao = ZTMontaData(dia, mes, ano); };
+    };
+    const auto em2038 = [](QD_DOC_FILTRO_PS& f) {
+        f.dataInclusaoIni = k2038 - 100;
+        f.dataInclusaoFim = k2038 + 100;
+    };
+    const Caso casos[] = {
+        {"issued 4 June 2027", junho2027, emitido(4, 6, 2027), true},
+        {"issued 5 June 2027", junho2027, emitido(5, 6, 2027), true},
+        {"issued 30 June 2027", junho2027, emitido(30, 6, 2027), true},
+        {"issued 1 July 2027", junho2027, emitido(1, 7, 2027), false},
+        {"issued 31 May 2027", junho2027, emitido(31, 5, 2027), false},
+        {"no issue date", junho2027, emitido(0, 0, 0), false},
+        {"included before 2038", em2038, [](QD_DOC_ARQ& d) { d.dataInclusao = k2038 - 1; }, true},
+        {"included after 2038", em2038, [](QD_DOC_ARQ& d) { d.dataInclusao = k2038; }, true},
+        {"included later", em2038, [](QD_DOC_ARQ& d) { d.dataInclusao = k2038 + 101; }, false},
+        {"changed from 2020 to 2100",
+         [](QD_DOC_FILTRO_PS& f) { f.dataModificacaoIni = 0x5E000000u; f.dataModificacaoFim = 0xF4000000u; },
+         [](QD_DOC_ARQ& d) { d.dataModificacao = 0xC0000000u; }, true},
+        {"validity counts stay raw",
+         [](QD_DOC_FILTRO_PS& f) { f.iDataValidadeIni = 28000; f.iDataValidadeFim = 29000; },
+         [](QD_DOC_ARQ& d) { d.iDataValidade = 28500; }, true},
+    };
+    for (const Caso& caso : casos) {
+        QD_DOC_FILTRO_PS filtro{};
+        caso.define(filtro);
+        int pontos = 0;
+        const bool passa = CQDCriteriosRegistro(filtro).Avalia(Registro(caso.ajusta), false, pontos);
+        EXPECT_EQ(passa, caso.atendido) << caso.nome;
     }
 }
 

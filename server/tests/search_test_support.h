@@ -54,8 +54,8 @@ struct FiltroTeste {
     std::vector<std::uint32_t> docs;
     std::uint32_t lLocArq = 0;
     std::uint32_t iNrLocalizacaoIni = 0, iNrLocalizacaoFim = 0;
-    std::int32_t dataInclusaoIni = 0, dataInclusaoFim = 0;
-    std::int32_t dataModificacaoIni = 0, dataModificacaoFim = 0;
+    std::uint32_t dataInclusaoIni = 0, dataInclusaoFim = 0;
+    std::uint32_t dataModificacaoIni = 0, dataModificacaoFim = 0;
     std::uint16_t iDataEmissaoIni = 0, iDataEmissaoFim = 0;
     std::uint16_t iDataValidadeIni = 0, iDataValidadeFim = 0;
     std::uint16_t iUsuarioIncluiu = 0, iUsuarioAlterou = 0;

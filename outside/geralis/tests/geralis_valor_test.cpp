@@ -2,7 +2,7 @@
 #include "outside/geralis/geralis_definicoes.h"
 #include "outside/geralis/valor_relatorio.h"
 
-#include "util/date/day_number.h"
+#include "util/time/short_date.h"
 
 #include <gtest/gtest.h>
 
@@ -47,21 +47,31 @@ TEST(GeralisValor, TextIsCutAtItsWidthOrNul) {
     }
 }
 
-// Integers print in decimal with their sign; day numbers as dd/mm/yyyy, no date as nothing.
-TEST(GeralisValor, NumbersAndDaysPrintAsText) {
+// Integers print in decimal with their sign.
+TEST(GeralisValor, IntegersPrintWithTheirSign) {
     const std::int32_t negativo = -1234567;
     const std::int32_t maior = 2147483647;
     EXPECT_EQ(TextoDe(&negativo, GERALIS_TIPO_INTEIRO, 4), "-1234567");
     EXPECT_EQ(TextoDe(&maior, GERALIS_TIPO_INTEIRO, 4), "2147483647");
+}
 
-    const auto natal = static_cast<std::uint16_t>(ZTCalculaDiaNumero(25, 12, 2023));
-    const auto primeiro = static_cast<std::uint16_t>(ZTCalculaDiaNumero(1, 2, 1999));
-    const std::uint16_t nenhum = 0;
-    const std::uint16_t invalido = 1;
-    EXPECT_EQ(TextoDe(&natal, GERALIS_TIPO_DIA, 2), "25/12/2023");
-    EXPECT_EQ(TextoDe(&primeiro, GERALIS_TIPO_DIA, 2), "01/02/1999");
-    EXPECT_EQ(TextoDe(&nenhum, GERALIS_TIPO_DIA, 2), "");
-    EXPECT_EQ(TextoDe(&invalido, GERALIS_TIPO_DIA, 2), "");
+// Days are stored short values printed as dd/mm/yyyy, no date as nothing: the values 1..28855
+// are the days from 5 June 2027 on, which read as raw day numbers printed as 1848..1926 or not
+// at all.
+TEST(GeralisValor, ShortDaysPrintTheDaysTheyMean) {
+    struct Caso {
+        std::uint16_t valor;
+        const char* esperado;
+    };
+    const Caso casos[] = {
+        {ZTMontaData(25, 12, 2023), "25/12/2023"}, {ZTMontaData(1, 2, 1999), "01/02/1999"},
+        {ZTMontaData(1, 1, 1927), "01/01/1927"},   {65535, "04/06/2027"},
+        {1, "05/06/2027"},                         {ZTMontaData(1, 3, 2040), "01/03/2040"},
+        {28855, "05/06/2106"},                     {0, ""},
+    };
+    for (const Caso& caso : casos) {
+        EXPECT_EQ(TextoDe(&caso.valor, GERALIS_TIPO_DIA, 2), caso.esperado) << caso.valor;
+    }
 }
 
 struct CasoRecusado {

@@ -2,6 +2,7 @@
 // over, and each malformed line refused with its number and nothing kept.
 #include "outside/modulos/tests/modulos_test_support.h"
 #include "util/date/day_number.h"
+#include "util/time/short_date.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ TEST(ZTDadosModulos, ReadsEveryEntry) {
         "\n"
         "   \n"
         "titulo 2 4097 R 07/03/2014 55\n"
-        "titulo 2 4097 P 01/01/2000 4294967295\n"
+        "titulo 2 4097 P 07/06/2027 4294967295\n"
         "lote 9 12 3\n"
         "lancamento 3 9 12 02/01/2014 70\n"
         "pedido 123456 900 05/05/2015\n"
@@ -37,6 +38,8 @@ TEST(ZTDadosModulos, ReadsEveryEntry) {
     EXPECT_EQ(dados.titulos[0].titulo.iData, ZTCalculaDiaNumero(7, 3, 2014));
     EXPECT_EQ(dados.titulos[0].titulo.lNumero, 55u);
     EXPECT_EQ(dados.titulos[1].titulo.cTipo, 'P');
+    // A date after 4 June 2027 is kept as its stored short value, not refused.
+    EXPECT_EQ(dados.titulos[1].titulo.iData, ZTMontaData(7, 6, 2027));
     EXPECT_EQ(dados.titulos[1].titulo.lNumero, 4294967295u);
     ASSERT_EQ(dados.lotes.size(), 1u);
     EXPECT_EQ(dados.lotes[0].lLote, 3u);
@@ -59,7 +62,7 @@ TEST(ZTDadosModulos, RefusesMalformedLines) {
         "integracao 1 256",                    // not a byte
         "integracao 1",                        // field missing
         "titulo 2 1 X 07/03/2014 1",           // neither receivable nor payable
-        "titulo 2 1 R 07/06/2027 1",           // beyond a 16-bit day number
+        "titulo 2 1 R 06/06/2106 1",           // beyond the short dates
         "titulo 2 1 R 31/02/2014 1",           // no such date
         "titulo 2 4294967296 R 07/03/2014 1",  // key beyond 32 bits
         "lote 1 2",                            // field missing

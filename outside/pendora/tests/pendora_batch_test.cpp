@@ -19,7 +19,7 @@ struct EntradaLida {
     std::int32_t operacao;
     std::uint32_t posicao;
     std::uint16_t usuario;
-    std::int32_t data;
+    std::uint32_t data;
     std::string dados;
     std::vector<std::pair<std::int32_t, std::string>> itens;
 };
@@ -98,7 +98,7 @@ TEST(CQDBatchGravaLog, KeepsOrderAndCopiesEverything) {
     // The time and the user are the server's to set.
     for (const EntradaLida& entrada : entradas) {
         EXPECT_EQ(entrada.usuario, 0);
-        EXPECT_EQ(entrada.data, 0);
+        EXPECT_EQ(entrada.data, 0u);
     }
 }
 

@@ -35,7 +35,7 @@ TEST(CQDDocFiltro, EachCriterionAloneCounts) {
     const std::pair<const char*, std::function<void(QD_DOC_FILTRO_PS&)>> casos[] = {
         {"location number", [](QD_DOC_FILTRO_PS& p) { p.iNrLocalizacaoIni = 1; }},
         {"inclusion time", [](QD_DOC_FILTRO_PS& p) { p.dataInclusaoIni = 1; }},
-        {"negative inclusion time", [](QD_DOC_FILTRO_PS& p) { p.dataInclusaoIni = -1; }},
+        {"inclusion time after 2038", [](QD_DOC_FILTRO_PS& p) { p.dataInclusaoIni = 0x80000000u; }},
         {"change time", [](QD_DOC_FILTRO_PS& p) { p.dataModificacaoIni = 1; }},
         {"issue date", [](QD_DOC_FILTRO_PS& p) { p.iDataEmissaoIni = 28856; }},
         {"validity date", [](QD_DOC_FILTRO_PS& p) { p.iDataValidadeIni = 28856; }},

@@ -188,4 +188,26 @@ TEST(QDDocToStringLog, ValidityIsADayCountFrom1950) {
     }
 }
 
+// The issue date is a stored short day: from 5 June 2027 on it is stored as 1, 2, ..., which read
+// as a raw day number printed as 1848 or nothing.
+TEST(QDDocToStringLog, IssueDatePrintsTheDayItMeans) {
+    struct Caso {
+        std::uint16_t emissao;
+        const char* texto;
+    };
+    const Caso casos[] = {
+        {ZTMontaData(4, 6, 2027), "Emissão: 04/06/2027; "},
+        {ZTMontaData(5, 6, 2027), "Emissão: 05/06/2027; "},
+        {ZTMontaData(1, 3, 2040), "Emissão: 01/03/2040; "},
+        {0, "Emissão: ; "},
+    };
+    CConexaoPlano plano;
+    for (const Caso& c : casos) {
+        CQDDoc doc;
+        doc->iDataEmissao = c.emissao;
+        const std::string texto = QDDocToStringLog(doc, plano).str();
+        EXPECT_NE(Onde(texto, AnsiFromUtf8(c.texto)), std::string::npos) << texto;
+    }
+}
+
 }  // namespace
