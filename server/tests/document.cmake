@@ -5,6 +5,7 @@ kelvo_add_test(server_document_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/document_acesso_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_conversao_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/document_datas_antigas_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_crash_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_encriptacao_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/document_exclui_test.cpp
