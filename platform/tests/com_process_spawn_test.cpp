@@ -89,10 +89,11 @@ TEST(ComSpawnDetached, RunsDetachedWithoutOurDescriptors) {
     ::close(leaked);
     const std::string content = kelvo::testing::ReadFile(record);
     ASSERT_FALSE(content.empty());
-    EXPECT_EQ(content.find("57\n"), std::string::npos) << content;
-    // The last line is its session: not ours.
-    const std::string session = content.substr(content.rfind('\n', content.size() - 2) + 1);
-    EXPECT_NE(std::stoi(session), ::getsid(0)) << content;
+    // One descriptor number per line, then its session on the last line (which may well end in 57).
+    const std::size_t lastLine = content.rfind('\n', content.size() - 2) + 1;
+    const std::string descriptors = "\n" + content.substr(0, lastLine);
+    EXPECT_EQ(descriptors.find("\n57\n"), std::string::npos) << content;
+    EXPECT_NE(std::stoi(content.substr(lastLine)), ::getsid(0)) << content;
     EXPECT_FALSE(ProcessIsRunning(process));
 
     EXPECT_EQ(SpawnDetached({environment.Path("missing")}, &process), ERROR_FILE_NOT_FOUND);
