@@ -25,8 +25,8 @@ public:
     ~FrameWnd() override;
 
     // Creates the frame's window (with the icon registered under `nIDResource`, when there is
-    // one), then its client area through OnCreateClient(context); FALSE, with no window left, when
-    // that fails.
+    // one), then its client area through OnCreateClient(context); FALSE when that fails, and the
+    // frame is then destroyed (and deleted, as every destroyed frame).
     BOOL LoadFrame(UINT nIDResource, CreateContext* context = nullptr);
 
     [[nodiscard]] View* GetActiveView() const { return activeView_; }
