@@ -36,7 +36,7 @@ public:
     [[nodiscard]] Document* GetActiveDocument() const;
 
     // Shows the frame by the SW_ command (-1: SW_SHOWNORMAL) and brings it to the front.
-    void ActivateFrame(int nCmdShow = -1);
+    virtual void ActivateFrame(int nCmdShow = -1);
     // Makes `document`'s views ready: every view's OnInitialUpdate, an active view when none is
     // set (the pane AFX_IDW_PANE_FIRST, else the first view), then ActivateFrame when asked.
     void InitialUpdateFrame(Document* document, BOOL makeVisible, int nCmdShow = -1);
