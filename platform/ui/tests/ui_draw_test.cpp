@@ -9,6 +9,8 @@
 #include "platform/ui/tests/support/screenshot.h"
 #include "platform/ui/window/wnd.h"
 
+#include <QApplication>
+#include <QPalette>
 #include <QtTest>
 
 using namespace platform;
@@ -69,6 +71,18 @@ protected:
     }
 };
 
+// Counts the desktop's colour changes it hears of.
+class ColourWatch final : public Wnd {
+public:
+    int changes = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SYSCOLORCHANGE) ++changes;
+        return Wnd::WindowProc(message, wParam, lParam);
+    }
+};
+
 }  // namespace
 
 class DrawTest : public QObject {
@@ -121,6 +135,23 @@ private slots:
         // The mask colour is transparent: the border shows the button face.
         const Colour face = GetSysColor(COLOR_BTNFACE);
         QCOMPARE(picture.pixelColor(10, 40), QColor(RedOf(face), GreenOf(face), BlueOf(face)));
+    }
+
+    // Top-level windows must hear once of a change of the desktop's colours, and the new button
+    // face must be read (pictures mapped to it are made again then).
+    void colourChangeReachesTopLevelWindows() {
+        ColourWatch topLevel;
+        ColourWatch child;
+        QVERIFY(topLevel.Create(nullptr, 0));
+        QVERIFY(child.Create(&topLevel, 1));
+        const QPalette previous = QApplication::palette();
+        QPalette changed = previous;
+        changed.setColor(QPalette::Button, QColor(1, 2, 3));
+        QApplication::setPalette(changed);
+        QTRY_COMPARE(topLevel.changes, 1);
+        QCOMPARE(child.changes, 0);
+        QCOMPARE(GetSysColor(COLOR_BTNFACE), Rgb(1, 2, 3));
+        QApplication::setPalette(previous);
     }
 };
 
