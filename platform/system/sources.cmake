@@ -1,8 +1,10 @@
 # What the running session offers: the process's account and executable, the environment, the
 # wall clock and the tick count, processes started, libraries loaded at run time, the resource
-# module, the screen's resolution, this machine's names and addresses, the event log and MulDiv.
+# module, the screen's resolution, this machine's names and addresses, the event log, MulDiv and
+# the auto-reset event that threads hand work over with.
 target_sources(kelvo_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/account.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/auto_reset_event.cpp
   ${CMAKE_CURRENT_LIST_DIR}/clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/device_context.cpp
   ${CMAKE_CURRENT_LIST_DIR}/environment.cpp

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/text/string.h"
+#include "platform/ui/draw/image.h"
 #include "platform/ui/geometry.h"
 
 namespace platform::ui {
@@ -45,6 +46,11 @@ public:
     virtual void TextOutAtCurrentPosition(const String& text) = 0;
 
     virtual void FillRect(const Rect& rect, Colour colour) = 0;
+
+    // Copies the part `source` of `image` (a bitmap, a frame of an image list) with its top left
+    // at `at`, transparent pixels left out. A canvas that keeps no pictures (a text recorder)
+    // may ignore it.
+    virtual void DrawImage(const Image& image, Point at, const Rect& source) {}
 };
 
 }  // namespace platform::ui

@@ -1,0 +1,142 @@
+// A window: one Qt widget behind the callers' window interface.
+//
+// A Wnd is created as a top-level window or as the child of a parent Wnd with a control id; from
+// then on its handle (m_hWnd) names it to every thread (platform/ui/message/messages.h). Messages
+// reach WindowProc, whose default hands the standard ones to the On... handlers; everything the
+// layer calls on a window runs inside the dispatch boundary. Painting happens in OnPaint, on a
+// canvas that exists only for that paint. DestroyWindow destroys the children first, then the
+// window (WM_DESTROY, OnDestroy), then calls PostNcDestroy, where classes that live on the heap
+// (frames, views) delete themselves. The object's destructor destroys a window still alive.
+// User-interface thread only: a worker keeps a copy of m_hWnd and uses the free SendMessage and
+// PostMessage on it.
+#pragma once
+
+#include "platform/text/string.h"
+#include "platform/ui/command/cmd_target.h"
+#include "platform/ui/geometry.h"
+#include "platform/ui/message/messages.h"
+
+#include <memory>
+
+class QWidget;
+
+namespace platform::ui {
+
+class Canvas;
+
+// ShowWindow's commands, with their values on the original platform.
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
+constexpr int SW_SHOW = 5;
+
+class Wnd : public CmdTarget {
+public:
+    Wnd();
+    ~Wnd() override;
+
+    // Creates a plain window as a child of `parent` (null: a top-level window) with control id
+    // `id` at `rect` (in the parent's client coordinates); FALSE when this object has a window
+    // already.
+    BOOL Create(Wnd* parent, UINT id, const Rect& rect = {});
+    // Destroys the window and its children; FALSE when there is none.
+    BOOL DestroyWindow();
+
+    // The live window of a handle; null when it is gone.
+    [[nodiscard]] static Wnd* FromHandle(HWND window);
+    [[nodiscard]] HWND GetSafeHwnd() const { return m_hWnd; }
+
+    [[nodiscard]] UINT GetDlgCtrlID() const { return id_; }
+    // The direct child with control id `id`; null when none.
+    [[nodiscard]] Wnd* GetDlgItem(UINT id) const;
+    [[nodiscard]] Wnd* GetParent() const { return parent_; }
+
+    // The window's text (a top-level window's title), Windows-1252.
+    virtual void SetWindowText(const char* text);
+    virtual void GetWindowText(String& text) const;
+
+    // Enables or disables input; TRUE when the window was disabled before.
+    BOOL EnableWindow(BOOL enable = TRUE);
+    [[nodiscard]] BOOL IsWindowEnabled() const;
+    // Shows or hides by an SW_ command; TRUE when the window was visible before.
+    BOOL ShowWindow(int nCmdShow);
+    [[nodiscard]] BOOL IsWindowVisible() const;
+    // Gives the window the keyboard focus.
+    void SetFocus();
+
+    // Asks for the whole client area (or `rect` of it; null: all) to be painted again.
+    void Invalidate(BOOL erase = TRUE);
+    void InvalidateRect(const Rect* rect, BOOL erase = TRUE);
+
+    // The client area, at (0, 0).
+    void GetClientRect(Rect* rect) const;
+    // The window's rectangle in screen coordinates.
+    void GetWindowRect(Rect* rect) const;
+    // Moves and sizes the window (in the parent's client coordinates; the screen's for a
+    // top-level window).
+    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
+    void MoveWindow(const Rect& rect, BOOL repaint = TRUE);
+
+    // SendMessage and PostMessage on this window's handle.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                     std::unique_ptr<MessagePayload> payload = nullptr);
+
+    // Starts (or restarts) timer `id`, which sends WM_TIMER every `milliseconds`; returns `id`,
+    // 0 without a window.
+    UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds);
+    // Stops timer `id`; FALSE when it was not running.
+    BOOL KillTimer(UINT_PTR id);
+
+    // Sends the message to every descendant window (children first, then theirs).
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // The Qt widget behind the window, for the layer's classes that wrap a widget; null before
+    // Create and after DestroyWindow.
+    [[nodiscard]] QWidget* GetWidget() const;
+
+    // The window's handle; null before Create and after DestroyWindow.
+    HWND m_hWnd = nullptr;
+
+protected:
+    // Handles one message. The default sends WM_TIMER to OnTimer, WM_COMMAND to OnCommand,
+    // WM_SIZE to OnSize, WM_CLOSE to DestroyWindow, WM_DESTROY to OnDestroy and answers 0 to the
+    // rest.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Paints the window; the default paints nothing.
+    virtual void OnPaint(Canvas& canvas);
+    virtual void OnTimer(UINT_PTR id);
+    virtual void OnSize(UINT type, int cx, int cy);
+    // Routes command LOWORD(wParam) through OnCmdMsg; TRUE when handled.
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // The window is about to go: its children are gone, it is still a window.
+    virtual void OnDestroy();
+    // The window is gone; the default does nothing.
+    virtual void PostNcDestroy();
+
+    // The payload of the posted message being handled; null when it has none. It is freed once
+    // the handler returns.
+    [[nodiscard]] MessagePayload* GetMessagePayload() const { return payload_; }
+
+    // Creates the window over `widget`, made by a derived class that wraps a Qt widget (the
+    // window takes it over; it is deleted with the window). The widget is put under `parent`'s.
+    BOOL CreateOver(QWidget* widget, Wnd* parent, UINT id);
+
+private:
+    friend class WindowEvents;
+
+    // Runs WindowProc for one message inside the dispatch boundary.
+    LRESULT Deliver(UINT message, WPARAM wParam, LPARAM lParam, MessagePayload* payload);
+    // Paints through OnPaint inside the dispatch boundary (the widget's paint event).
+    void Paint(Canvas& canvas);
+    void Destroy(bool notify);
+
+    struct State;
+    std::unique_ptr<State> state_;
+    Wnd* parent_ = nullptr;
+    UINT id_ = 0;
+    MessagePayload* payload_ = nullptr;
+};
+
+}  // namespace platform::ui
