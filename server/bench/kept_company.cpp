@@ -2,10 +2,13 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <array>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace kelvo::bench {
@@ -48,6 +51,15 @@ bool LeEstadoPasta(const fs::path& pasta, EstadoPasta& estado) {
     return !erro;
 }
 
+// The position lists of what was made, by the names the stamp gives them.
+std::array<std::pair<const char*, std::vector<std::uint32_t>*>, 5> Listas(EmpresaGerada& gerada) {
+    return {{{"gruposTipos", &gerada.gruposTipos},
+             {"tipos", &gerada.tipos},
+             {"gruposLocais", &gerada.gruposLocais},
+             {"subgruposLocais", &gerada.subgruposLocais},
+             {"locais", &gerada.locais}}};
+}
+
 void EscreveLista(std::ostream& saida, const char* nome, const std::vector<std::uint32_t>& lista) {
     saida << nome;
     for (const std::uint32_t valor : lista) saida << ' ' << valor;
@@ -61,14 +73,11 @@ void LeLista(std::istringstream& linha, std::vector<T>& lista) {
     while (linha >> valor) lista.push_back(static_cast<T>(valor));
 }
 
-std::string TextoEstampa(const std::string& identidade, const EmpresaGerada& gerada, const EstadoPasta& estado) {
+// The stamp's text (`gerada` by value: Listas hands out lists that may be written to).
+std::string TextoEstampa(const std::string& identidade, EmpresaGerada gerada, const EstadoPasta& estado) {
     std::ostringstream saida;
     saida << "identidade " << identidade << '\n';
-    EscreveLista(saida, "gruposTipos", gerada.gruposTipos);
-    EscreveLista(saida, "tipos", gerada.tipos);
-    EscreveLista(saida, "gruposLocais", gerada.gruposLocais);
-    EscreveLista(saida, "subgruposLocais", gerada.subgruposLocais);
-    EscreveLista(saida, "locais", gerada.locais);
+    for (const auto& [nome, lista] : Listas(gerada)) EscreveLista(saida, nome, *lista);
     EscreveLista(saida, "usuarios", {gerada.usuarios.begin(), gerada.usuarios.end()});
     saida << "documentos " << gerada.nQtdDocumentos << "\nvinculos " << gerada.nQtdVinculos << "\ninclusao "
           << gerada.dataPrimeiraInclusao << ' ' << gerada.dataUltimaInclusao << '\n';
@@ -87,18 +96,12 @@ bool LeEstampa(std::istream& entrada, std::string& identidade, EmpresaGerada& ge
         std::istringstream linha(texto);
         std::string chave;
         linha >> chave;
-        if (chave == "identidade") {
+        const auto listas = Listas(gerada);
+        const auto lista = std::find_if(listas.begin(), listas.end(), [&](const auto& par) { return chave == par.first; });
+        if (lista != listas.end()) {
+            LeLista(linha, *lista->second);
+        } else if (chave == "identidade") {
             std::getline(linha >> std::ws, identidade);
-        } else if (chave == "gruposTipos") {
-            LeLista(linha, gerada.gruposTipos);
-        } else if (chave == "tipos") {
-            LeLista(linha, gerada.tipos);
-        } else if (chave == "gruposLocais") {
-            LeLista(linha, gerada.gruposLocais);
-        } else if (chave == "subgruposLocais") {
-            LeLista(linha, gerada.subgruposLocais);
-        } else if (chave == "locais") {
-            LeLista(linha, gerada.locais);
         } else if (chave == "usuarios") {
             LeLista(linha, gerada.usuarios);
         } else if (chave == "documentos") {
