@@ -22,6 +22,7 @@ constexpr char kEstampaNova[] = "ESTAMPA.TXT.new";
 
 // What the stamp records of one file: enough that any write or touch since shows.
 struct EstadoArquivo {
+    bool pasta = false;            // an empty folder (the server's content folder of a company without contents)
     std::uint64_t tamanho = 0;
     std::int64_t alteracaoNs = 0;  // content changed
     std::int64_t mudancaNs = 0;    // content or metadata changed (a restored time shows here)
@@ -35,7 +36,8 @@ std::int64_t Nanossegundos(const timespec& momento) {
     return static_cast<std::int64_t>(momento.tv_sec) * 1'000'000'000 + momento.tv_nsec;
 }
 
-// The data files of `pasta` (regular files; the stamp left out). False when it cannot be listed.
+// The data files of `pasta` (regular files and empty folders; the stamp left out). False when it
+// cannot be listed or holds anything else.
 bool LeEstadoPasta(const fs::path& pasta, EstadoPasta& estado) {
     std::error_code erro;
     for (const fs::directory_entry& entrada : fs::directory_iterator(pasta, erro)) {
@@ -43,9 +45,10 @@ bool LeEstadoPasta(const fs::path& pasta, EstadoPasta& estado) {
         if (nome == kEstampa || nome == kEstampaNova) continue;
         struct stat dados {};
         if (::lstat(entrada.path().c_str(), &dados) != 0) return false;
-        // A folder or link among the data files is nothing this generator makes.
-        if (!S_ISREG(dados.st_mode)) return false;
-        estado[nome] = {static_cast<std::uint64_t>(dados.st_size), Nanossegundos(dados.st_mtim),
+        const bool vazia = S_ISDIR(dados.st_mode) && fs::is_empty(entrada.path(), erro);
+        // A link, or a folder with files, is nothing this generator makes.
+        if (!S_ISREG(dados.st_mode) && !vazia) return false;
+        estado[nome] = {vazia, static_cast<std::uint64_t>(dados.st_size), Nanossegundos(dados.st_mtim),
                         Nanossegundos(dados.st_ctim), static_cast<std::uint64_t>(dados.st_ino)};
     }
     return !erro;
@@ -82,7 +85,7 @@ std::string TextoEstampa(const std::string& identidade, EmpresaGerada gerada, co
     saida << "documentos " << gerada.nQtdDocumentos << "\nvinculos " << gerada.nQtdVinculos << "\ninclusao "
           << gerada.dataPrimeiraInclusao << ' ' << gerada.dataUltimaInclusao << '\n';
     for (const auto& [nome, arquivo] : estado) {
-        saida << "arquivo " << nome << ' ' << arquivo.tamanho << ' ' << arquivo.alteracaoNs << ' ' << arquivo.mudancaNs
+        saida << (arquivo.pasta ? "pasta " : "arquivo ") << nome << ' ' << arquivo.tamanho << ' ' << arquivo.alteracaoNs << ' ' << arquivo.mudancaNs
               << ' ' << arquivo.inode << '\n';
     }
     return saida.str();
@@ -110,9 +113,10 @@ bool LeEstampa(std::istream& entrada, std::string& identidade, EmpresaGerada& ge
             linha >> gerada.nQtdVinculos;
         } else if (chave == "inclusao") {
             linha >> gerada.dataPrimeiraInclusao >> gerada.dataUltimaInclusao;
-        } else if (chave == "arquivo") {
+        } else if (chave == "arquivo" || chave == "pasta") {
             std::string nome;
             EstadoArquivo arquivo;
+            arquivo.pasta = chave == "pasta";
             linha >> nome >> arquivo.tamanho >> arquivo.alteracaoNs >> arquivo.mudancaNs >> arquivo.inode;
             estado[nome] = arquivo;
         } else {
@@ -123,21 +127,10 @@ bool LeEstampa(std::istream& entrada, std::string& identidade, EmpresaGerada& ge
     return true;
 }
 
-// Removes everything inside `pasta`, making it when missing.
-bool Esvazia(const fs::path& pasta, std::string& erro) {
-    std::error_code codigo;
-    fs::create_directories(pasta, codigo);
-    for (const fs::directory_entry& entrada : fs::directory_iterator(pasta, codigo)) {
-        fs::remove_all(entrada.path(), codigo);
-        if (codigo) break;
-    }
-    if (codigo) erro = pasta.string() + ": " + codigo.message();
-    return !codigo;
-}
-
-// Copies the regular files of `origem` (the stamp left out) into the empty `destino`.
+// Copies the regular files and empty folders of `origem` (the stamp left out) into `destino`,
+// emptied first.
 bool CopiaArquivos(const fs::path& origem, const fs::path& destino, std::string& erro) {
-    if (!Esvazia(destino, erro)) return false;
+    if (!EsvaziaPasta(destino, erro)) return false;
     EstadoPasta estado;
     if (!LeEstadoPasta(origem, estado)) {
         erro = origem.string() + ": not a folder of data files only";
@@ -145,7 +138,11 @@ bool CopiaArquivos(const fs::path& origem, const fs::path& destino, std::string&
     }
     for (const auto& [nome, arquivo] : estado) {
         std::error_code codigo;
-        fs::copy_file(origem / nome, destino / nome, codigo);
+        if (arquivo.pasta) {
+            fs::create_directory(destino / nome, codigo);
+        } else {
+            fs::copy_file(origem / nome, destino / nome, codigo);
+        }
         if (codigo) {
             erro = (origem / nome).string() + ": " + codigo.message();
             return false;
@@ -155,6 +152,17 @@ bool CopiaArquivos(const fs::path& origem, const fs::path& destino, std::string&
 }
 
 }  // namespace
+
+bool EsvaziaPasta(const fs::path& pasta, std::string& erro) {
+    std::error_code codigo;
+    fs::create_directories(pasta, codigo);
+    for (const fs::directory_entry& entrada : fs::directory_iterator(pasta, codigo)) {
+        fs::remove_all(entrada.path(), codigo);
+        if (codigo) break;
+    }
+    if (codigo) erro = pasta.string() + ": " + codigo.message();
+    return !codigo;
+}
 
 std::string IdentidadeEmpresa(const ParametrosEmpresa& parametros, std::uint32_t nDocumentos, std::uint16_t iUsuario) {
     std::ostringstream texto;

@@ -29,11 +29,16 @@ namespace kelvo::bench {
 [[nodiscard]] bool LeEmpresaGuardada(const std::filesystem::path& pasta, const std::string& identidade,
                                      EmpresaGerada& gerada);
 
-// Keeps the data files of `origem` (its regular files; no server may write them meanwhile) in
-// `pasta`, emptied or made first, with the stamp of `identidade` and `gerada` written last. True,
-// or false with the reason (UTF-8) in `erro`; the folder then holds no valid stamp.
+// Keeps the data files of `origem` (its regular files and empty folders; no server may write them
+// meanwhile) in `pasta`, emptied or made first, with the stamp of `identidade` and `gerada`
+// written last. True, or false with the reason (UTF-8) in `erro`; the folder then holds no valid
+// stamp.
 [[nodiscard]] bool GuardaEmpresa(const std::filesystem::path& origem, const std::filesystem::path& pasta,
                                  const std::string& identidade, const EmpresaGerada& gerada, std::string& erro);
+
+// Removes everything inside `pasta`, making it when missing. True, or false with the reason in
+// `erro`.
+[[nodiscard]] bool EsvaziaPasta(const std::filesystem::path& pasta, std::string& erro);
 
 // Copies the kept files of `pasta` (not the stamp) into `destino`, which is emptied first. True, or
 // false with the reason in `erro`.

@@ -43,6 +43,7 @@ protected:
     void SetUp() override {
         WriteFile(origem_ / "QDDOC.DAT", std::string(512, 'd'));
         WriteFile(origem_ / "QDDOCDSC.DAT", std::string("\0texto", 6));
+        fs::create_directories(origem_ / "Docs");  // the server's content folder, empty
         std::string erro;
         ASSERT_TRUE(kelvo::bench::GuardaEmpresa(origem_, guarda_, identidade_, Feita(), erro)) << erro;
     }
@@ -82,6 +83,7 @@ TEST_F(EmpresaGuardada, UnchangedFolderIsReusedWithWhatWasMade) {
     EXPECT_EQ(ReadFile(copia / "QDDOCDSC.DAT"), std::string("\0texto", 6));
     EXPECT_FALSE(fs::exists(copia / "QDLOG.DAT"));  // the working folder is emptied first
     EXPECT_FALSE(fs::exists(copia / "ESTAMPA.TXT"));
+    EXPECT_TRUE(fs::is_directory(copia / "Docs"));
     // Working on the copy leaves the kept company as it was.
     WriteFile(copia / "QDDOC.DAT", "mudou");
     EXPECT_TRUE(Reusada(identidade_));
@@ -113,6 +115,7 @@ TEST_F(EmpresaGuardada, AnyChangeOrOtherParametersMakeItGeneratedAgain) {
              fs::rename(guarda_ / "novo", guarda_ / "QDDOC.DAT");
          },
          identidade_},
+        {"a file put in the empty folder", [&] { WriteFile(guarda_ / "Docs" / "1.pdf", "%PDF"); }, identidade_},
         {"the stamp cut short",
          [&] {
              const std::string estampa = ReadFile(guarda_ / "ESTAMPA.TXT");
