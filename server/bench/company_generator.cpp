@@ -371,7 +371,7 @@ CQDDoc DocumentoCliente(const DocumentoSorteado& sorteado) {
 
 void GeradorEmpresa::SorteiaVinculos(std::uint32_t posicao, QD_E_PROCESSO processo, std::vector<Vinculo>& vinculos) {
     // One document in three has links: one, or two for a fifth of those.
-    if (++m_gerada.nQtdDocumentos % 3 != 1) return;
+    if (m_gerada.nQtdDocumentos % 3 != 1) return;
     const int quantos = m_sorteio.Chance(20) ? 2 : 1;
     for (int v = 0; v < quantos; ++v) {
         vinculos.push_back({posicao, processo, static_cast<std::uint32_t>(m_sorteio.Entre(1, 9'999'999))});
@@ -400,6 +400,7 @@ HRESULT GeradorEmpresa::GeraDocumentos(std::uint32_t qtd, MedidaGravacao* medida
         resultado = m_conexao.GravaDoc(&posicao, doc, kPartesDoc);
         emGravaDoc += std::chrono::steady_clock::now() - antes;
         if (FAILED(resultado)) break;
+        ++m_gerada.nQtdDocumentos;
         SorteiaVinculos(posicao, sorteado.processo, vinculos);
     }
     const HRESULT links = GravaVinculos(vinculos);
@@ -426,12 +427,13 @@ HRESULT GeradorEmpresa::GeraDocumentosDireto(std::uint32_t qtd, std::uint16_t iU
     const Hoje hoje;
     std::uint32_t agora = 0;
     for (std::uint32_t i = 0; i < qtd && SUCCEEDED(resultado); ++i) {
-        // A clock reading per thousand documents: GravaDoc's moments, at the rate they are made.
-        if (i % 1000 == 0) resultado = ZTLeAgora(agora);
+        // The clock consults the registry store at every reading: once per thousand documents
+        // leaves a moment (whole seconds) at most some tens of milliseconds behind.
+        if (i % 1000 == 0 && FAILED(resultado = ZTLeAgora(agora))) break;
         const DocumentoSorteado doc = NovoDocumento(hoje);
         std::uint32_t posicao = 0;
-        if (SUCCEEDED(resultado)) resultado = gravador.Grava(doc, agora, posicao);
-        if (FAILED(resultado)) break;
+        if (FAILED(resultado = gravador.Grava(doc, agora, posicao))) break;
+        ++m_gerada.nQtdDocumentos;
         SorteiaVinculos(posicao, doc.processo, vinculos);
         if (m_gerada.nQtdDocumentos == 1) m_gerada.dataPrimeiraInclusao = agora;
         m_gerada.dataUltimaInclusao = agora;

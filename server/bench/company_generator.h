@@ -120,8 +120,8 @@ private:
                                                const std::vector<std::uint32_t>& tipos, std::uint32_t& posicao);
     // The next document drawn, with dates around `hoje`.
     [[nodiscard]] DocumentoSorteado NovoDocumento(const Hoje& hoje);
-    // Draws the links of the document just written at `posicao` (one in three has some) into
-    // `vinculos`.
+    // Draws into `vinculos` the links of the document just written and counted at `posicao` (one
+    // in three has some).
     void SorteiaVinculos(std::uint32_t posicao, QD_E_PROCESSO processo, std::vector<Vinculo>& vinculos);
     [[nodiscard]] platform::HRESULT GravaVinculos(const std::vector<Vinculo>& vinculos);
     [[nodiscard]] platform::HRESULT LeInclusao(std::uint32_t posicao, std::uint32_t& data);

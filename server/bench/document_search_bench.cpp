@@ -69,11 +69,11 @@ constexpr double kGravaDocMinimo = 20'000.0;
 constexpr double kGeracaoMaximaS = 60.0;
 constexpr std::uint32_t kLoteGravaDoc = 100;
 
-// The files each search reads that grow with the documents; the types' and locations' files are
-// a few kilobytes.
+// The files that grow with the documents and that each search opens (the record pass and the
+// access rule's user lists; a description word adds the descriptions; the quick search adds the
+// field values and the links). The types' and locations' files are a few kilobytes.
 const std::vector<const char*> kArquivosCriterios = {QD_ARQ_DOC, QD_ARQ_DOC_USUARIO};
-const std::vector<const char*> kArquivosPalavra = {QD_ARQ_DOC, QD_ARQ_DOC_USUARIO, QD_ARQ_DOC_DESCRICAO,
-                                                   QD_ARQ_DOC_CAMPO};
+const std::vector<const char*> kArquivosPalavra = {QD_ARQ_DOC, QD_ARQ_DOC_USUARIO, QD_ARQ_DOC_DESCRICAO};
 const std::vector<const char*> kArquivosRapida = {QD_ARQ_DOC, QD_ARQ_DOC_USUARIO, QD_ARQ_DOC_DESCRICAO,
                                                   QD_ARQ_DOC_CAMPO, QD_ARQ_VINCULO_DOC};
 
