@@ -199,6 +199,25 @@ TEST_F(Gerador, TimeWindowCoversTheDocumentsWritten) {
     EXPECT_EQ(gerada.dataUltimaInclusao, empresa_.Doc(8).dataInclusao);
 }
 
+// A generator taking up a kept company must write behind its documents with the next location
+// numbers, and making its users again must not list them twice.
+TEST_F(Gerador, TakesUpAKeptCompanyBehindItsDocuments) {
+    ASSERT_EQ(gerador_.GeraDocumentosDireto(10, 1), platform::S_OK);
+    GeradorEmpresa retomado(empresa_.Conexao(), kEmpresaTeste, empresa_.Empresa().Pasta(), EmpresaPequena());
+    retomado.Retoma(gerador_.Gerada());
+    ASSERT_EQ(retomado.GeraUsuarios(), platform::S_OK);
+    EXPECT_EQ(retomado.Gerada().usuarios, gerador_.Gerada().usuarios);
+    ASSERT_EQ(retomado.GeraDocumentos(3), platform::S_OK);
+    EXPECT_EQ(retomado.Gerada().nQtdDocumentos, 13u);
+    const std::set<std::uint32_t> tipos(gerador_.Gerada().tipos.begin(), gerador_.Gerada().tipos.end());
+    for (std::uint32_t posicao = 11; posicao <= 13; ++posicao) {
+        const QD_DOC_ARQ doc = empresa_.Doc(posicao);
+        EXPECT_EQ(doc.iNrLocalizacao, posicao);
+        EXPECT_TRUE(tipos.count(doc.lTipDoc)) << posicao;
+    }
+    EXPECT_EQ(retomado.Gerada().dataUltimaInclusao, empresa_.Doc(13).dataInclusao);
+}
+
 // Documents asked for before the types and locations exist cannot be written.
 TEST(GeradorSemCadastros, RefusesDocumentsBeforeTheSetUp) {
     EmpresaDocs empresa;
