@@ -115,7 +115,8 @@ bool LeMemoria(pid_t processo, MemoriaProcesso& memoria) {
     if (status.empty()) return false;
     memoria.vmRssKb = ValorStatus(status, "VmRSS");
     memoria.vmHwmKb = ValorStatus(status, "VmHWM");
-    return memoria.vmRssKb >= 0 && memoria.vmHwmKb >= 0;
+    memoria.rssAnonKb = ValorStatus(status, "RssAnon");
+    return memoria.vmRssKb >= 0 && memoria.vmHwmKb >= 0 && memoria.rssAnonKb >= 0;
 }
 
 bool ZeraPicoMemoria(pid_t processo) {

@@ -45,8 +45,9 @@ private:
 
 // The memory of a process as /proc/<pid>/status gives it, in kB; -1 when unknown.
 struct MemoriaProcesso {
-    long vmRssKb = -1;  // resident now
-    long vmHwmKb = -1;  // resident at its peak
+    long vmRssKb = -1;    // resident now
+    long vmHwmKb = -1;    // resident at its peak
+    long rssAnonKb = -1;  // resident now and the process's own: mapped file pages do not count
 };
 
 // The id of the running Vaultis process that runs the program `programa` and serves the store

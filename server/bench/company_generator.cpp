@@ -6,10 +6,10 @@
 #include "platform/text/codepage.h"
 #include "platform/com/bstr.h"
 #include "platform/com/task_allocator.h"
+#include "server/bench/direct_document_writer.h"
+#include "server/bench/record_appender.h"
 #include "server/document/qd_doc_arq.h"
 #include "server/links/qd_vinculo_doc_arq.h"
-#include "server/record_file/qd_caminho_dados.h"
-#include "server/record_file/zt_arq_ex.h"
 #include "server/record_file/qd_resultado_arq.h"
 #include "util/date/zt_data.h"
 #include "util/time/current_time.h"
@@ -145,6 +145,7 @@ HRESULT GeradorEmpresa::GeraCadastros() {
 }
 
 HRESULT GeradorEmpresa::GeraUsuarios() {
+    m_gerada.usuarios.clear();
     for (int i = 0; i < m_parametros.nUsuarios; ++i) {
         REGUSU_PS reg;
         reg.iCodigo = static_cast<std::uint16_t>(2 + i);
@@ -205,12 +206,8 @@ HRESULT GeradorEmpresa::GeraTipos() {
             const CQDTipDoc tipo = MontaTipo(g, t, m_gerada.tipos.size(), m_gerada.usuarios);
             std::uint32_t posicao = 0;
             if (const HRESULT hr = m_conexao.GravaTipDoc(&posicao, tipo); FAILED(hr)) return hr;
-            if (t == 0) {
-                m_gerada.gruposTipos.push_back(posicao);
-            } else {
-                m_gerada.tipos.push_back(posicao);
-                m_grupoDoTipo.push_back(g);
-            }
+            // Group g's analytic types follow one another, so a type's group is its index / nTiposPorGrupo.
+            (t == 0 ? m_gerada.gruposTipos : m_gerada.tipos).push_back(posicao);
         }
     }
     return platform::S_OK;
@@ -268,8 +265,9 @@ HRESULT GeradorEmpresa::GeraLocais() {
 namespace {
 
 // The value of one field of a document, by the field's data type, around the issue day (a day
-// number).
-QD_DOC_CAMPO_PS ValorCampo(QD_E_CAMPO_DOC id, std::uint32_t diaEmissao, Sorteio& sorteio, const TextoPortugues& texto) {
+// number) and, for a month, before this month (`mesAnoHoje`).
+QD_DOC_CAMPO_PS ValorCampo(QD_E_CAMPO_DOC id, std::uint32_t diaEmissao, std::uint16_t mesAnoHoje, Sorteio& sorteio,
+                           const TextoPortugues& texto) {
     QD_DOC_CAMPO_PS campo;
     std::memset(static_cast<void*>(&campo), 0, sizeof campo);
     campo.id = id;
@@ -282,7 +280,7 @@ QD_DOC_CAMPO_PS ValorCampo(QD_E_CAMPO_DOC id, std::uint32_t diaEmissao, Sorteio&
                        ZTDiaNumeroParaDataCurta(diaEmissao + static_cast<std::uint32_t>(sorteio.Ate(90))));
         break;
     case QD_TIPO_DADO_MES_ANO:
-        QDSetCampoWord(campo.BinaryData, static_cast<std::uint16_t>(ZTGetMesAnoHoje(false) - sorteio.Ate(60)));
+        QDSetCampoWord(campo.BinaryData, static_cast<std::uint16_t>(mesAnoHoje - sorteio.Ate(60)));
         break;
     case QD_TIPO_DADO_MOEDA:
         QDSetCampoMoeda(campo.BinaryData, CyFromRaw(sorteio.Entre(1'0000, 500'000'0000)));
@@ -313,18 +311,25 @@ QD_DOC_CAMPO_PS ValorCampo(QD_E_CAMPO_DOC id, std::uint32_t diaEmissao, Sorteio&
 
 }  // namespace
 
-CQDDoc GeradorEmpresa::NovoDocumento(QD_E_PROCESSO& processo) {
+// Today as the documents of one batch are dated: read once, since every reading of the clock
+// consults the test clock.
+struct GeradorEmpresa::Hoje {
+    std::uint32_t dia = CZTData().SetHoje().GetValor();  // a day number
+    std::uint16_t mesAno = static_cast<std::uint16_t>(ZTGetMesAnoHoje(false));
+};
+
+DocumentoSorteado GeradorEmpresa::NovoDocumento(const Hoje& hoje) {
     const std::size_t t = m_sorteio.Ate(m_gerada.tipos.size());
-    const GrupoCatalogo& grupo = kGrupos[static_cast<std::size_t>(m_grupoDoTipo[t]) % kGrupos.size()];
-    processo = grupo.processo;
+    const auto tiposPorGrupo = static_cast<std::size_t>(m_parametros.nTiposPorGrupo);
+    const GrupoCatalogo& grupo = kGrupos[(t / tiposPorGrupo) % kGrupos.size()];
+    DocumentoSorteado doc;
+    doc.processo = grupo.processo;
     // Counted in day numbers: a stored short day is no count of days across 4 June 2027.
-    const std::uint32_t hoje = CZTData().SetHoje().GetValor();
     const auto diasAntes = static_cast<std::uint32_t>(m_sorteio.Ate(5 * 365));
-    const std::uint32_t diaEmissao = std::max(ZTGetDataMinima(), hoje - diasAntes);
+    const std::uint32_t diaEmissao = std::max(ZTGetDataMinima(), hoje.dia - diasAntes);
     const std::uint16_t emissao = ZTDiaNumeroParaDataCurta(diaEmissao);
 
-    CQDDoc doc;
-    QD_DOC_PS& ps = doc.GetPS();
+    QD_DOC_PS& ps = doc.ps;
     ps.dwFlags = QD_DOC_SEM_CONTEUDO | (m_sorteio.Chance(25) ? QD_DOC_ACESSO_WEB : 0);
     ps.lTipDoc = m_gerada.tipos[t];
     ps.lLocArq = m_gerada.locais[m_sorteio.Ate(m_gerada.locais.size())];
@@ -338,18 +343,44 @@ CQDDoc GeradorEmpresa::NovoDocumento(QD_E_PROCESSO& processo) {
     ps.iFilial = 1;
     std::snprintf(ps.szOriginalFileName, sizeof ps.szOriginalFileName, "digitalizacao_%06u.pdf", ps.iNrLocalizacao);
     if (m_sorteio.Chance(15) && !m_gerada.usuarios.empty()) {
-        const std::vector<std::uint16_t> usuarios{1, m_gerada.usuarios[m_sorteio.Ate(m_gerada.usuarios.size())]};
-        ps.nQtdUsuarios = static_cast<std::uint32_t>(usuarios.size());
-        ps.pUsuarios = CopiaTarefa(usuarios);
+        doc.usuarios = {1, m_gerada.usuarios[m_sorteio.Ate(m_gerada.usuarios.size())]};
     }
-    std::vector<QD_DOC_CAMPO_PS> campos;
     for (int c = 0; c < grupo.nQtdCampos; ++c) {
-        campos.push_back(ValorCampo(grupo.campos[c].id, diaEmissao, m_sorteio, m_texto));
+        doc.campos.push_back(ValorCampo(grupo.campos[c].id, diaEmissao, hoje.mesAno, m_sorteio, m_texto));
     }
-    ps.nQtdCampos = static_cast<std::uint32_t>(campos.size());
-    ps.pCampos = CopiaTarefa(campos);
-    ps.bsDescricao = platform::SysAllocStringFromAnsi(m_texto.Descricao(m_sorteio, m_parametros.tamanhoDescricao));
+    doc.descricao = m_texto.Descricao(m_sorteio, m_parametros.tamanhoDescricao);
     return doc;
+}
+
+namespace {
+
+// The document as a client hands it to GravaDoc.
+CQDDoc DocumentoCliente(const DocumentoSorteado& sorteado) {
+    CQDDoc doc;
+    QD_DOC_PS& ps = doc.GetPS();
+    ps = sorteado.ps;
+    ps.nQtdUsuarios = static_cast<std::uint32_t>(sorteado.usuarios.size());
+    ps.pUsuarios = CopiaTarefa(sorteado.usuarios);
+    ps.nQtdCampos = static_cast<std::uint32_t>(sorteado.campos.size());
+    ps.pCampos = CopiaTarefa(sorteado.campos);
+    ps.bsDescricao = platform::SysAllocStringFromAnsi(sorteado.descricao);
+    return doc;
+}
+
+}  // namespace
+
+void GeradorEmpresa::SorteiaVinculos(std::uint32_t posicao, QD_E_PROCESSO processo, std::vector<Vinculo>& vinculos) {
+    // One document in three has links: one, or two for a fifth of those.
+    if (m_gerada.nQtdDocumentos % 3 != 1) return;
+    const int quantos = m_sorteio.Chance(20) ? 2 : 1;
+    for (int v = 0; v < quantos; ++v) {
+        vinculos.push_back({posicao, processo, static_cast<std::uint32_t>(m_sorteio.Entre(1, 9'999'999))});
+    }
+}
+
+void GeradorEmpresa::Retoma(const EmpresaGerada& gerada) {
+    m_gerada = gerada;
+    m_proximoNrLocalizacao = gerada.nQtdDocumentos + 1;
 }
 
 HRESULT GeradorEmpresa::GeraDocumentos(std::uint32_t qtd, MedidaGravacao* medida) {
@@ -358,23 +389,19 @@ HRESULT GeradorEmpresa::GeraDocumentos(std::uint32_t qtd, MedidaGravacao* medida
     std::chrono::steady_clock::duration emGravaDoc{};
     std::vector<Vinculo> vinculos;
     const std::uint32_t primeiro = m_gerada.nQtdDocumentos;
+    const Hoje hoje;
     HRESULT resultado = platform::S_OK;
     std::uint32_t posicao = 0;
     for (std::uint32_t i = 0; i < qtd; ++i) {
-        QD_E_PROCESSO processo{};
-        const CQDDoc doc = NovoDocumento(processo);
+        const DocumentoSorteado sorteado = NovoDocumento(hoje);
+        const CQDDoc doc = DocumentoCliente(sorteado);
         posicao = 0;
         const auto antes = std::chrono::steady_clock::now();
         resultado = m_conexao.GravaDoc(&posicao, doc, kPartesDoc);
         emGravaDoc += std::chrono::steady_clock::now() - antes;
         if (FAILED(resultado)) break;
-        // One document in three has links: one, or two for a fifth of those.
-        if (++m_gerada.nQtdDocumentos % 3 == 1) {
-            const int quantos = m_sorteio.Chance(20) ? 2 : 1;
-            for (int v = 0; v < quantos; ++v) {
-                vinculos.push_back({posicao, processo, static_cast<std::uint32_t>(m_sorteio.Entre(1, 9'999'999))});
-            }
-        }
+        ++m_gerada.nQtdDocumentos;
+        SorteiaVinculos(posicao, sorteado.processo, vinculos);
     }
     const HRESULT links = GravaVinculos(vinculos);
     if (SUCCEEDED(resultado)) resultado = links;
@@ -390,19 +417,50 @@ HRESULT GeradorEmpresa::GeraDocumentos(std::uint32_t qtd, MedidaGravacao* medida
     return resultado;
 }
 
+HRESULT GeradorEmpresa::GeraDocumentosDireto(std::uint32_t qtd, std::uint16_t iUsuario, MedidaGravacao* medida) {
+    if (m_gerada.tipos.empty() || m_gerada.locais.empty()) return platform::E_UNEXPECTED;
+    const auto inicio = std::chrono::steady_clock::now();
+    const std::uint32_t primeiro = m_gerada.nQtdDocumentos;
+    GravadorDireto gravador(m_pastaDados, iUsuario);
+    HRESULT resultado = gravador.Abre();
+    std::vector<Vinculo> vinculos;
+    const Hoje hoje;
+    std::uint32_t agora = 0;
+    for (std::uint32_t i = 0; i < qtd && SUCCEEDED(resultado); ++i) {
+        // The clock consults the registry store at every reading: once per thousand documents
+        // leaves a moment (whole seconds) at most some tens of milliseconds behind.
+        if (i % 1000 == 0 && FAILED(resultado = ZTLeAgora(agora))) break;
+        const DocumentoSorteado doc = NovoDocumento(hoje);
+        std::uint32_t posicao = 0;
+        if (FAILED(resultado = gravador.Grava(doc, agora, posicao))) break;
+        ++m_gerada.nQtdDocumentos;
+        SorteiaVinculos(posicao, doc.processo, vinculos);
+        if (m_gerada.nQtdDocumentos == 1) m_gerada.dataPrimeiraInclusao = agora;
+        m_gerada.dataUltimaInclusao = agora;
+    }
+    const HRESULT fechamento = gravador.Fecha();
+    if (SUCCEEDED(resultado)) resultado = fechamento;
+    const HRESULT links = GravaVinculos(vinculos);
+    if (SUCCEEDED(resultado)) resultado = links;
+    if (medida) {
+        medida->nQtdDocumentos = m_gerada.nQtdDocumentos - primeiro;
+        medida->segundosTotal = Segundos(std::chrono::steady_clock::now() - inicio);
+    }
+    return resultado;
+}
+
 HRESULT GeradorEmpresa::GravaVinculos(const std::vector<Vinculo>& vinculos) {
     if (vinculos.empty()) return platform::S_OK;
-    const CZTString caminho = QDCaminhoArquivoDados(m_pastaDados.c_str(), QDArquivoDoRegistro<QD_VINCULO_DOC_ARQ>::kNome);
-    CZTArqEx arquivo;
-    if (const int codigo = arquivo.Open(caminho, 'G', sizeof(QD_VINCULO_DOC_ARQ), true, true)) return QDHResultArq(codigo);
+    AnexadorArquivo arquivo(m_pastaDados, QDArquivoDoRegistro<QD_VINCULO_DOC_ARQ>::kNome, sizeof(QD_VINCULO_DOC_ARQ));
+    if (const int codigo = arquivo.Abre()) return QDHResultArq(codigo);
     for (const Vinculo& vinculo : vinculos) {
         const QD_VINCULO_DOC_ARQ registro{vinculo.lPosDoc, static_cast<std::uint32_t>(vinculo.eProc), vinculo.lChave,
                                           QD_VINCULO_VIVO};
-        std::int32_t posicao = 0;
-        if (const int codigo = arquivo.WriteRecord(&registro, posicao)) return QDHResultArq(codigo);
-        ++m_gerada.nQtdVinculos;
+        if (const int codigo = arquivo.Anexa(&registro, sizeof registro)) return QDHResultArq(codigo);
     }
-    return QDHResultArq(arquivo.CloseEx());
+    if (const int codigo = arquivo.Fecha()) return QDHResultArq(codigo);
+    m_gerada.nQtdVinculos += static_cast<std::uint32_t>(vinculos.size());
+    return platform::S_OK;
 }
 
 HRESULT GeradorEmpresa::LeInclusao(std::uint32_t posicao, std::uint32_t& data) {

@@ -10,10 +10,12 @@
 // - archive locations in groups: "1", "2", ... and "1.001", ... (group flag), and under those the
 //   analytic locations "1.001.001", ... with a maximum of documents, some accepting only the
 //   types of one group;
-// - documents through GravaDoc without content (flag QD_DOC_SEM_CONTEUDO): an analytic type and
-//   location, a description of about the given size in Portuguese-like words, values for every
-//   field of the type coded by the field's data type, issue dates over five years and a validity
-//   date on some, branch 1, a user list on some, the web flag on a quarter;
+// - documents without content (flag QD_DOC_SEM_CONTEUDO): an analytic type and location, a
+//   description of about the given size in Portuguese-like words, values for every field of the
+//   type coded by the field's data type, issue dates over five years and a validity date on
+//   some, branch 1, a user list on some, the web flag on a quarter. They go either through
+//   GravaDoc (GeraDocumentos, which times the calls) or straight into the record files with the
+//   same bytes (GeraDocumentosDireto, direct_document_writer.h: a million in seconds);
 // - links to origin records (the type group's process, a key) on a third of the documents.
 //   They do not go through AdicionaVinculoDoc, which the server did not have when this was
 //   written: the generator appends the link records itself to QDVINDOC.DAT in the company's
@@ -22,11 +24,13 @@
 //   method holds it, so the records land as a server would write them.
 //
 // Not thread-safe; the connection must stay bound to an object with an open session of the
-// company for the generator's life, and only one generator may write a company at a time.
+// company for the generator's life (the direct writes need no call of it, but the set-up does),
+// and only one generator may write a company at a time.
 #pragma once
 
 #include "outside/pendora/conexao_ged_srv.h"
 #include "platform/hresult.h"
+#include "server/bench/drawn_document.h"
 #include "server/bench/portuguese_text.h"
 
 #include <cstddef>
@@ -35,6 +39,10 @@
 #include <vector>
 
 namespace kelvo::bench {
+
+// The version of what the generator makes: raise it whenever a company drawn from the same
+// parameters would differ, so that companies kept from an earlier version are made again.
+inline constexpr int kVersaoGerador = 1;
 
 // How big a company to make. The defaults make 100 types and 300 locations.
 struct ParametrosEmpresa {
@@ -62,11 +70,11 @@ struct EmpresaGerada {
     std::uint32_t dataUltimaInclusao = 0;        // and of the last one
 };
 
-// The time one GeraDocumentos took.
+// The time one GeraDocumentos (or GeraDocumentosDireto) took.
 struct MedidaGravacao {
     std::uint32_t nQtdDocumentos = 0;
-    double segundosGravaDoc = 0;   // inside the GravaDoc calls only
-    double segundosTotal = 0;      // the whole batch: drawing the documents, the calls, the links
+    double segundosGravaDoc = 0;   // inside the GravaDoc calls only (the direct writes: 0)
+    double segundosTotal = 0;      // the whole batch: drawing the documents, the writes, the links
 };
 
 class GeradorEmpresa {
@@ -79,25 +87,42 @@ public:
     // Makes the users, the types and the locations; once, before any document. S_OK or the first
     // failure (what was made before stays).
     [[nodiscard]] platform::HRESULT GeraCadastros();
+    // Makes (again) the users alone, which live in the suite's user data and not in the company's
+    // folder: what a company kept from an earlier run needs before its sessions. S_OK or the
+    // first failure.
+    [[nodiscard]] platform::HRESULT GeraUsuarios();
+    // Takes up a company that this generator made earlier with the same parameters (kept between
+    // runs) as if it had just made it: further documents go behind its own. Documents drawn from
+    // here on differ from those a run without the break would draw.
+    void Retoma(const EmpresaGerada& gerada);
 
-    // Writes `qtd` more documents and the links of a third of them; `medida` (optional) gets the
-    // times. S_OK or the first failure (documents written before stay; their links are written
-    // all the same when the failure was a document's).
+    // Writes `qtd` more documents through GravaDoc and the links of a third of them; `medida`
+    // (optional) gets the times. S_OK or the first failure (documents written before stay; their
+    // links are written all the same when the failure was a document's).
     [[nodiscard]] platform::HRESULT GeraDocumentos(std::uint32_t qtd, MedidaGravacao* medida = nullptr);
+    // The same documents and links, straight into the record files of the data folder with the
+    // bytes GravaDoc would write for a session of user `iUsuario` (direct_document_writer.h). No
+    // server method may write the company meanwhile. S_OK or the first failure, after which the
+    // company is unusable.
+    [[nodiscard]] platform::HRESULT GeraDocumentosDireto(std::uint32_t qtd, std::uint16_t iUsuario,
+                                                         MedidaGravacao* medida = nullptr);
 
     [[nodiscard]] const EmpresaGerada& Gerada() const { return m_gerada; }
     [[nodiscard]] const TextoPortugues& Texto() const { return m_texto; }
 
 private:
     struct Vinculo;
-    [[nodiscard]] platform::HRESULT GeraUsuarios();
+    struct Hoje;
     [[nodiscard]] platform::HRESULT GeraTipos();
     [[nodiscard]] platform::HRESULT GeraLocais();
     [[nodiscard]] platform::HRESULT GravaLocal(const std::string& codigo, const std::string& descricao,
                                                std::uint32_t dwFlags, std::uint32_t maximo,
                                                const std::vector<std::uint32_t>& tipos, std::uint32_t& posicao);
-    // The next document drawn, and the process its links come from.
-    [[nodiscard]] CQDDoc NovoDocumento(QD_E_PROCESSO& processo);
+    // The next document drawn, with dates around `hoje`.
+    [[nodiscard]] DocumentoSorteado NovoDocumento(const Hoje& hoje);
+    // Draws into `vinculos` the links of the document just written and counted at `posicao` (one
+    // in three has some).
+    void SorteiaVinculos(std::uint32_t posicao, QD_E_PROCESSO processo, std::vector<Vinculo>& vinculos);
     [[nodiscard]] platform::HRESULT GravaVinculos(const std::vector<Vinculo>& vinculos);
     [[nodiscard]] platform::HRESULT LeInclusao(std::uint32_t posicao, std::uint32_t& data);
 
@@ -108,7 +133,6 @@ private:
     Sorteio m_sorteio;
     TextoPortugues m_texto;
     EmpresaGerada m_gerada;
-    std::vector<int> m_grupoDoTipo;  // per analytic type: the index of its group in the catalogue
     std::uint32_t m_proximoNrLocalizacao = 1;
 };
 

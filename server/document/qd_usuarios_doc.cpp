@@ -63,19 +63,29 @@ int QDLeCamposDoc(CZTArqEx& campos, std::uint32_t primeiro, std::uint32_t quanti
     return 0;
 }
 
-int QDGravaUsuariosDoc(CZTArqEx& usuarios, std::span<const std::uint16_t> codigos, std::uint32_t quantidadeGravada,
-                       std::uint32_t& primeiro) {
+std::vector<QD_DOC_USUARIO_ARQ> QDRegistrosUsuariosDoc(std::span<const std::uint16_t> codigos) {
     std::vector<QD_DOC_USUARIO_ARQ> registros(codigos.size(), QD_DOC_USUARIO_ARQ{});
     for (std::size_t i = 0; i < codigos.size(); ++i) registros[i].iUsuario = codigos[i];
-    return GravaRun(usuarios, registros.data(), registros.size(), quantidadeGravada, primeiro);
+    return registros;
 }
 
-int QDGravaCamposDoc(CZTArqEx& campos, std::span<const QD_DOC_CAMPO_PS> valores, std::uint32_t quantidadeGravada,
-                     std::uint32_t& primeiro) {
+std::vector<QD_DOC_CAMPO_ARQ> QDRegistrosCamposDoc(std::span<const QD_DOC_CAMPO_PS> valores) {
     std::vector<QD_DOC_CAMPO_ARQ> registros(valores.size(), QD_DOC_CAMPO_ARQ{});
     for (std::size_t i = 0; i < valores.size(); ++i) {
         std::memcpy(registros[i].BinaryData, valores[i].BinaryData, sizeof registros[i].BinaryData);
         registros[i].id = static_cast<std::int32_t>(valores[i].id);
     }
+    return registros;
+}
+
+int QDGravaUsuariosDoc(CZTArqEx& usuarios, std::span<const std::uint16_t> codigos, std::uint32_t quantidadeGravada,
+                       std::uint32_t& primeiro) {
+    const std::vector<QD_DOC_USUARIO_ARQ> registros = QDRegistrosUsuariosDoc(codigos);
+    return GravaRun(usuarios, registros.data(), registros.size(), quantidadeGravada, primeiro);
+}
+
+int QDGravaCamposDoc(CZTArqEx& campos, std::span<const QD_DOC_CAMPO_PS> valores, std::uint32_t quantidadeGravada,
+                     std::uint32_t& primeiro) {
+    const std::vector<QD_DOC_CAMPO_ARQ> registros = QDRegistrosCamposDoc(valores);
     return GravaRun(campos, registros.data(), registros.size(), quantidadeGravada, primeiro);
 }

@@ -27,6 +27,11 @@
 [[nodiscard]] int QDLeCamposDoc(CZTArqEx& campos, std::uint32_t primeiro, std::uint32_t quantidade,
                                 std::vector<QD_DOC_CAMPO_PS>& valores);
 
+// The records of a user run holding `codigos`, and of a field run holding `valores`, as the
+// writes below store them.
+[[nodiscard]] std::vector<QD_DOC_USUARIO_ARQ> QDRegistrosUsuariosDoc(std::span<const std::uint16_t> codigos);
+[[nodiscard]] std::vector<QD_DOC_CAMPO_ARQ> QDRegistrosCamposDoc(std::span<const QD_DOC_CAMPO_PS> valores);
+
 // Writes `codigos` as the user run of an owner that stored `quantidadeGravada` users from
 // `primeiro`; `primeiro` becomes the run's first position. 0 or the failing write's code.
 [[nodiscard]] int QDGravaUsuariosDoc(CZTArqEx& usuarios, std::span<const std::uint16_t> codigos,

@@ -6,6 +6,7 @@
 #include "outside/conexo/conexo_dados.h"
 #include "outside/pendora/qd_tip_doc.h"
 #include "server/links/qd_origens_doc.h"
+#include "server/bench/tests/small_company.h"
 #include "server/tests/document_test_support.h"
 #include "util/tests/time_test_clock.h"
 #include "util/time/zt_data1950.h"
@@ -22,7 +23,6 @@
 
 using namespace kelvo::testing;
 using kelvo::bench::GeradorEmpresa;
-using kelvo::bench::ParametrosEmpresa;
 using kelvo::bench::Sorteio;
 using kelvo::bench::TextoPortugues;
 
@@ -33,18 +33,6 @@ std::string Nivel(std::size_t numero) {
     char texto[24];
     std::snprintf(texto, sizeof texto, "%02zu", numero);
     return texto;
-}
-
-ParametrosEmpresa Pequena() {
-    ParametrosEmpresa parametros;
-    parametros.nGruposTipos = 3;
-    parametros.nTiposPorGrupo = 4;
-    parametros.nGruposLocais = 2;
-    parametros.nSubgruposPorGrupo = 2;
-    parametros.nLocaisPorSubgrupo = 3;
-    parametros.nUsuarios = 3;
-    parametros.tamanhoDescricao = 1024;
-    return parametros;
 }
 
 // A company of the test fixture with the small set-up made.
@@ -68,7 +56,7 @@ protected:
     }
 
     EmpresaDocs empresa_;
-    GeradorEmpresa gerador_{empresa_.Conexao(), kEmpresaTeste, empresa_.Empresa().Pasta(), Pequena()};
+    GeradorEmpresa gerador_{empresa_.Conexao(), kEmpresaTeste, empresa_.Empresa().Pasta(), EmpresaPequena()};
 };
 
 // A wrong code scheme or a lost group flag would make the type-group criterion of the searches
@@ -211,10 +199,29 @@ TEST_F(Gerador, TimeWindowCoversTheDocumentsWritten) {
     EXPECT_EQ(gerada.dataUltimaInclusao, empresa_.Doc(8).dataInclusao);
 }
 
+// A generator taking up a kept company must write behind its documents with the next location
+// numbers, and making its users again must not list them twice.
+TEST_F(Gerador, TakesUpAKeptCompanyBehindItsDocuments) {
+    ASSERT_EQ(gerador_.GeraDocumentosDireto(10, 1), platform::S_OK);
+    GeradorEmpresa retomado(empresa_.Conexao(), kEmpresaTeste, empresa_.Empresa().Pasta(), EmpresaPequena());
+    retomado.Retoma(gerador_.Gerada());
+    ASSERT_EQ(retomado.GeraUsuarios(), platform::S_OK);
+    EXPECT_EQ(retomado.Gerada().usuarios, gerador_.Gerada().usuarios);
+    ASSERT_EQ(retomado.GeraDocumentos(3), platform::S_OK);
+    EXPECT_EQ(retomado.Gerada().nQtdDocumentos, 13u);
+    const std::set<std::uint32_t> tipos(gerador_.Gerada().tipos.begin(), gerador_.Gerada().tipos.end());
+    for (std::uint32_t posicao = 11; posicao <= 13; ++posicao) {
+        const QD_DOC_ARQ doc = empresa_.Doc(posicao);
+        EXPECT_EQ(doc.iNrLocalizacao, posicao);
+        EXPECT_TRUE(tipos.count(doc.lTipDoc)) << posicao;
+    }
+    EXPECT_EQ(retomado.Gerada().dataUltimaInclusao, empresa_.Doc(13).dataInclusao);
+}
+
 // Documents asked for before the types and locations exist cannot be written.
 TEST(GeradorSemCadastros, RefusesDocumentsBeforeTheSetUp) {
     EmpresaDocs empresa;
-    GeradorEmpresa gerador(empresa.Conexao(), kEmpresaTeste, empresa.Empresa().Pasta(), Pequena());
+    GeradorEmpresa gerador(empresa.Conexao(), kEmpresaTeste, empresa.Empresa().Pasta(), EmpresaPequena());
     EXPECT_EQ(gerador.GeraDocumentos(1), platform::E_UNEXPECTED);
     EXPECT_EQ(gerador.Gerada().nQtdDocumentos, 0u);
 }
