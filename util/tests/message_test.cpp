@@ -7,6 +7,7 @@
 #include "util/config/module_table.h"
 #include "util/config/registry_functions.h"
 #include "util/config/registry_names.h"
+#include "util/message/hresult_message.h"
 #include "util/message/hresult_translation.h"
 #include "util/message/messages.h"
 #include "util/message/zt_exception.h"
@@ -124,6 +125,31 @@ TEST_F(Messages, MostraMensagemKeepsTheCallersTypeAndHasNoOwner) {
     EXPECT_EQ(boxes_.boxes[0].caption, "Kelvo GED");
     EXPECT_EQ(boxes_.boxes[0].type, platform::MB_YESNO);
     EXPECT_FALSE(boxes_.boxes[0].owned);
+}
+
+// What a failed result reads as: a message code by the module's file, anything else by the
+// system's text, never an empty text.
+TEST_F(Messages, HResultTextIsTheModulesMessageOnlyForAMessageCode) {
+    WriteMessages("16055   Arquivo de dados ausente\n");
+    const struct {
+        platform::HRESULT hr;
+        bool mensagem;
+        std::string texto;
+    } casos[] = {
+        {platform::MakeHResult(0x80040000 | 16055), true, "Arquivo de dados ausente"},
+        // a number the file lacks still reads as the module's, with the unknown-error text
+        {platform::MakeHResult(0x80040000 | 16056), true, "Erro desconhecido encontrado. C\xF3" "digo (16056)"},
+        // that facility's platform results have texts of their own and are not looked up
+        {platform::REGDB_E_CLASSNOTREG, false, platform::AnsiFromUtf8("Classe não registrada")},
+        {platform::E_NOTIMPL, false, platform::AnsiFromUtf8("Não implementado")},
+        // a result without any text still gives the box something to say
+        {platform::MakeHResult(0x8000ABCD), false, "Erro"},
+    };
+    for (const auto& caso : casos) {
+        EXPECT_EQ(ZTEhMensagemDoModulo(caso.hr), caso.mensagem) << std::hex << caso.hr;
+        EXPECT_EQ(ZTGetTextoHResult(caso.hr, ZT_MODULO_GED), caso.texto) << std::hex << caso.hr;
+    }
+    EXPECT_TRUE(boxes_.boxes.empty());
 }
 
 TEST(MessageText, OsErrorWithoutSystemTextAddsNoLine) {

@@ -1,0 +1,45 @@
+#include "framework/app/zt_kelvo_app_info.h"
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+CZTKelvoAppInfo::AvisoRazaoSocial& AvisoInstalado() {
+    static CZTKelvoAppInfo::AvisoRazaoSocial aviso;
+    return aviso;
+}
+
+}  // namespace
+
+CZTKelvoAppInfo::CZTKelvoAppInfo() : m_strSistema("DF") {}
+
+void CZTKelvoAppInfo::SetEmpresa(const char* empresa, std::uint16_t filial) {
+    m_strEmpresa = empresa;
+    m_iFilial = filial;
+}
+
+void CZTKelvoAppInfo::SetEmpresa(const char* empresa, std::uint16_t filial, std::int32_t numeroSecao) {
+    SetEmpresa(empresa, filial);
+    m_lNumeroSecao = numeroSecao;
+    m_bPreSelecionada = 1;
+}
+
+void CZTKelvoAppInfo::SetRazaoSocial(const char* razaoSocial) {
+    m_strRazaoSocial = razaoSocial;
+    if (const auto& aviso = AvisoInstalado()) aviso(m_strRazaoSocial);
+}
+
+std::uint16_t CZTKelvoAppInfo::GetValorTiposSistemas() const {
+    std::uint16_t valor = 0;
+    std::memcpy(&valor, m_tiposSistemas.bytes + 4, sizeof valor);  // little-endian, as the block was written
+    return valor;
+}
+
+bool CZTKelvoAppInfo::IsByte30TiposSistemasS() const {
+    return m_tiposSistemas.bytes[30] == 'S' || m_tiposSistemas.bytes[30] == 's';
+}
+
+CZTKelvoAppInfo::AvisoRazaoSocial CZTKelvoAppInfo::SetAvisoRazaoSocial(AvisoRazaoSocial aviso) {
+    return std::exchange(AvisoInstalado(), std::move(aviso));
+}

@@ -1,0 +1,60 @@
+// CZTKelvoAppInfo: the application information of the running session: the selected company,
+// branch and session number (from CZTProfilerEmpresa), the company name (razão social), the
+// system code, whether the command line preselected the company, and the systems block of the
+// suite's start-up data.
+//
+// The application owns one; the command line and the company start-up fill it, and documents,
+// views, frames and dialogs read it. User-interface thread only.
+#pragma once
+
+#include "framework/app/tipos_sistemas.h"
+#include "framework/app/zt_profiler_empresa.h"
+
+#include <functional>
+
+// The message that tells the main window the new company name: WM_APP + 3, the name as wParam.
+constexpr unsigned ZT_WM_RAZAO_SOCIAL = 0x8003;
+
+class CZTKelvoAppInfo : public CZTProfilerEmpresa {
+public:
+    // No company, branch and session 0, system "DF", not preselected, systems block zero.
+    CZTKelvoAppInfo();
+    ~CZTKelvoAppInfo() override = default;
+
+    // Selects the company and branch; the session number and the preselected flag stay.
+    virtual void SetEmpresa(const char* empresa, std::uint16_t filial);
+    // Selects the company, branch and session number, and marks the company as preselected.
+    virtual void SetEmpresa(const char* empresa, std::uint16_t filial, std::int32_t numeroSecao);
+
+    // True when the company code is not empty (a code of blanks is a selected company).
+    [[nodiscard]] bool TemEmpresa() const { return !m_strEmpresa.IsEmpty(); }
+    // True once the three-value SetEmpresa chose the company (the command line's switches).
+    [[nodiscard]] bool GetEmpresaPreSelecionada() const { return m_bPreSelecionada != 0; }
+    [[nodiscard]] CZTString GetRazaoSocial() const { return m_strRazaoSocial; }
+    // Stores the company name and tells the main window through the installed notice, if any.
+    void SetRazaoSocial(const char* razaoSocial);
+    // The system code, "DF".
+    [[nodiscard]] CZTString GetSistema() const { return m_strSistema; }
+    void SetNumeroSecao(std::int32_t numeroSecao) { m_lNumeroSecao = numeroSecao; }
+
+    // Copies the 64-byte block in.
+    void SetTiposSistemas(const TIPOS_SISTEMAS& tipos) { m_tiposSistemas = tipos; }
+    // Readers of the block that no program of this system calls: a copy, a pointer to it, the
+    // 16-bit value at offset 4, and whether byte 30 is 'S' in either case.
+    [[nodiscard]] TIPOS_SISTEMAS GetTiposSistemas() const { return m_tiposSistemas; }
+    [[nodiscard]] const TIPOS_SISTEMAS* GetPtrTiposSistemas() const { return &m_tiposSistemas; }
+    [[nodiscard]] std::uint16_t GetValorTiposSistemas() const;
+    [[nodiscard]] bool IsByte30TiposSistemasS() const;
+
+    // How the window side tells the current thread's main window of a new company name (it sends
+    // ZT_WM_RAZAO_SOCIAL and does nothing without a main window). Installs `aviso` (empty: none)
+    // for every application information of the process and returns the one it replaces.
+    using AvisoRazaoSocial = std::function<void(const CZTString& razaoSocial)>;
+    static AvisoRazaoSocial SetAvisoRazaoSocial(AvisoRazaoSocial aviso);
+
+private:
+    CZTString m_strRazaoSocial;
+    CZTString m_strSistema;
+    std::uint8_t m_bPreSelecionada = 0;
+    TIPOS_SISTEMAS m_tiposSistemas{};
+};
