@@ -3,6 +3,8 @@
 #   kelvo_add_library(NAME SOURCES ... [DEPS ...])   -> target kelvo_NAME, alias kelvo::NAME
 #   kelvo_add_program(NAME SOURCES ... [DEPS ...])   -> executable NAME
 #   kelvo_add_test(NAME SOURCES ... [DEPS ...])      -> GoogleTest executable registered with CTest
+#   kelvo_add_qt_test(NAME SOURCES ... [DEPS ...])   -> QtTest executable registered with CTest, run
+#                                                       offscreen (no display needed)
 #   kelvo_add_fuzzer(NAME SOURCES ... [DEPS ...] [OPTIONS ...])
 #                                                    -> with KELVO_FUZZ only: libFuzzer executable NAME
 #                                                       in <build>/fuzzers, part of target kelvo_fuzzers;
@@ -13,6 +15,8 @@
 
 find_package(GTest REQUIRED)
 include(GoogleTest)
+# Found once here, so that every folder sees the same Qt targets.
+find_package(Qt6 REQUIRED COMPONENTS Widgets Gui Test Xml)
 
 function(kelvo_add_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
@@ -36,6 +40,24 @@ function(kelvo_add_test name)
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "KELVO_REGISTRY=${CMAKE_CURRENT_BINARY_DIR}/${name}.registry;KELVO_TEST_SCRATCH=${CMAKE_CURRENT_BINARY_DIR}/${name}.scratch"
     DISCOVERY_TIMEOUT 60)
+endfunction()
+
+function(kelvo_add_qt_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} Qt6::Test Qt6::Widgets)
+  add_test(NAME ${name} COMMAND ${name})
+  # As kelvo_add_test: a private registry and scratch folder; no display, Qt draws offscreen.
+  set(environment
+    "QT_QPA_PLATFORM=offscreen"
+    "KELVO_REGISTRY=${CMAKE_CURRENT_BINARY_DIR}/${name}.registry"
+    "KELVO_TEST_SCRATCH=${CMAKE_CURRENT_BINARY_DIR}/${name}.scratch")
+  if(KELVO_SANITIZE)
+    # Qt and fontconfig keep caches for the life of the process; only their leaks are forgiven.
+    list(APPEND environment "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan-qt.supp")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
 endfunction()
 
 if(KELVO_FUZZ)

@@ -35,7 +35,9 @@ void PrintTo(const RecordedBox& box, std::ostream* out) {
     PrintQuoted(box.text, *out);
     *out << ", ";
     PrintQuoted(box.caption, *out);
-    *out << ", 0x" << std::hex << box.type << std::dec << ", " << (box.owned ? "owned" : "not owned") << '}';
+    *out << ", 0x" << std::hex << box.type << std::dec << ", " << (box.owned ? "owned" : "not owned");
+    if (box.owner) *out << " by window 0x" << std::hex << box.owner << std::dec;
+    *out << '}';
 }
 
 RecordedBoxes::RecordedBoxes() : previous_(platform::SetInteraction(this)) {}
@@ -44,8 +46,16 @@ RecordedBoxes::~RecordedBoxes() { platform::SetInteraction(previous_); }
 
 int RecordedBoxes::ShowMessage(const platform::String& text, const platform::String& caption, unsigned type,
                                bool owned) {
-    boxes.push_back({text.str(), caption.str(), type, owned});
-    return platform::IDOK;
+    return Record({text.str(), caption.str(), type, owned});
+}
+
+int RecordedBoxes::Record(RecordedBox box) {
+    const unsigned type = box.type;
+    boxes.push_back(std::move(box));
+    if (answers.empty()) return platform::DefaultAnswer(type);
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
 }
 
 std::optional<platform::String> RecordedBoxes::ChooseFolder(const platform::String&) { return std::nullopt; }

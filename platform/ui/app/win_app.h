@@ -37,6 +37,9 @@ public:
     // The caption of the application's boxes: the profile name, else the application's name.
     [[nodiscard]] virtual String GetBoxCaption() const;
 
+    // Names the application: m_pszAppName then points at a copy of `name`.
+    void SetAppName(const char* name);
+
     // Hands every argument of the command line to info.ParseParam.
     void ParseCommandLine(CommandLineInfo& info);
     // Does what the command line asks: a new file through the first template (TRUE when made);
@@ -46,7 +49,7 @@ public:
     void AddDocTemplate(SingleDocTemplate* docTemplate);
 
     // Keeps the profile in the registry store under "Software\<key>"; the profile name becomes
-    // the application's name unless one is set.
+    // a copy of the application's name (which the application may replace afterwards).
     void SetRegistryKey(const char* key);
     // Profile values of `section`: the stored value, else `defaultValue`.
     [[nodiscard]] String GetProfileString(const char* section, const char* entry, const char* defaultValue = nullptr);

@@ -25,8 +25,8 @@ public:
     ~FrameWnd() override;
 
     // Creates the frame's window (with the icon registered under `nIDResource`, when there is
-    // one), then its client area through OnCreateClient(context); FALSE, with no window left, when
-    // that fails.
+    // one), then its client area through OnCreateClient(context); FALSE when that fails, and the
+    // frame is then destroyed (and deleted, as every destroyed frame).
     BOOL LoadFrame(UINT nIDResource, CreateContext* context = nullptr);
 
     [[nodiscard]] View* GetActiveView() const { return activeView_; }
@@ -36,7 +36,7 @@ public:
     [[nodiscard]] Document* GetActiveDocument() const;
 
     // Shows the frame by the SW_ command (-1: SW_SHOWNORMAL) and brings it to the front.
-    void ActivateFrame(int nCmdShow = -1);
+    virtual void ActivateFrame(int nCmdShow = -1);
     // Makes `document`'s views ready: every view's OnInitialUpdate, an active view when none is
     // set (the pane AFX_IDW_PANE_FIRST, else the first view), then ActivateFrame when asked.
     void InitialUpdateFrame(Document* document, BOOL makeVisible, int nCmdShow = -1);

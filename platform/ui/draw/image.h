@@ -2,6 +2,8 @@
 // in the top byte; 0 is transparent), rows from the top. A plain value; no Qt.
 #pragma once
 
+#include "platform/ui/geometry.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -15,5 +17,11 @@ struct Image {
     [[nodiscard]] bool IsNull() const { return width <= 0 || height <= 0; }
     [[nodiscard]] std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
+
+// The opaque pixel of `colour`; RgbOfPixel gives its colour part back (alpha dropped).
+[[nodiscard]] constexpr std::uint32_t OpaquePixel(Colour colour) {
+    return 0xFF000000u | (RedOf(colour) << 16) | (GreenOf(colour) << 8) | BlueOf(colour);
+}
+[[nodiscard]] constexpr std::uint32_t RgbOfPixel(std::uint32_t pixel) { return pixel & 0x00FFFFFFu; }
 
 }  // namespace platform::ui

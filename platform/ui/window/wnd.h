@@ -88,6 +88,9 @@ public:
     // Stops timer `id`; FALSE when it was not running.
     BOOL KillTimer(UINT_PTR id);
 
+    // Sends the message to every descendant window (children first, then theirs).
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
     // The Qt widget behind the window, for the layer's classes that wrap a widget; null before
     // Create and after DestroyWindow.
     [[nodiscard]] QWidget* GetWidget() const;
@@ -120,7 +123,6 @@ protected:
 
 private:
     friend class WindowEvents;
-    friend class MessageDelivery;
 
     // Runs WindowProc for one message inside the dispatch boundary.
     LRESULT Deliver(UINT message, WPARAM wParam, LPARAM lParam, MessagePayload* payload);

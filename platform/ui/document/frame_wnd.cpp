@@ -1,0 +1,110 @@
+#include "platform/ui/document/frame_wnd.h"
+
+#include "platform/ui/app/win_app.h"
+#include "platform/ui/document/document.h"
+#include "platform/ui/document/view.h"
+#include "platform/ui/resource/resources.h"
+#include "platform/ui/window/wnd_widget.h"
+
+#include <QImage>
+#include <QLayout>
+#include <QMainWindow>
+#include <QPixmap>
+
+#include <algorithm>
+
+namespace platform::ui {
+
+namespace {
+
+QMainWindow* MainWindowOf(const Wnd& frame) { return static_cast<QMainWindow*>(frame.GetWidget()); }
+
+void SetIcon(QWidget& widget, const Image& icon) {
+    if (icon.IsNull()) return;
+    const QImage view(reinterpret_cast<const uchar*>(icon.pixels.data()), icon.width, icon.height, icon.width * 4,
+                      QImage::Format_ARGB32);
+    widget.setWindowIcon(QPixmap::fromImage(view.copy()));
+}
+
+}  // namespace
+
+FrameWnd::~FrameWnd() = default;
+
+BOOL FrameWnd::LoadFrame(UINT nIDResource, CreateContext* context) {
+    if (!CreateOver(new QMainWindow, nullptr, 0)) return FALSE;
+    SetIcon(*GetWidget(), LoadIconImage(nIDResource));
+    if (OnCreateClient(context)) return TRUE;
+    DestroyWindow();
+    return FALSE;
+}
+
+void FrameWnd::SetActiveView(View* view) { activeView_ = view; }
+
+Document* FrameWnd::GetActiveDocument() const { return activeView_ ? activeView_->GetDocument() : nullptr; }
+
+void FrameWnd::ActivateFrame(int nCmdShow) {
+    ShowWindow(nCmdShow == -1 ? SW_SHOWNORMAL : nCmdShow);
+    if (!IsWindowVisible()) return;
+    GetWidget()->raise();
+    GetWidget()->activateWindow();
+    if (activeView_) activeView_->SetFocus();
+}
+
+void FrameWnd::InitialUpdateFrame(Document* document, BOOL makeVisible, int nCmdShow) {
+    std::vector<View*> views;
+    if (document) {
+        std::copy_if(document->GetViews().begin(), document->GetViews().end(), std::back_inserter(views),
+                     [this](const View* view) { return view->GetParentFrame() == this; });
+    }
+    for (View* view : views) view->OnInitialUpdate();
+    if (!activeView_) {
+        auto* pane = dynamic_cast<View*>(GetDlgItem(AFX_IDW_PANE_FIRST));
+        SetActiveView(pane ? pane : views.empty() ? nullptr : views.front());
+    }
+    if (makeVisible) ActivateFrame(nCmdShow);
+}
+
+void FrameWnd::RecalcLayout() {
+    if (QLayout* layout = GetWidget() ? GetWidget()->layout() : nullptr) layout->activate();
+}
+
+void FrameWnd::SetCentralWnd(Wnd& child) { MainWindowOf(*this)->setCentralWidget(child.GetWidget()); }
+
+View* FrameWnd::CreateView(const CreateContext& context, UINT id) { return CreateViewFromContext(context, *this, id); }
+
+BOOL FrameWnd::OnCmdMsg(UINT id, int code, CmdUI* cmdUI) {
+    if (activeView_ && activeView_->OnCmdMsg(id, code, cmdUI)) return TRUE;
+    if (HandleOwnCommand(id, code, cmdUI)) return TRUE;
+    WinApp* app = AfxGetApp();
+    return app && app->OnCmdMsg(id, code, cmdUI) ? TRUE : FALSE;
+}
+
+BOOL FrameWnd::OnCreateClient(CreateContext* context) {
+    if (!context || !context->m_pNewViewClass) return TRUE;
+    View* view = CreateView(*context, AFX_IDW_PANE_FIRST);
+    if (!view) return FALSE;
+    SetCentralWnd(*view);
+    return TRUE;
+}
+
+void FrameWnd::OnClose() {
+    if (Document* document = GetActiveDocument()) {
+        document->OnCloseDocument();
+    } else {
+        DestroyWindow();
+    }
+}
+
+LRESULT FrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE: OnClose(); return 0;
+        case WM_SYSCOLORCHANGE: SendMessageToDescendants(message, wParam, lParam); return 0;
+        default: return Wnd::WindowProc(message, wParam, lParam);
+    }
+}
+
+void FrameWnd::OnSize(UINT, int, int) { RecalcLayout(); }
+
+void FrameWnd::PostNcDestroy() { delete this; }
+
+}  // namespace platform::ui
