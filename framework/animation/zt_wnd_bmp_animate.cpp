@@ -40,10 +40,10 @@ CWndBmpAnimate::CWndBmpAnimate() = default;
 
 CWndBmpAnimate::~CWndBmpAnimate() { TerminaTrabalhador(); }
 
-BOOL CWndBmpAnimate::Create(platform::ui::Wnd* pai, UINT id, const platform::ui::Rect& rect) {
-    if (!ZTClasseAnimacaoRegistrada() || !Wnd::Create(pai, id, rect)) return FALSE;
+platform::BOOL CWndBmpAnimate::Create(platform::ui::Wnd* pai, UINT id, const platform::ui::Rect& rect) {
+    if (!ZTClasseAnimacaoRegistrada() || !Wnd::Create(pai, id, rect)) return platform::FALSE;
     ShowWindow(platform::ui::SW_HIDE);
-    return TRUE;
+    return platform::TRUE;
 }
 
 void CWndBmpAnimate::SetImagens(platform::ui::ImageList imagens) { m_imagens = std::move(imagens); }
@@ -112,7 +112,7 @@ void CWndBmpAnimate::OnDestroy() {
 
 LRESULT CWndBmpAnimate::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_ZTANIMACAO_QUADRO) return Wnd::WindowProc(message, wParam, lParam);
-    Invalidate(FALSE);
+    Invalidate(platform::FALSE);
     return 0;
 }
 

@@ -32,7 +32,7 @@ public:
 
     // Creates the window, hidden, as the child `id` of `pai` at `rect`; FALSE when the class
     // "WNDBMPANIMATE" is not registered (ZTRegistraClasseAnimacao) or the window exists already.
-    BOOL Create(platform::ui::Wnd* pai, platform::UINT id, const platform::ui::Rect& rect);
+    platform::BOOL Create(platform::ui::Wnd* pai, platform::UINT id, const platform::ui::Rect& rect);
 
     // Takes the frames over, dropping the previous list.
     void SetImagens(platform::ui::ImageList imagens);

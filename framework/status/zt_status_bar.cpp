@@ -60,11 +60,11 @@ BOOL CZTStatusBar::Cria(platform::ui::FrameWnd* pai) {
         if (icones->Create(IDB_ZTSTATUS_ICONES, kLarguraIconeImagem, 0, kPreto)) m_pIcones = std::move(icones);
     }
     if (TemPainel(ZTSTATUS_PAINEL_ESTADO)) CarregaBitmapsEstado();
-    if (!Create(pai) || !SetIndicators(ids.data(), quantos)) return FALSE;
+    if (!Create(pai) || !SetIndicators(ids.data(), quantos)) return platform::FALSE;
     AjustaPaineis();
-    if (TemPainel(ZTSTATUS_PAINEL_ANIMACAO) && !CriaAnimacao(pai)) return FALSE;
+    if (TemPainel(ZTSTATUS_PAINEL_ANIMACAO) && !CriaAnimacao(pai)) return platform::FALSE;
     zt_status::RegistraJanelaStatusBar(GetSafeHwnd());
-    return TRUE;
+    return platform::TRUE;
 }
 
 void CZTStatusBar::SetUsuarioEmpresa(const char* usuario, const char* empresa) {
@@ -208,9 +208,9 @@ BOOL CZTStatusBar::CriaAnimacao(platform::ui::FrameWnd* pai) {
     m_pAnimacao->Create(this, 0, RetanguloAnimacao());
     SetLarguraPainel(CommandToIndex(ID_ZTSTATUS_ANIMACAO), 0);
     platform::ui::ImageList quadros;
-    if (!quadros.Create(IDB_ZTSTATUS_ANIMACAO, kLarguraQuadro, 0, kVerde)) return FALSE;
+    if (!quadros.Create(IDB_ZTSTATUS_ANIMACAO, kLarguraQuadro, 0, kVerde)) return platform::FALSE;
     m_pAnimacao->SetImagens(std::move(quadros));
-    return TRUE;
+    return platform::TRUE;
 }
 
 void CZTStatusBar::DimensionaPainel(int indice, const CZTString& texto) {

@@ -34,7 +34,7 @@ public:
 
     // Makes the bar along the bottom of `pai` with its panes, and makes it the process's bar;
     // FALSE when the window, its indicators or the animation's frames cannot be made.
-    BOOL Cria(platform::ui::FrameWnd* pai);
+    platform::BOOL Cria(platform::ui::FrameWnd* pai);
 
     // Shows "Usuário: <usuario>", followed by "  Empresa: <empresa>" when a company is given.
     void SetUsuarioEmpresa(const char* usuario, const char* empresa);
@@ -74,7 +74,7 @@ private:
     void MontaIndicadores(std::array<platform::UINT, 9>& ids, int& quantos) const;
     void CarregaBitmapsEstado();
     void AjustaPaineis();
-    BOOL CriaAnimacao(platform::ui::FrameWnd* pai);
+    platform::BOOL CriaAnimacao(platform::ui::FrameWnd* pai);
     // Sets pane `indice`'s width to its text's, markup left out.
     void DimensionaPainel(int indice, const CZTString& texto);
     void SetLarguraPainel(int indice, int largura);
