@@ -3,9 +3,6 @@
 // Any thread.
 #pragma once
 
-// The class's name.
-inline constexpr const char* kZTClasseAnimacao = "WNDBMPANIMATE";
-
 // Registers the class; a second call finds it registered and does nothing.
 void ZTRegistraClasseAnimacao();
 

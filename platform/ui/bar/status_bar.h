@@ -30,7 +30,6 @@ constexpr UINT ID_INDICATOR_SCRL = 0xE703;
 // Pane styles, with their values on the original platform.
 constexpr UINT SBPS_NORMAL = 0x0000;
 constexpr UINT SBPS_NOBORDERS = 0x0100;
-constexpr UINT SBPS_POPOUT = 0x0200;
 constexpr UINT SBPS_OWNERDRAW = 0x1000;
 constexpr UINT SBPS_DISABLED = 0x04000000;
 constexpr UINT SBPS_STRETCH = 0x08000000;

@@ -41,6 +41,13 @@ class StatusBarTest : public QObject {
 
     FrameWnd* frame_ = nullptr;
 
+    // The message pane, a pane to draw and a pane with a text, in the frame.
+    void MakeThreePanes(StatusBar& bar) {
+        QVERIFY(bar.Create(frame_));
+        const UINT ids[] = {ID_SEPARATOR, kPainelDono, kPainelTexto};
+        QVERIFY(bar.SetIndicators(ids, 3));
+    }
+
 private slots:
     void initTestCase() {
         RegisterString(GetModuleHandle(nullptr), kPainelDono, " ");
@@ -89,9 +96,7 @@ private slots:
     // Fixed panes keep their widths at the right; the message pane takes what is left, side by side.
     void messagePaneStretches() {
         StatusBar bar;
-        QVERIFY(bar.Create(frame_));
-        const UINT ids[] = {ID_SEPARATOR, kPainelDono, kPainelTexto};
-        QVERIFY(bar.SetIndicators(ids, 3));
+        MakeThreePanes(bar);
         bar.SetPaneInfo(1, kPainelDono, SBPS_NOBORDERS, 38);
         bar.SetPaneInfo(2, kPainelTexto, SBPS_NORMAL, 50);
         frame_->ShowWindow(SW_SHOW);
@@ -112,9 +117,7 @@ private slots:
     // Only owner-drawn panes reach DrawItem, each with its index and item rectangle.
     void ownerDrawnPanesAreDrawnByTheOwner() {
         BarSonda bar;
-        QVERIFY(bar.Create(frame_));
-        const UINT ids[] = {ID_SEPARATOR, kPainelDono, kPainelTexto};
-        QVERIFY(bar.SetIndicators(ids, 3));
+        MakeThreePanes(bar);
         bar.SetPaneInfo(1, kPainelDono, SBPS_OWNERDRAW, 20);
         frame_->ShowWindow(SW_SHOW);
         QVERIFY(QTest::qWaitForWindowExposed(frame_->GetWidget()));
