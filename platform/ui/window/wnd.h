@@ -7,7 +7,8 @@
 // canvas that exists only for that paint. DestroyWindow destroys the children first, then the
 // window (WM_DESTROY, OnDestroy), then calls PostNcDestroy, where classes that live on the heap
 // (frames, views) delete themselves. The object's destructor destroys a window still alive.
-// User-interface thread only, except for the handle and the free send/post calls.
+// User-interface thread only: a worker keeps a copy of m_hWnd and uses the free SendMessage and
+// PostMessage on it.
 #pragma once
 
 #include "platform/text/string.h"
@@ -100,7 +101,8 @@ public:
 
 protected:
     // Handles one message. The default sends WM_TIMER to OnTimer, WM_COMMAND to OnCommand,
-    // WM_SIZE to OnSize, WM_CLOSE to DestroyWindow and answers 0 to the rest.
+    // WM_SIZE to OnSize, WM_CLOSE to DestroyWindow, WM_DESTROY to OnDestroy and answers 0 to the
+    // rest.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Paints the window; the default paints nothing.
     virtual void OnPaint(Canvas& canvas);
