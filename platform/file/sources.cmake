@@ -9,4 +9,5 @@ target_sources(kelvo_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/file_temp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folder_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folder_watch.cpp
 )

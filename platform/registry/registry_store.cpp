@@ -3,6 +3,7 @@
 #include "platform/registry/registry_format.h"
 
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -11,8 +12,6 @@
 #include <mutex>
 #include <system_error>
 #include <utility>
-
-#include <ctime>
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -57,6 +56,10 @@ private:
     int fd_ = -1;
 };
 
+// What tells one store file from another. Every writer replaces the file by a rename, so a new
+// content comes with a new inode; the parsed file is held open, so its inode number cannot be
+// handed to another file while it is remembered. Size and times also take part, so that an edit
+// in place by hand shows as well whenever it changes one of them.
 struct FileIdentity {
     dev_t device = 0;
     ino_t inode = 0;
@@ -74,29 +77,23 @@ FileIdentity IdentityOf(const struct stat& info) {
     return {info.st_dev, info.st_ino, info.st_size, Nanoseconds(info.st_mtim), Nanoseconds(info.st_ctim)};
 }
 
-// A file changed in place within one timestamp tick of being read would keep its identity; so a
-// file is trusted from memory only when it was read well after its last change.
-constexpr long long kSettleNanoseconds = 2 * kNanosecondsPerSecond;
-
-// What the process remembers of one root file.
+// What the process remembers of one root file: the tree last parsed or written, and the file it
+// belongs to (no pin when the file was absent).
 struct CachedFile {
     std::string path;
     Descriptor pin;
     FileIdentity identity;
-    bool settled = false;
     std::shared_ptr<const RegistryTree> tree;
     Win32Error error = ERROR_SUCCESS;
-};
 
-bool IsSettled(const FileIdentity& identity) {
-    struct timespec now {};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    const long long nanoseconds = Nanoseconds(now);
-    return nanoseconds - identity.modified > kSettleNanoseconds && nanoseconds - identity.changed > kSettleNanoseconds;
-}
+    [[nodiscard]] bool Describes(const std::string& filePath, const struct stat& info) const {
+        return pin && path == filePath && identity == IdentityOf(info);
+    }
+};
 
 std::mutex g_mutex;
 std::array<CachedFile, 2> g_cache;
+std::atomic<std::uint64_t> g_parsedFiles{0};
 
 CachedFile& CacheOf(RootFile root) { return g_cache[root == RootFile::LocalMachine ? 0 : 1]; }
 
@@ -143,6 +140,7 @@ Win32Error ReadAll(int fd, std::string* text) {
 // Parses the open file `fd`; a malformed one yields ERROR_BADDB, no tree and the `problem`.
 Win32Error ParseFile(int fd, const struct stat& info, std::shared_ptr<const RegistryTree>* tree,
                      std::string* problem) {
+    g_parsedFiles.fetch_add(1, std::memory_order_relaxed);
     std::string text;
     problem->clear();
     if (!S_ISREG(info.st_mode)) {
@@ -162,31 +160,43 @@ Win32Error ParseFile(int fd, const struct stat& info, std::shared_ptr<const Regi
     return ERROR_BADDB;
 }
 
-// The latest content of `root`'s file at `path`, from the cache when the file has not changed.
-Win32Error LoadLatest(RootFile root, const std::string& path, std::shared_ptr<const RegistryTree>* tree) {
-    CachedFile& cache = CacheOf(root);
+// Remembers that `root` has no file at `path`: its content is the empty tree.
+void RememberAbsent(CachedFile& cache, const std::string& path, std::shared_ptr<const RegistryTree>* tree) {
+    cache = CachedFile{path, Descriptor(), FileIdentity{}, EmptyTree(), ERROR_SUCCESS};
+    *tree = cache.tree;
+}
+
+// Opens and parses the file at `path` and remembers it, pinned, with what it answered.
+Win32Error ParseLatest(CachedFile& cache, const std::string& path, std::shared_ptr<const RegistryTree>* tree) {
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd) {
         if (errno != ENOENT) return ErrorFromErrno(errno, ERROR_CANTREAD);
-        cache = CachedFile{path, Descriptor(), FileIdentity{}, false, EmptyTree(), ERROR_SUCCESS};
-        *tree = cache.tree;
+        RememberAbsent(cache, path, tree);
         return ERROR_SUCCESS;
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) return ErrorFromErrno(errno, ERROR_CANTREAD);
-    const FileIdentity identity = IdentityOf(info);
-    if (cache.pin && cache.settled && cache.path == path && cache.identity == identity) {
-        *tree = cache.tree;
-        return cache.error;
-    }
-    const bool settled = IsSettled(identity);
     std::string problem;
     const Win32Error error = ParseFile(fd.get(), info, tree, &problem);
     if (error != ERROR_SUCCESS && error != ERROR_BADDB) return error;
-    const bool reported = cache.pin && cache.path == path && cache.identity == identity && cache.error == ERROR_BADDB;
-    if (error == ERROR_BADDB && !reported) ReportMalformed(path, problem);
-    cache = CachedFile{path, std::move(fd), identity, settled, *tree, error};
+    if (error == ERROR_BADDB) ReportMalformed(path, problem);
+    cache = CachedFile{path, std::move(fd), IdentityOf(info), *tree, error};
     return error;
+}
+
+// The latest content of `root`'s file at `path`: what this process last parsed or wrote while the
+// file is still that one, else the file parsed afresh.
+Win32Error LoadLatest(RootFile root, const std::string& path, std::shared_ptr<const RegistryTree>* tree) {
+    CachedFile& cache = CacheOf(root);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT) return ErrorFromErrno(errno, ERROR_CANTREAD);
+        RememberAbsent(cache, path, tree);
+        return ERROR_SUCCESS;
+    }
+    if (!cache.Describes(path, info)) return ParseLatest(cache, path, tree);
+    *tree = cache.tree;
+    return cache.error;
 }
 
 Win32Error WriteAll(int fd, const std::string& text) {
@@ -302,8 +312,10 @@ Win32Error UpdateRoot(RootFile root, const ChangeAction& change) {
     if (const Win32Error error = ReplaceFile(folder, path, FormatRegistryText(*edited), &pin, &identity)) {
         return error;
     }
-    CacheOf(root) = CachedFile{path, std::move(pin), identity, false, std::move(edited), ERROR_SUCCESS};
+    CacheOf(root) = CachedFile{path, std::move(pin), identity, std::move(edited), ERROR_SUCCESS};
     return ERROR_SUCCESS;
 }
+
+std::uint64_t ParsedFileCount() { return g_parsedFiles.load(std::memory_order_relaxed); }
 
 }  // namespace platform::registry_detail

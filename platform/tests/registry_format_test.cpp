@@ -80,22 +80,6 @@ TEST(RegistryFormat, FileIsReadableText) {
     EXPECT_NE(text.find("\"Relatorios\" sz \"/dados/relat\xC3\xB3rios/\\0\"\n"), std::string::npos) << text;
 }
 
-// A file changed by hand (or by another program) is read again, not served from memory.
-TEST(RegistryFormat, HandEditsAreSeen) {
-    kelvo::testing::TestEnvironment environment;
-    std::string text = WrittenStore(environment);
-    const std::string from = "/dados/emp1";
-    text.replace(text.find(from), from.size(), "/dados/emp2");
-    kelvo::testing::WriteFile(MachineFile(environment), text);
-    HKEY key = nullptr;
-    ASSERT_EQ(Registry::OpenKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Quorvel\\Empresas\\001", KEY_READ, &key), ERROR_SUCCESS);
-    char buffer[32] = {};
-    DWORD size = sizeof buffer;
-    ASSERT_EQ(Registry::QueryValue(key, "DF", nullptr, buffer, &size), ERROR_SUCCESS);
-    EXPECT_STREQ(buffer, "/dados/emp2");
-    Registry::CloseKey(key);
-}
-
 // Checks that a malformed store file answers ERROR_BADDB to reads and writes and is left as it was.
 void ExpectRefusedAndUntouched(const kelvo::testing::TestEnvironment& environment, const std::string& content) {
     const auto path = MachineFile(environment);

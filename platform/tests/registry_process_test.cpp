@@ -1,4 +1,5 @@
 #include "platform/registry/registry.h"
+#include "platform/registry/registry_store.h"
 
 #include "platform/tests/support/child_processes.h"
 #include "platform/tests/support/test_environment.h"
@@ -9,15 +10,25 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace platform;
 using kelvo::testing::ProcessBarrier;
 using kelvo::testing::WaitForChild;
+using platform::registry_detail::ParsedFileCount;
 
 namespace {
 
 constexpr const char* kSharedKey = "Software\\Concorrente";
+
+// The current user's number "n", or 0 when it cannot be read.
+DWORD ReadNumber() {
+    DWORD number = 0;
+    DWORD size = sizeof number;
+    return Registry::QueryValue(HKEY_CURRENT_USER, "n", nullptr, &number, &size) == ERROR_SUCCESS ? number : 0;
+}
 
 std::string ValueName(int child, int index) { return "c" + std::to_string(child) + "v" + std::to_string(index); }
 
@@ -81,23 +92,34 @@ TEST(RegistryProcesses, ConcurrentWritersLoseNothing) {
     Registry::CloseKey(key);
 }
 
-// A read after another process's write sees it, although this process read the file before.
+// The very next read after another process's write sees it, although this process had just
+// written the file itself and the new file has the old one's size and modification time; and it
+// parses the new file once, not on every read.
 TEST(RegistryProcesses, ReadsSeeOtherProcessesWrites) {
     kelvo::testing::TestEnvironment environment;
+    const std::string file = (environment.RegistryFolder() / "HKEY_CURRENT_USER.txt").string();
     const DWORD before = 1;
     ASSERT_EQ(Registry::SetValue(HKEY_CURRENT_USER, "n", REG_DWORD, &before, 4), ERROR_SUCCESS);
-    DWORD seen = 0;
-    DWORD size = 4;
-    ASSERT_EQ(Registry::QueryValue(HKEY_CURRENT_USER, "n", nullptr, &seen, &size), ERROR_SUCCESS);
-    ASSERT_EQ(seen, before);
+    ASSERT_EQ(ReadNumber(), before);
 
     for (DWORD next = 2; next <= 4; ++next) {
+        SCOPED_TRACE(next);
+        struct stat old {};
+        ASSERT_EQ(::stat(file.c_str(), &old), 0);
         ASSERT_EQ(WaitForChild(Spawn([next] {
             return Registry::SetValue(HKEY_CURRENT_USER, "n", REG_DWORD, &next, 4) == ERROR_SUCCESS;
         })), 0);
-        size = 4;
-        ASSERT_EQ(Registry::QueryValue(HKEY_CURRENT_USER, "n", nullptr, &seen, &size), ERROR_SUCCESS);
-        EXPECT_EQ(seen, next);
+        // As if the write fell within the old file's time stamp tick.
+        const struct timespec times[2] = {old.st_atim, old.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+        struct stat now {};
+        ASSERT_EQ(::stat(file.c_str(), &now), 0);
+        ASSERT_EQ(now.st_size, old.st_size);
+
+        const std::uint64_t parsed = ParsedFileCount();
+        EXPECT_EQ(ReadNumber(), next);
+        EXPECT_EQ(ReadNumber(), next);
+        EXPECT_EQ(ParsedFileCount(), parsed + 1);
     }
 }
 

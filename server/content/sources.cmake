@@ -9,6 +9,7 @@ target_sources(kelvo_server PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/qd_evento_conteudo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_lista_conteudos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qd_nome_conteudo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qd_vigia_docs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_archive.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_byte_array.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zt_crypto.cpp

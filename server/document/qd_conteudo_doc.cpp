@@ -6,6 +6,7 @@
 #include "server/content/qd_conteudo_provisorio.h"
 #include "server/content/qd_evento_conteudo.h"
 #include "server/content/qd_nome_conteudo.h"
+#include "server/content/qd_vigia_docs.h"
 #include "server/migrations/qd_sobras_conversao.h"
 #include "server/object/qd_arq_bind.h"
 #include "server/record_file/qd_arq_t.h"
@@ -70,6 +71,8 @@ platform::HRESULT QDCopiaConteudo(const char* diretorio, std::uint32_t lPosicao,
 
 platform::HRESULT QDGuardaConteudosDaPosicao(const char* diretorio, std::uint32_t lPosicao) {
     const CZTString pasta = QDPastaConteudos(diretorio);
+    // The folder holds a file per document: listed only when a file of this position may be there.
+    if (!QDVigiaDocs().PodeTerArquivo(pasta, lPosicao)) return platform::S_OK;
     std::vector<platform::FolderEntry> entradas;
     const platform::FileError listagem = platform::ListFolder(pasta, entradas);
     if (listagem.error == platform::ERROR_PATH_NOT_FOUND) return platform::S_OK;

@@ -10,5 +10,6 @@ kelvo_add_test(server_content_tests
     ${CMAKE_CURRENT_LIST_DIR}/content_identidade_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content_nome_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content_provisorio_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/content_vigia_docs_test.cpp
   DEPS kelvo::server kelvo::test_support
 )

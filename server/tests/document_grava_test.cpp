@@ -464,6 +464,26 @@ TEST_F(GravaDoc, InsertKeepsTheFilesOfItsPositionAside) {
     EXPECT_NE(eventos.Text().find("0000002.txt.001"), std::string::npos) << eventos.Text();
 }
 
+// Files of the next position that appear after the server last looked at "Docs" (put there by
+// another process, a restore) are kept aside all the same: the new document gets a free name.
+TEST_F(GravaDoc, FilesAppearingBetweenInsertsAreKeptAside) {
+    ASSERT_EQ(empresa_.Insere(Completo()), 1u);
+    WriteFile(empresa_.Docs("0000002.pdf"), "de fora");
+    WriteFile(empresa_.Arquivo("fora.doc"), "trazido");
+    std::filesystem::rename(empresa_.Arquivo("fora.doc"), empresa_.Docs("0000002.doc"));
+
+    DadosDoc segundo = Completo();
+    segundo.conteudo = "segundo";
+    ASSERT_EQ(empresa_.Insere(segundo), 2u);
+    const std::map<std::string, std::string> esperado = {
+        {"0000001.pdf", Completo().conteudo},
+        {"0000002.pdf", "segundo"},
+        {"0000002.pdf.001", "de fora"},
+        {"0000002.doc.001", "trazido"},
+    };
+    EXPECT_EQ(Fotografia(empresa_.Docs("")), esperado);
+}
+
 // When every ".NNN" name of a file under the insert's position is taken, the insert fails with
 // already-exists before it writes anything.
 TEST_F(GravaDoc, InsertThatCannotKeepAFileWritesNothing) {
