@@ -20,23 +20,18 @@ namespace {
 
 std::vector<std::string> gDestruidos;
 
-class UsuarioAnotado final : public CZTKelvoUsuario {
+// A session object that notes its name when it is deleted.
+template <class Base>
+class Anotado final : public Base {
 public:
-    explicit UsuarioAnotado(std::string nome) : nome_(std::move(nome)) {}
-    ~UsuarioAnotado() override { gDestruidos.push_back(nome_); }
+    explicit Anotado(std::string nome) : nome_(std::move(nome)) {}
+    ~Anotado() override { gDestruidos.push_back(nome_); }
 
 private:
     std::string nome_;
 };
-
-class AppInfoAnotada final : public CZTKelvoAppInfo {
-public:
-    explicit AppInfoAnotada(std::string nome) : nome_(std::move(nome)) {}
-    ~AppInfoAnotada() override { gDestruidos.push_back(nome_); }
-
-private:
-    std::string nome_;
-};
+using UsuarioAnotado = Anotado<CZTKelvoUsuario>;
+using AppInfoAnotada = Anotado<CZTKelvoAppInfo>;
 
 constexpr const char* kCompilacao = "Mar  4 2026 10:11:12";
 

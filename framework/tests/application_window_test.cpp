@@ -38,17 +38,15 @@ constexpr const char* kCompilacao = "Mar  4 2026 10:11:12";
 std::function<void()> gLanca;
 int gApagadas = 0;
 
-class ZTExceptionContada final : public CZTException {
+// An exception that counts its deletion.
+template <class Base>
+class Contada final : public Base {
 public:
-    using CZTException::CZTException;
-    ~ZTExceptionContada() override { ++gApagadas; }
+    using Base::Base;
+    ~Contada() override { ++gApagadas; }
 };
-
-class FileExceptionContada final : public FileException {
-public:
-    using FileException::FileException;
-    ~FileExceptionContada() override { ++gApagadas; }
-};
+using ZTExceptionContada = Contada<CZTException>;
+using FileExceptionContada = Contada<FileException>;
 
 // A window whose handler throws what the test asks, counts, or notes the company name it is sent.
 class JanelaSonda final : public Wnd {
