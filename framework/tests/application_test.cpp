@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -113,7 +112,8 @@ TEST(CZTKelvoApp, EachErrorObjectReportsItsValuesOnceWhenMade) {
     caixas.boxes.clear();
     try {
         throw CZTFCException(platform::E_FAIL, 3, 40, "ZTFCDocument.cpp", kCompilacao);
-    } catch (CZTFCException copia) {
+    } catch (const CZTFCException& erro) {
+        const CZTFCException copia = erro;
         EXPECT_EQ(copia.GetLinha(), 40);
         EXPECT_EQ(copia.GetSubCodigo(), 3);
     }
@@ -147,8 +147,6 @@ TEST(CZTFCApp, FrameworkLayerAloneShowsNoReport) {
 TEST(CZTFCException, StampDefaultsToTheRaisersBuild) {
     const CZTFCException erro(platform::E_FAIL, 0, 1, "ZTFCDocument.cpp");
     EXPECT_EQ(erro.GetCompilacao(), __DATE__ " " __TIME__);
-    EXPECT_TRUE(std::regex_match(erro.GetCompilacao().str(),
-                                 std::regex("[A-Z][a-z]{2} [ 123][0-9] [0-9]{4} [0-9]{2}:[0-9]{2}:[0-9]{2}")));
     EXPECT_EQ(erro.GetArquivoFonte(), "ZTFCDocument.cpp");
     EXPECT_EQ(erro.GetCodigo(), platform::E_FAIL);
 }
