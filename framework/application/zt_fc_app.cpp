@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 CZTFCApp::CZTFCApp()
     : platform::ui::WinApp(nullptr),

@@ -7,9 +7,9 @@
 
 #include <cstdlib>
 
-CZTKelvoApp::CZTKelvoApp(CZTKelvoAppInfo* appInfo)
-    : m_pAppInfo(appInfo ? appInfo : new CZTKelvoAppInfo) {
+CZTKelvoApp::CZTKelvoApp(CZTKelvoAppInfo* appInfo) {
     SetUsuario(new CZTKelvoUsuario);
+    m_pAppInfo.reset(appInfo ? appInfo : new CZTKelvoAppInfo);
 }
 
 bool CZTKelvoApp::TrataErro(CZTFCException& erro) {
