@@ -1,16 +1,9 @@
 #include "framework/app/zt_kelvo_app_info.h"
 
+#include "framework/application/zt_fc_acesso.h"
+#include "platform/ui/window/wnd.h"
+
 #include <cstring>
-#include <utility>
-
-namespace {
-
-CZTKelvoAppInfo::AvisoRazaoSocial& AvisoInstalado() {
-    static CZTKelvoAppInfo::AvisoRazaoSocial aviso;
-    return aviso;
-}
-
-}  // namespace
 
 CZTKelvoAppInfo::CZTKelvoAppInfo() : m_strSistema("DF") {}
 
@@ -27,7 +20,9 @@ void CZTKelvoAppInfo::SetEmpresa(const char* empresa, std::uint16_t filial, std:
 
 void CZTKelvoAppInfo::SetRazaoSocial(const char* razaoSocial) {
     m_strRazaoSocial = razaoSocial;
-    if (const auto& aviso = AvisoInstalado()) aviso(m_strRazaoSocial);
+    platform::ui::Wnd* principal = ZTGetMainWnd();
+    if (!principal || !principal->GetSafeHwnd()) return;
+    principal->SendMessage(ZT_WM_RAZAO_SOCIAL, reinterpret_cast<platform::WPARAM>(m_strRazaoSocial.GetString()));
 }
 
 std::uint16_t CZTKelvoAppInfo::GetValorTiposSistemas() const {
@@ -38,8 +33,4 @@ std::uint16_t CZTKelvoAppInfo::GetValorTiposSistemas() const {
 
 bool CZTKelvoAppInfo::IsByte30TiposSistemasS() const {
     return m_tiposSistemas.bytes[30] == 'S' || m_tiposSistemas.bytes[30] == 's';
-}
-
-CZTKelvoAppInfo::AvisoRazaoSocial CZTKelvoAppInfo::SetAvisoRazaoSocial(AvisoRazaoSocial aviso) {
-    return std::exchange(AvisoInstalado(), std::move(aviso));
 }

@@ -9,11 +9,11 @@
 
 #include "framework/app/tipos_sistemas.h"
 #include "framework/app/zt_profiler_empresa.h"
+#include "platform/ui/message/messages.h"
 
-#include <functional>
-
-// The message that tells the main window the new company name: WM_APP + 3, the name as wParam.
-constexpr unsigned ZT_WM_RAZAO_SOCIAL = 0x8003;
+// The message that tells the main window the new company name: the name (a const char*) as
+// wParam, lParam 0.
+constexpr platform::UINT ZT_WM_RAZAO_SOCIAL = platform::ui::WM_APP + 3;
 
 class CZTKelvoAppInfo : public CZTProfilerEmpresa {
 public:
@@ -31,7 +31,8 @@ public:
     // True once the three-value SetEmpresa chose the company (the command line's switches).
     [[nodiscard]] bool GetEmpresaPreSelecionada() const { return m_bPreSelecionada != 0; }
     [[nodiscard]] CZTString GetRazaoSocial() const { return m_strRazaoSocial; }
-    // Stores the company name and tells the main window through the installed notice, if any.
+    // Stores the company name and sends it to the calling thread's main window as
+    // ZT_WM_RAZAO_SOCIAL, when there is one.
     void SetRazaoSocial(const char* razaoSocial);
     // The system code, "DF".
     [[nodiscard]] CZTString GetSistema() const { return m_strSistema; }
@@ -45,12 +46,6 @@ public:
     [[nodiscard]] const TIPOS_SISTEMAS* GetPtrTiposSistemas() const { return &m_tiposSistemas; }
     [[nodiscard]] std::uint16_t GetValorTiposSistemas() const;
     [[nodiscard]] bool IsByte30TiposSistemasS() const;
-
-    // How the window side tells the current thread's main window of a new company name (it sends
-    // ZT_WM_RAZAO_SOCIAL and does nothing without a main window). Installs `aviso` (empty: none)
-    // for every application information of the process and returns the one it replaces.
-    using AvisoRazaoSocial = std::function<void(const CZTString& razaoSocial)>;
-    static AvisoRazaoSocial SetAvisoRazaoSocial(AvisoRazaoSocial aviso);
 
 private:
     CZTString m_strRazaoSocial;

@@ -1,12 +1,10 @@
-// CZTKelvoAppInfo: its state after construction, the two company selections, the company name's
-// notice to the main window and the systems block.
+// CZTKelvoAppInfo: its state after construction, the two company selections and the systems
+// block (the company name's message to the main window is tested with the windows).
 #include "framework/app/zt_kelvo_app_info.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -58,24 +56,6 @@ TEST(CZTKelvoAppInfo, SetEmpresaKeepsOrSetsSessionAndPreselection) {
     escolhida.SetNumeroSecao(-2);
     EXPECT_FALSE(escolhida.GetEmpresaPreSelecionada());
     EXPECT_EQ(escolhida.GetNumeroSecao(), -2);
-}
-
-// A new company name is stored and handed to the main window's notice, once per call.
-TEST(CZTKelvoAppInfo, SetRazaoSocialTellsTheMainWindow) {
-    CZTKelvoAppInfo info;
-    info.SetRazaoSocial("Sem aviso Ltda");  // nothing installed: stored only
-    EXPECT_EQ(info.GetRazaoSocial(), "Sem aviso Ltda");
-
-    std::vector<std::string> avisos;
-    const auto anterior = CZTKelvoAppInfo::SetAvisoRazaoSocial([&](const CZTString& nome) { avisos.push_back(nome.str()); });
-    info.SetRazaoSocial("Comercial Exemplo S/A");
-    info.SetRazaoSocial("");
-    EXPECT_EQ(info.GetRazaoSocial(), "");
-    EXPECT_EQ(avisos, (std::vector<std::string>{"Comercial Exemplo S/A", ""}));
-
-    CZTKelvoAppInfo::SetAvisoRazaoSocial(anterior);
-    info.SetRazaoSocial("Depois");
-    EXPECT_EQ(avisos.size(), 2u);
 }
 
 // The block is copied in whole, and its readers look at offset 4 (little-endian) and byte 30.

@@ -1,0 +1,34 @@
+#include "framework/application/zt_fc_app.h"
+
+#include "framework/application/zt_fc_acesso.h"
+#include "framework/application/zt_fc_excecao_nao_tratada.h"
+#include "framework/application/zt_fc_finalizavel.h"
+#include "platform/ui/document/document.h"
+#include "platform/ui/document/frame_wnd.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+CZTFCApp::CZTFCApp()
+    : platform::ui::WinApp(nullptr),
+      m_anteriorTratadorExcecoes(platform::ui::SetExceptionHandler(ZTTrataExcecaoNaoTratada)) {}
+
+CZTFCApp::~CZTFCApp() { platform::ui::SetExceptionHandler(std::move(m_anteriorTratadorExcecoes)); }
+
+void CZTFCApp::SetChaveRegistro(const char* chave) {
+    SetRegistryKey(chave);
+    std::free(m_pszProfileName);
+    m_pszProfileName = ::strdup(m_strTitulo.GetString());
+}
+
+bool CZTFCApp::TrataErro(CZTFCException&) {
+    const auto* frame = dynamic_cast<platform::ui::FrameWnd*>(ZTGetMainWnd());
+    if (!frame) return false;
+    if (auto* documento = dynamic_cast<CZTFCFinalizavel*>(frame->GetActiveDocument())) documento->OnFinaliza();
+    return false;
+}
+
+platform::BOOL CZTFCApp::InitInstance() { return platform::TRUE; }
+
+int CZTFCApp::ExitInstance() { return platform::ui::WinApp::ExitInstance(); }

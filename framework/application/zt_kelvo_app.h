@@ -1,0 +1,39 @@
+// CZTKelvoApp: the suite's application layer over the framework's: it owns the application
+// information (the company in use), reports error objects through the suite's message library
+// and takes the company, branch and session from the command line.
+//
+// Each program's application derives from it (through the client library's common class), sets
+// its title in its constructor and, in InitInstance, calls ProcessaLinhaComando after creating
+// its document template and before ProcessShellCommand. User-interface thread only.
+#pragma once
+
+#include "framework/app/zt_kelvo_app_info.h"
+#include "framework/application/zt_fc_app.h"
+
+class CZTFCParametros;
+
+class CZTKelvoApp : public CZTFCApp {
+public:
+    // A CZTKelvoUsuario as the user object and `appInfo` (owned; null: a new one) as the
+    // application information.
+    explicit CZTKelvoApp(CZTKelvoAppInfo* appInfo = nullptr);
+    // Deletes the application information first, then the framework layer's objects.
+    ~CZTKelvoApp() override = default;
+
+    // Deletes the current application information and keeps `appInfo` (owned).
+    void SetAppInfo(CZTKelvoAppInfo* appInfo) { m_pAppInfo.reset(appInfo); }
+    [[nodiscard]] CZTKelvoAppInfo* GetAppInfo() const { return m_pAppInfo.get(); }
+
+    // Shows the error through the suite's message library (ZTTrataErro2) with the selected
+    // company's code (empty when none) and the extra value of a CZTKelvoException (0 for any
+    // other error object); true when the report was shown. The framework's behaviour is not run.
+    bool TrataErro(CZTFCException& erro) override;
+
+    // Parses the command line into `parametros`; when switch U gives a non-zero branch and
+    // switch E a company code, preselects that company, branch and switch L's session number.
+    // Otherwise nothing is stored.
+    virtual void ProcessaLinhaComando(CZTFCParametros& parametros);
+
+private:
+    std::unique_ptr<CZTKelvoAppInfo> m_pAppInfo;
+};
