@@ -1,0 +1,138 @@
+#include "framework/document/zt_fc_document.h"
+
+#include "framework/data/zt_fc_dados.h"
+#include "framework/view/zt_fc_blocos.h"
+#include "framework/view/zt_fc_hints.h"
+#include "platform/ui/app/win_app.h"
+#include "platform/ui/document/frame_wnd.h"
+
+using platform::ui::Object;
+using platform::ui::View;
+
+namespace {
+
+// The document's save hook that a result block reaches.
+struct GanchoGravacao {
+    platform::DWORD tamanho;
+    ZTFC_SINAL sinal;
+    void (*chama)(CZTFCDocument& documento, Object* objeto);
+};
+
+const GanchoGravacao kGanchos[] = {
+    {ZTFC_BLOCO_RESULTADO_REGISTRO, ZTFC_SINAL::Zero,
+     [](CZTFCDocument& documento, Object* objeto) {
+         ZTFCComBloco<ZTFC_BLOCO_GRAVADO>(objeto, [&](auto& b) { documento.OnRegistroGravado(b.pRegistro); });
+     }},
+    {ZTFC_BLOCO_RESULTADO_REGISTRO, ZTFC_SINAL::Positivo,
+     [](CZTFCDocument& documento, Object* objeto) {
+         ZTFCComBloco<ZTFC_BLOCO_GRAVADO>(objeto,
+                                          [&](auto& b) { documento.OnRegistroGravadoAviso(b.pRegistro, b.lStatus); });
+     }},
+    {ZTFC_BLOCO_RESULTADO_LOTE, ZTFC_SINAL::Zero,
+     [](CZTFCDocument& documento, Object* objeto) {
+         ZTFCComBloco<ZTFC_BLOCO_LOTE>(objeto, [&](auto& b) { documento.OnLoteGravado(b.nQuantidade, b.ppRegistros); });
+     }},
+    {ZTFC_BLOCO_RESULTADO_LOTE, ZTFC_SINAL::Positivo,
+     [](CZTFCDocument& documento, Object* objeto) {
+         ZTFCComBloco<ZTFC_BLOCO_LOTE>(
+             objeto, [&](auto& b) { documento.OnLoteGravadoAviso(b.nQuantidade, b.ppRegistros, b.lStatus); });
+     }},
+};
+
+bool TemViewAtiva() {
+    const auto* frame = dynamic_cast<platform::ui::FrameWnd*>(platform::ui::AfxGetMainWnd());
+    return frame && frame->GetActiveView();
+}
+
+}  // namespace
+
+CZTFCDocument::CZTFCDocument() = default;
+CZTFCDocument::~CZTFCDocument() = default;
+
+void CZTFCDocument::SetRegistroAtual(CZTFCDados* registro) {
+    const bool haviaAtual = m_pRegistroAtual != nullptr;
+    m_pRegistroAtual.reset();
+    if (GetMultiSelecao()) {
+        // The selection keeps the given record itself; the current record is a copy of it.
+        m_pRegistroAtual.reset(registro ? registro->Clone() : nullptr);
+        LimpaSelecao();
+        m_selecao.emplace_back(registro);
+    } else {
+        m_pRegistroAtual.reset(registro);
+    }
+    if (haviaAtual) UpdateAllViews(nullptr, ZTFC_HINT_REGISTRO_ATUAL);
+}
+
+const void* CZTFCDocument::GetRegistro(int) { return nullptr; }
+
+void CZTFCDocument::UpdateAllViews(View* sender, platform::LPARAM hint, Object* objeto) {
+    switch (hint) {
+    case ZTFC_HINT_SELECAO_GRID:
+        SelecionaDoBloco(objeto);
+        break;
+    case ZTFC_HINT_GRAVACAO:
+        if (!ChamaGanchoGravacao(objeto)) return;
+        break;
+    case ZTFC_HINT_REGISTRO_TEMPORARIO:
+        AvisaComCopiaTemporaria(sender);
+        return;
+    case ZTFC_HINT_MULTI_SELECAO:
+        if (GetMultiSelecao()) LimpaSelecao();
+        if (m_pRegistroAtual) m_pRegistroAtual->Limpa();
+        break;
+    case ZTFC_HINT_LIMPA:
+        if (m_pRegistroAtual) m_pRegistroAtual->Limpa();
+        break;
+    default:
+        break;
+    }
+    Document::UpdateAllViews(sender, hint, objeto);
+}
+
+void CZTFCDocument::AtualizaSelecao() { UpdateAllViews(nullptr, ZTFC_HINT_MULTI_SELECAO); }
+
+void CZTFCDocument::OnRegistroGravado(CZTFCDados*) {}
+void CZTFCDocument::OnLoteGravado(std::int32_t, CZTFCDados**) {}
+void CZTFCDocument::OnRegistroGravadoAviso(CZTFCDados*, std::int32_t) {}
+
+void CZTFCDocument::OnLoteGravadoAviso(std::int32_t quantidade, CZTFCDados** registros, std::int32_t status) {
+    if (status < 0) return;
+    LimpaSelecao();
+    for (std::int32_t i = 0; i < quantidade; ++i) m_selecao.emplace_back(registros[i]->Clone());
+}
+
+// Every selected record goes; one row's record becomes current, or each of several rows' records
+// becomes current in turn and a copy of it joins the selection, so the last row's stays current.
+void CZTFCDocument::SelecionaDoBloco(Object* objeto) {
+    LimpaSelecao();
+    if (!m_pRegistroAtual) return;
+    if (ZTFCBlocoDoTipo(objeto, ZTFC_BLOCO_SELECAO_REGISTRO, ZTFC_SINAL::Qualquer)) {
+        ZTFCComBloco<ZTFC_BLOCO_REGISTRO>(objeto, [&](auto& um) { m_pRegistroAtual->Set(um.pRegistro); });
+        return;
+    }
+    if (!ZTFCBlocoDoTipo(objeto, ZTFC_BLOCO_SELECAO_REGISTROS, ZTFC_SINAL::Qualquer)) return;
+    ZTFCComBloco<ZTFC_BLOCO_REGISTROS>(objeto, [&](auto& varios) {
+        for (int i = 0; i < varios.nQuantidade; ++i) {
+            m_pRegistroAtual->Set(varios.ppRegistros[i]);
+            m_selecao.emplace_back(m_pRegistroAtual->Clone());
+        }
+    });
+}
+
+bool CZTFCDocument::ChamaGanchoGravacao(Object* objeto) {
+    if (!TemViewAtiva()) return false;
+    for (const GanchoGravacao& gancho : kGanchos) {
+        if (!ZTFCBlocoDoTipo(objeto, gancho.tamanho, gancho.sinal)) continue;
+        gancho.chama(*this, objeto);
+        break;
+    }
+    return true;
+}
+
+void CZTFCDocument::AvisaComCopiaTemporaria(View* sender) {
+    ZTFC_BLOCO_TEMPORARIO bloco;
+    std::unique_ptr<CZTFCDados> copia(m_pRegistroAtual ? m_pRegistroAtual->Clone() : nullptr);
+    bloco.pRegistro = copia.get();
+    if (m_pRegistroAtual) m_pRegistroAtual->OnCopiaTemporaria();
+    Document::UpdateAllViews(sender, ZTFC_HINT_REGISTRO_TEMPORARIO, &bloco);
+}
