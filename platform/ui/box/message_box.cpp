@@ -1,6 +1,7 @@
 #include "platform/ui/box/message_box.h"
 
 #include "platform/text/codepage.h"
+#include "platform/ui/window/qt_text.h"
 #include "platform/ui/window/wnd.h"
 
 #include <QMessageBox>
@@ -58,8 +59,6 @@ int AnswerOf(int button) {
     }
     return IDCANCEL;
 }
-
-QString QtTextOf(const char* text) { return QString::fromStdString(Utf8FromAnsi(text ? text : "")); }
 
 BoxHook& InstalledHook() {
     static BoxHook hook;

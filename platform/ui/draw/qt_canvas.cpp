@@ -1,6 +1,7 @@
 #include "platform/ui/draw/qt_canvas.h"
 
 #include "platform/text/codepage.h"
+#include "platform/ui/window/qt_text.h"
 
 #include <QApplication>
 #include <QColor>
@@ -17,8 +18,6 @@ namespace {
 QColor QtColourOf(Colour colour) {
     return QColor(static_cast<int>(RedOf(colour)), static_cast<int>(GreenOf(colour)), static_cast<int>(BlueOf(colour)));
 }
-
-QString QtTextOf(const String& text) { return QString::fromStdString(Utf8FromAnsi(text.view())); }
 
 }  // namespace
 

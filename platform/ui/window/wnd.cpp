@@ -3,6 +3,7 @@
 #include "platform/text/codepage.h"
 #include "platform/ui/app/win_app.h"
 #include "platform/ui/message/dispatch_boundary.h"
+#include "platform/ui/window/qt_text.h"
 #include "platform/ui/window/window_events.h"
 #include "platform/ui/window/window_registry.h"
 #include "platform/ui/window/wnd_widget.h"
@@ -20,8 +21,6 @@ namespace platform::ui {
 namespace {
 
 constexpr const char* kHandleProperty = "platform.ui.hwnd";
-
-QString QtTextOf(const char* text) { return QString::fromStdString(Utf8FromAnsi(text ? text : "")); }
 
 // A timer is stopped at once and deleted from the loop: it may be killed from its own timeout.
 void DiscardTimer(QTimer* timer) {
@@ -125,7 +124,7 @@ void Wnd::SetWindowText(const char* text) {
 
 void Wnd::GetWindowText(String& text) const {
     const QWidget* widget = GetWidget();
-    text = widget ? AnsiFromUtf8(widget->windowTitle().toStdString()) : String();
+    text = widget ? AnsiTextOf(widget->windowTitle()) : String();
 }
 
 BOOL Wnd::EnableWindow(BOOL enable) {
