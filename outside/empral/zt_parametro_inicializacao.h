@@ -21,7 +21,8 @@ public:
     // The access codes (controles de acesso) whose rights the start-up asks for: the `qtd`
     // values at `codigos` (none for a null array or a count below 1).
     void SetControlesAcesso(int qtd, const std::uint16_t* codigos) {
-        m_controles.assign(codigos && qtd > 0 ? codigos : nullptr, codigos && qtd > 0 ? codigos + qtd : nullptr);
+        m_controles.clear();
+        if (codigos && qtd > 0) m_controles.assign(codigos, codigos + qtd);
     }
 
     [[nodiscard]] const CZTString& GetEmpresa() const { return m_strEmpresa; }
