@@ -1,14 +1,15 @@
 #include "outside/conexo/conexo_dados.h"
 
-#include "platform/registry/registry.h"
-#include "util/config/registry_names.h"
+#include "outside/conexo/conexo_registro.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
 namespace {
 
 using platform::HRESULT;
+using namespace conexo_detail;
 
 constexpr char kUsuarios[] = "Usuarios";
 constexpr char kFiliais[] = "Filiais";
@@ -16,71 +17,13 @@ constexpr char kValorNome[] = "Nome";
 constexpr char kValorPai[] = "UsuarioPai";
 constexpr char kValorSupervisor[] = "Supervisor";
 constexpr char kValorFiliais[] = "Filiais";
+// Every user code has at most one key.
+constexpr std::size_t QD_MAX_USUARIOS = 0x10000;
 // The branch list: at most 1,000 numbers of three digits and their separators.
 constexpr platform::DWORD kMaxListaFiliais = QD_QTD_FILIAIS * 4;
 
-// An open key, closed with the object.
-class Chave {
-public:
-    Chave() = default;
-    ~Chave() { (void)platform::Registry::CloseKey(m_hKey); }
-    Chave(const Chave&) = delete;
-    Chave& operator=(const Chave&) = delete;
-
-    [[nodiscard]] platform::Win32Error Abre(const CZTString& caminho) {
-        return platform::Registry::OpenKey(platform::HKEY_LOCAL_MACHINE, caminho, platform::KEY_READ, &m_hKey);
-    }
-    [[nodiscard]] platform::Win32Error Cria(const CZTString& caminho) {
-        return platform::Registry::CreateKey(platform::HKEY_LOCAL_MACHINE, caminho, &m_hKey);
-    }
-    [[nodiscard]] platform::HKEY Get() const { return m_hKey; }
-
-private:
-    platform::HKEY m_hKey = nullptr;
-};
-
-bool EmpresaValida(const char* empresa) { return empresa && *empresa; }
-
 CZTString ChaveDe(const char* empresa, const char* grupo, std::uint16_t codigo) {
-    return CZTString::Formata("%s%s\\%s\\%u", ZT_CHAVE_EMPRESAS, empresa, grupo, static_cast<unsigned>(codigo));
-}
-
-// The text value `nome` of at most `maximo` characters (a stored terminator is dropped). S_OK;
-// ERROR_FILE_NOT_FOUND as HRESULT when missing; CONEXO_E_DADOS_INVALIDOS for another type or a
-// longer text.
-HRESULT LeTexto(const Chave& chave, const char* nome, platform::DWORD maximo, std::string& texto) {
-    platform::DWORD tipo = 0;
-    platform::DWORD tamanho = 0;
-    if (const auto erro = platform::Registry::QueryValue(chave.Get(), nome, &tipo, nullptr, &tamanho)) {
-        return platform::HResultFromWin32(erro);
-    }
-    if (tipo != platform::REG_SZ || tamanho > maximo + 1) return CONEXO_E_DADOS_INVALIDOS;
-    std::string lido(tamanho, '\0');
-    if (const auto erro = platform::Registry::QueryValue(chave.Get(), nome, &tipo, lido.data(), &tamanho)) {
-        return platform::HResultFromWin32(erro);
-    }
-    lido.resize(std::min<std::size_t>(tamanho, lido.size()));
-    if (!lido.empty() && lido.back() == '\0') lido.pop_back();
-    if (lido.size() > maximo || lido.find('\0') != std::string::npos) return CONEXO_E_DADOS_INVALIDOS;
-    texto = std::move(lido);
-    return platform::S_OK;
-}
-
-// The number value `nome`, at most `maximo`; a missing value is 0.
-HRESULT LeNumero(const Chave& chave, const char* nome, platform::DWORD maximo, platform::DWORD& numero) {
-    platform::DWORD tipo = 0;
-    platform::DWORD valor = 0;
-    platform::DWORD tamanho = sizeof valor;
-    const auto erro = platform::Registry::QueryValue(chave.Get(), nome, &tipo, &valor, &tamanho);
-    if (erro == platform::ERROR_FILE_NOT_FOUND) {
-        numero = 0;
-        return platform::S_OK;
-    }
-    if (erro == platform::ERROR_MORE_DATA) return CONEXO_E_DADOS_INVALIDOS;
-    if (erro) return platform::HResultFromWin32(erro);
-    if (tipo != platform::REG_DWORD || tamanho != sizeof valor || valor > maximo) return CONEXO_E_DADOS_INVALIDOS;
-    numero = valor;
-    return platform::S_OK;
+    return CZTString::Formata("%s\\%s\\%u", ChaveEmpresa(empresa).GetString(), grupo, static_cast<unsigned>(codigo));
 }
 
 // "1,3,17" into the flags of `filiais`; an empty list is no branch.
@@ -105,17 +48,6 @@ HRESULT InterpretaFiliais(const std::string& lista, FILIAIS_ATIVAS& filiais) {
     return platform::S_OK;
 }
 
-HRESULT GravaTexto(const Chave& chave, const char* nome, const std::string& texto) {
-    const auto erro = platform::Registry::SetValue(chave.Get(), nome, platform::REG_SZ, texto.c_str(),
-                                                   static_cast<platform::DWORD>(texto.size() + 1));
-    return platform::HResultFromWin32(erro);
-}
-
-HRESULT GravaNumero(const Chave& chave, const char* nome, platform::DWORD numero) {
-    return platform::HResultFromWin32(
-        platform::Registry::SetValue(chave.Get(), nome, platform::REG_DWORD, &numero, sizeof numero));
-}
-
 }  // namespace
 
 CZTString ConexoChaveUsuario(const char* empresa, std::uint16_t codigo) { return ChaveDe(empresa, kUsuarios, codigo); }
@@ -130,7 +62,7 @@ HRESULT ConexoLeUsuario(const char* empresa, std::uint16_t codigo, REGUSU_PS* re
     }
     std::string nome;
     HRESULT hr = LeTexto(chave, kValorNome, CONEXO_TAM_NOME_USUARIO, nome);
-    if (hr == platform::HResultFromWin32(platform::ERROR_FILE_NOT_FOUND)) hr = platform::S_OK;  // a user without a name
+    if (hr == kValorAusente) hr = platform::S_OK;  // a user without a name
     if (platform::FAILED(hr)) return hr;
     platform::DWORD pai = 0;
     platform::DWORD supervisor = 0;
@@ -138,7 +70,7 @@ HRESULT ConexoLeUsuario(const char* empresa, std::uint16_t codigo, REGUSU_PS* re
     if (const HRESULT falha = LeNumero(chave, kValorSupervisor, 1, supervisor); platform::FAILED(falha)) return falha;
     std::string lista;
     hr = LeTexto(chave, kValorFiliais, kMaxListaFiliais, lista);
-    if (hr == platform::HResultFromWin32(platform::ERROR_FILE_NOT_FOUND)) hr = platform::S_OK;  // no branch
+    if (hr == kValorAusente) hr = platform::S_OK;  // no branch
     if (platform::FAILED(hr)) return hr;
     FILIAIS_ATIVAS ativas{};
     if (const HRESULT falha = InterpretaFiliais(lista, ativas); platform::FAILED(falha)) return falha;
@@ -154,6 +86,21 @@ HRESULT ConexoLeUsuario(const char* empresa, std::uint16_t codigo, REGUSU_PS* re
     return platform::S_OK;
 }
 
+HRESULT ConexoListaUsuarios(const char* empresa, std::vector<std::uint16_t>& usuarios) {
+    if (!EmpresaValida(empresa)) return platform::E_INVALIDARG;
+    std::vector<CZTString> nomes;
+    const CZTString chave = ChaveEmpresa(empresa) + "\\" + kUsuarios;
+    if (const HRESULT hr = ListaSubChaves(chave, QD_MAX_USUARIOS, nomes); platform::FAILED(hr)) return hr;
+    std::vector<std::uint16_t> codigos;
+    for (const CZTString& nome : nomes) {
+        std::uint16_t codigo = 0;
+        if (InterpretaCodigo(nome.str(), codigo)) codigos.push_back(codigo);
+    }
+    std::sort(codigos.begin(), codigos.end());
+    usuarios = std::move(codigos);
+    return platform::S_OK;
+}
+
 HRESULT ConexoLeNomeFilial(const char* empresa, std::uint16_t codigo, CZTString& nome) {
     if (!EmpresaValida(empresa)) return platform::E_INVALIDARG;
     Chave chave;
@@ -162,7 +109,7 @@ HRESULT ConexoLeNomeFilial(const char* empresa, std::uint16_t codigo, CZTString&
     }
     std::string lido;
     const HRESULT hr = LeTexto(chave, kValorNome, CONEXO_TAM_NOME_FILIAL, lido);
-    if (hr == platform::HResultFromWin32(platform::ERROR_FILE_NOT_FOUND)) return CONEXO_E_FILIAL_INEXISTENTE;
+    if (hr == kValorAusente) return CONEXO_E_FILIAL_INEXISTENTE;
     if (platform::FAILED(hr)) return hr;
     if (lido.empty()) return CONEXO_E_FILIAL_INEXISTENTE;
     nome = CZTString(lido.c_str());

@@ -39,6 +39,10 @@ constexpr int CONEXO_TAM_NOME_FILIAL = 60;
 // CONEXO_E_DADOS_INVALIDOS; or the registry's error as HRESULT. The outputs change only on S_OK.
 [[nodiscard]] platform::HRESULT ConexoLeUsuario(const char* empresa, std::uint16_t codigo, REGUSU_PS* reg,
                                                 FILIAIS_ATIVAS* filiais);
+// The codes of the users of `empresa` in ascending order (sub-keys whose names are no code are
+// not users and are skipped); none when the company has no users' key. S_OK; E_INVALIDARG for
+// an empty company; the registry's error.
+[[nodiscard]] platform::HRESULT ConexoListaUsuarios(const char* empresa, std::vector<std::uint16_t>& usuarios);
 // Reads the name of branch `codigo` of `empresa`. S_OK; E_INVALIDARG for an empty company;
 // CONEXO_E_FILIAL_INEXISTENTE when the branch or its name is missing or empty;
 // CONEXO_E_DADOS_INVALIDOS; or the registry's error. `nome` changes only on S_OK.

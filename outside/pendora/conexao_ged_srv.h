@@ -39,6 +39,9 @@ public:
     // null unbinds it.
     void SetInterface(IZTQD_Srv* pSrv);
 
+    // True while bound to an object.
+    [[nodiscard]] bool IsLigada() const { return m_pSrv != nullptr; }
+
 #define KELVO_PENDORA_DECLARA_OPERACAO(number, name, ...) \
     platform::HRESULT name(KELVO_PENDORA_PARAMETROS(__VA_ARGS__));
     KELVO_IZTQD_SRV_METHODS(KELVO_PENDORA_DECLARA_OPERACAO)

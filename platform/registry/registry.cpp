@@ -214,6 +214,35 @@ Win32Error Registry::SetValue(HKEY key, const char* name, DWORD type, const void
     });
 }
 
+Win32Error Registry::IncrementCounter(HKEY key, const char* name, DWORD* result) {
+    if (!result) return ERROR_INVALID_PARAMETER;
+    if (ValueName(name).size() > kMaxValueNameLength) return ERROR_INVALID_PARAMETER;
+    KeyRef ref;
+    if (const Win32Error error = ResolveWithRight(key, KEY_QUERY_VALUE | KEY_SET_VALUE, &ref)) return error;
+    DWORD number = 0;
+    const Win32Error error = UpdateRoot(ref.root, [&](RegistryTree& tree, bool& changed) {
+        Win32Error failure = ERROR_SUCCESS;
+        RegistryKey* found = LocateForChange(tree, ref, changed, &failure);
+        if (!found) return failure;
+        RegistryValue* value = found->FindValue(ValueName(name));
+        number = 0;
+        if (value) {
+            if (value->type != REG_DWORD || value->data.size() != sizeof number) return ERROR_INVALID_DATA;
+            std::memcpy(&number, value->data.data(), sizeof number);
+            if (number == 0xFFFFFFFFu) return ERROR_INVALID_DATA;
+        } else {
+            value = &found->AddValue(ValueName(name));
+            value->type = REG_DWORD;
+        }
+        ++number;
+        value->data.assign(reinterpret_cast<const char*>(&number), sizeof number);
+        changed = true;
+        return ERROR_SUCCESS;
+    });
+    if (!error) *result = number;  // only a number the store kept
+    return error;
+}
+
 Win32Error Registry::DeleteValue(HKEY key, const char* name) {
     KeyRef ref;
     if (const Win32Error error = ResolveWithRight(key, KEY_SET_VALUE, &ref)) return error;

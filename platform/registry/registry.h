@@ -83,6 +83,12 @@ public:
     // Stores `size` bytes as value `name` of `type` (REG_NONE to REG_DWORD; a REG_DWORD takes
     // exactly 4 bytes); the key needs KEY_SET_VALUE.
     [[nodiscard]] static Win32Error SetValue(HKEY key, const char* name, DWORD type, const void* data, DWORD size);
+    // Numbering: adds 1 to the REG_DWORD value `name` (a missing value counts as 0) and gives the
+    // new value in `*result`, in one step under the store's lock, so that no two callers of any
+    // process ever get the same number; the key needs KEY_QUERY_VALUE and KEY_SET_VALUE.
+    // ERROR_INVALID_DATA when the value holds another type or size, or already the last number
+    // (0xFFFFFFFF). On any error the value is unchanged.
+    [[nodiscard]] static Win32Error IncrementCounter(HKEY key, const char* name, DWORD* result);
     // Removes value `name`; ERROR_FILE_NOT_FOUND when absent.
     [[nodiscard]] static Win32Error DeleteValue(HKEY key, const char* name);
     // Removes the (non-empty) `subKey` below `key`; ERROR_ACCESS_DENIED when it has sub-keys.

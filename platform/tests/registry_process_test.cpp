@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -90,6 +92,30 @@ TEST(RegistryProcesses, ConcurrentWritersLoseNothing) {
         }
     }
     Registry::CloseKey(key);
+}
+
+// Processes numbering at once never get the same number, and none is skipped.
+TEST(RegistryProcesses, ConcurrentCountersNeverRepeatANumber) {
+    kelvo::testing::TestEnvironment environment;
+    constexpr int kChildren = 4;
+    constexpr int kNumbers = 25;
+    bool succeeded = false;
+    std::vector<std::uint32_t> numbers = kelvo::testing::CollectNumbersAtOnce(
+        kChildren,
+        [](const kelvo::testing::NumberSink& sink) {
+            for (int i = 0; i < kNumbers; ++i) {
+                DWORD number = 0;
+                if (Registry::IncrementCounter(HKEY_LOCAL_MACHINE, "Numero", &number) != ERROR_SUCCESS) return false;
+                if (!sink(number)) return false;
+            }
+            return true;
+        },
+        succeeded);
+    EXPECT_TRUE(succeeded);
+    std::sort(numbers.begin(), numbers.end());
+    std::vector<std::uint32_t> expected(kChildren * kNumbers);
+    std::iota(expected.begin(), expected.end(), 1u);
+    EXPECT_EQ(numbers, expected);
 }
 
 // The very next read after another process's write sees it, although this process had just

@@ -109,6 +109,40 @@ TEST(Registry, BadValueArgumentsAreRefused) {
     EXPECT_EQ(count, 1u);
 }
 
+// The counter starts from a missing value, goes on from a stored one, and leaves a value it
+// cannot count alone: a wrong type, a wrong size or the last number is never turned into 1.
+TEST(Registry, CounterNumbersFromTheStoredValue) {
+    kelvo::testing::TestEnvironment environment;
+    ScopedKey key;
+    ASSERT_EQ(Registry::CreateKey(HKEY_LOCAL_MACHINE, "Software\\Contador", &key.key), ERROR_SUCCESS);
+    DWORD number = 0;
+    ASSERT_EQ(Registry::IncrementCounter(key.key, "n", &number), ERROR_SUCCESS);
+    EXPECT_EQ(number, 1u);
+    ASSERT_EQ(Registry::IncrementCounter(key.key, "n", &number), ERROR_SUCCESS);
+    EXPECT_EQ(number, 2u);
+    EXPECT_EQ(ReadValue(key.key, "n"), std::string("\x02\0\0\0", 4));
+
+    const DWORD last = 0xFFFFFFFFu;
+    const std::uint16_t shortNumber = 7;
+    ASSERT_EQ(SetString(key.key, "texto", "5"), ERROR_SUCCESS);
+    ASSERT_EQ(Registry::SetValue(key.key, "curto", REG_BINARY, &shortNumber, sizeof shortNumber), ERROR_SUCCESS);
+    ASSERT_EQ(Registry::SetValue(key.key, "ultimo", REG_DWORD, &last, sizeof last), ERROR_SUCCESS);
+    for (const char* name : {"texto", "curto", "ultimo"}) {
+        SCOPED_TRACE(name);
+        const std::string before = ReadValue(key.key, name);
+        number = 99;
+        EXPECT_EQ(Registry::IncrementCounter(key.key, name, &number), ERROR_INVALID_DATA);
+        EXPECT_EQ(number, 99u);
+        EXPECT_EQ(ReadValue(key.key, name), before);
+    }
+
+    // A handle that may only read cannot number.
+    ScopedKey reader;
+    ASSERT_EQ(Registry::OpenKey(HKEY_LOCAL_MACHINE, "Software\\Contador", KEY_READ, &reader.key), ERROR_SUCCESS);
+    EXPECT_EQ(Registry::IncrementCounter(reader.key, "n", &number), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(Registry::IncrementCounter(key.key, "n", nullptr), ERROR_INVALID_PARAMETER);
+}
+
 // The default value answers to both a null and an empty name.
 TEST(Registry, DefaultValueAnswersToNullAndEmptyName) {
     kelvo::testing::TestEnvironment environment;

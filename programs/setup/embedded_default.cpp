@@ -3,6 +3,8 @@
 #include "programs/setup/report_models.h"
 
 #include "outside/conexo/conexo_dados.h"
+#include "outside/conexo/conexo_direitos.h"
+#include "outside/conexo/conexo_empresa.h"
 #include "outside/modulos/zt_modulos_servidores.h"
 #include "platform/text/codepage.h"
 #include "platform/file/file.h"
@@ -109,6 +111,29 @@ public:
         }
     }
 
+    // The demo company's name, when it has none.
+    void EnsureCompanyName(const char* company) {
+        CZTString name;
+        if (platform::FAILED(ConexoLeNomeEmpresa(company, name)) || !name.IsEmpty()) return;
+        if (platform::SUCCEEDED(ConexoGravaNomeEmpresa(company, kDemoCompanyName))) {
+            Changed(CZTString("Nome da empresa: ") + kDemoCompanyName);
+        } else {
+            Failed(CZTString("N\xE3o foi poss\xEDvel gravar o nome da empresa ") + company);
+        }
+    }
+
+    // The supervisor's rights, when none were ever stored (an emptied list stays empty).
+    void EnsureSupervisorRights(const char* company) {
+        std::vector<CONEXO_DIREITO> rights;
+        bool stored = true;
+        if (platform::FAILED(ConexoLeDireitos(company, kDemoUser, rights, &stored)) || stored) return;
+        if (platform::SUCCEEDED(ConexoGravaDireitos(company, kDemoUser, DemoSupervisorRights()))) {
+            Changed(CZTString("Direitos concedidos: ") + kDemoUserName);
+        } else {
+            Failed("N\xE3o foi poss\xEDvel gravar os direitos de " + CZTString(kDemoUserName));
+        }
+    }
+
     // The other modules' stand-in servers, served by `program`.
     void EnsureModules(const std::string& program) {
         if (ZTServidorModulosRegistrado(program.c_str())) return;
@@ -145,6 +170,13 @@ private:
 
 }  // namespace
 
+std::vector<CONEXO_DIREITO> DemoSupervisorRights() {
+    std::vector<CONEXO_DIREITO> rights;
+    for (std::uint16_t right = 1; right <= 16; ++right) rights.push_back({ZT_MODULO_GED, right});
+    for (const std::uint16_t right : {2, 3, 33, 42}) rights.push_back({ZT_MODULO_EMPRESARIAL, right});
+    return rights;
+}
+
 PreparationReport PrepareEmbeddedDefault(const std::string& dataRoot, const std::string& programFolder,
                                          const std::string& messageFile, const std::string& modulesProgram) {
     PreparationReport report;
@@ -166,7 +198,9 @@ PreparationReport PrepareEmbeddedDefault(const std::string& dataRoot, const std:
         if (!named.IsEmpty()) step.EnsureFolder(named);
     }
 
+    step.EnsureCompanyName(kDemoCompany);
     step.EnsureUserAndBranch(kDemoCompany);
+    step.EnsureSupervisorRights(kDemoCompany);
 
     step.EnsureValue(CZTString(ZT_CHAVE_SUITE) + ZTGetNomeModulo(ZT_MODULO_GED), ZT_VALOR_PATH,
                      Folder(programFolder, ""), /*replace=*/true);

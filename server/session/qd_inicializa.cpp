@@ -1,5 +1,6 @@
 #include "server/session/qd_inicializa.h"
 
+#include "outside/conexo/qd_acesso_total.h"
 #include "platform/com/bstr.h"
 #include "server/idl/iztqd_srv.h"
 #include "server/object/qd_arq_bind.h"
@@ -72,12 +73,6 @@ HRESULT CriaCrypto(IZTUserProfileInfo& perfil, const CZTString& frase, std::uniq
 }
 
 }  // namespace
-
-std::uint8_t QDAcessoTotal(bool bAcessoTotalSupervisor, const REGUSU_PS& reg, const REGUSU_PS* pai) {
-    if (!bAcessoTotalSupervisor) return 0;
-    if (reg.bSupervisor || reg.iCodigoPai == 0) return reg.bSupervisor ? 1 : 0;
-    return pai && pai->bSupervisor ? 1 : 0;
-}
 
 HRESULT QDInicializa(IZTQD_Srv& srv, IQDArqBind& bind, IZTUserProfileInfo& perfil, CQDSessao& sessao,
                      const QD_INICIALIZA_PS& ini) {

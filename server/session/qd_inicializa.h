@@ -31,8 +31,3 @@ constexpr std::uint16_t QD_FILIAL_CHAVE = 1;
 // set again only when it could be keyed.
 [[nodiscard]] platform::HRESULT QDInicializa(IZTQD_Srv& srv, IQDArqBind& bind, IZTUserProfileInfo& perfil,
                                              CQDSessao& sessao, const QD_INICIALIZA_PS& ini);
-
-// Step 6's rule: the all-rights flag of a user record when the properties give a supervisor
-// all rights. `reg` is the user; `pai` its parent user's record (read only when needed; null
-// when it could not be read).
-[[nodiscard]] std::uint8_t QDAcessoTotal(bool bAcessoTotalSupervisor, const REGUSU_PS& reg, const REGUSU_PS* pai);

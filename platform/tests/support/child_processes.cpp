@@ -125,6 +125,36 @@ bool ProcessBarrier::ReleaseAll() {
     return released && arrived == participants_;
 }
 
+std::vector<std::uint32_t> CollectNumbersAtOnce(int participants, const std::function<bool(const NumberSink&)>& body,
+                                                bool& allSucceeded) {
+    allSucceeded = false;
+    int numbers[2] = {-1, -1};
+    if (::pipe2(numbers, O_CLOEXEC) != 0) return {};
+    ProcessBarrier start(participants);
+    std::vector<pid_t> children;
+    for (int child = 0; child < participants; ++child) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            CloseEnd(numbers[0]);
+            const NumberSink sink = [&numbers](std::uint32_t number) {
+                return ::write(numbers[1], &number, sizeof number) == sizeof number;
+            };
+            ::_exit(start.Arrive() && body(sink) ? 0 : 1);
+        }
+        if (pid > 0) children.push_back(pid);
+    }
+    CloseEnd(numbers[1]);
+    bool succeeded = start.ReleaseAll() && static_cast<int>(children.size()) == participants;
+    std::vector<std::uint32_t> collected;
+    for (std::uint32_t number = 0; ::read(numbers[0], &number, sizeof number) == sizeof number;) {
+        collected.push_back(number);
+    }
+    CloseEnd(numbers[0]);
+    for (const pid_t pid : children) succeeded = WaitForChild(pid) == 0 && succeeded;
+    allSucceeded = succeeded;
+    return collected;
+}
+
 int WaitForChild(pid_t child, std::chrono::seconds limit) {
     const Ended ended = WaitForEnd(child, limit);
     return ended.process == child ? ended.code : -1;

@@ -11,6 +11,8 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace kelvo::testing {
@@ -40,6 +42,16 @@ private:
     int arrivals_[2] = {-1, -1};
     int departures_[2] = {-1, -1};
 };
+
+// Forks `participants` children that run `body` together once all of them exist (at a
+// ProcessBarrier); each hands the test 32-bit numbers through the sink it is given (false when
+// the test can no longer take them). Returns every number handed over, in no particular order;
+// `allSucceeded` is false when a child did not arrive, its body returned false or it did not end
+// with 0.
+using NumberSink = std::function<bool(std::uint32_t)>;
+[[nodiscard]] std::vector<std::uint32_t> CollectNumbersAtOnce(int participants,
+                                                              const std::function<bool(const NumberSink&)>& body,
+                                                              bool& allSucceeded);
 
 // Waits for the child `child` to end; its exit code (128 + the signal's number for one that a
 // signal ended), or -1 when it is no child of ours or did not end within `limit`.

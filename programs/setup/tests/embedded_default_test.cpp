@@ -2,6 +2,7 @@
 #include "programs/setup/message_file.h"
 
 #include "outside/conexo/conexao_usuario.h"
+#include "outside/conexo/conexo_empresa.h"
 #include "platform/text/codepage.h"
 
 #include "platform/registry/registry.h"
@@ -16,6 +17,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 namespace kelvo::setup {
 namespace {
@@ -67,6 +69,35 @@ TEST_F(EmbeddedDefault, FirstRunSeedsTheSupervisorAndBranchOne) {
     CZTString nome;
     ASSERT_EQ(filial.GetNome(kDemoBranch, nome), platform::S_OK);
     EXPECT_EQ(nome.str(), platform::AnsiFromUtf8("Matriz São Paulo"));
+}
+
+// The demo company is named, and its supervisor may use every right the programs test (1 to 16
+// of this module) and the base module's rights 2, 3, 33 and 42; nothing else.
+TEST_F(EmbeddedDefault, FirstRunNamesDemoAndGrantsItsSupervisor) {
+    ASSERT_TRUE(Prepare().failures.empty());
+    CZTString nome;
+    ASSERT_EQ(ConexoLeNomeEmpresa(kDemoCompany, nome), platform::S_OK);
+    EXPECT_EQ(nome, "DEMO");
+    std::vector<CONEXO_DIREITO> direitos;
+    ASSERT_EQ(ConexoLeDireitos(kDemoCompany, kDemoUser, direitos), platform::S_OK);
+    std::vector<CONEXO_DIREITO> esperados;
+    for (std::uint16_t direito = 1; direito <= 16; ++direito) esperados.push_back({21, direito});
+    esperados.insert(esperados.end(), {{1, 2}, {1, 3}, {1, 33}, {1, 42}});
+    EXPECT_EQ(direitos, esperados);
+}
+
+// A name and a rights list that an administrator changed, even to nothing, stay as they are.
+TEST_F(EmbeddedDefault, KeepsAChangedCompanyNameAndEmptiedRights) {
+    ASSERT_TRUE(Prepare().failures.empty());
+    ASSERT_EQ(ConexoGravaNomeEmpresa(kDemoCompany, "Demonstra\xE7\xE3o Ltda"), platform::S_OK);
+    ASSERT_EQ(ConexoGravaDireitos(kDemoCompany, kDemoUser, {}), platform::S_OK);
+    ASSERT_TRUE(Prepare().failures.empty());
+    CZTString nome;
+    ASSERT_EQ(ConexoLeNomeEmpresa(kDemoCompany, nome), platform::S_OK);
+    EXPECT_EQ(nome, "Demonstra\xE7\xE3o Ltda");
+    std::vector<CONEXO_DIREITO> direitos{{9, 9}};
+    ASSERT_EQ(ConexoLeDireitos(kDemoCompany, kDemoUser, direitos), platform::S_OK);
+    EXPECT_TRUE(direitos.empty());
 }
 
 // A user and a branch that an earlier set-up (or the user) made are never replaced.
