@@ -10,8 +10,9 @@ namespace platform::ui::detail {
 
 namespace {
 
-// Enter, Tab, Backspace and the like edit or move; only printable text is typed.
-bool IsTypedText(const QString& text) { return !text.isEmpty() && text.front().isPrint(); }
+// Enter, Tab, Backspace and the like (control characters) edit or move; the rest is typed,
+// characters beyond the first plane (surrogate pairs) among them.
+bool IsTypedText(const QString& text) { return !text.isEmpty() && text.front().category() != QChar::Other_Control; }
 
 }  // namespace
 

@@ -38,7 +38,9 @@ enum class Action { ClickButton, SendBmClick, TypeInEdit, SetEditText, LeaveEdit
 
 // Types each character as its own key press, as a keyboard with that character would.
 void Type(QWidget* widget, const QString& text) {
-    for (const QChar ch : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    for (const char32_t ch : text.toUcs4()) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&ch, 1), Qt::NoModifier);
+    }
 }
 
 }  // namespace
