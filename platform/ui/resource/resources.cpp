@@ -40,6 +40,7 @@ struct Tables {
     ResourceTable<String> strings;
     ResourceTable<BitmapSource> bitmaps;
     ResourceTable<BitmapSource> icons;
+    ResourceTable<DialogTemplate> dialogs;
 };
 
 Tables& Registered() {
@@ -78,6 +79,7 @@ Image ImageOf(const std::optional<BitmapSource>& source) {
 void RegisterString(HMODULE module, UINT id, String text) { Registered().strings.Add(module, id, std::move(text)); }
 void RegisterBitmap(HMODULE module, UINT id, BitmapSource source) { Registered().bitmaps.Add(module, id, std::move(source)); }
 void RegisterIcon(HMODULE module, UINT id, BitmapSource source) { Registered().icons.Add(module, id, std::move(source)); }
+void RegisterDialog(HMODULE module, UINT id, DialogTemplate dialog) { Registered().dialogs.Add(module, id, std::move(dialog)); }
 
 BOOL LoadResourceString(UINT id, String& text) {
     const std::optional<String> found = Registered().strings.Find(id);
@@ -88,6 +90,7 @@ BOOL LoadResourceString(UINT id, String& text) {
 
 Image LoadBitmapImage(UINT id) { return ImageOf(Registered().bitmaps.Find(id)); }
 Image LoadIconImage(UINT id) { return ImageOf(Registered().icons.Find(id)); }
+std::optional<DialogTemplate> LoadDialogTemplate(UINT id) { return Registered().dialogs.Find(id); }
 
 BOOL AfxExtractSubString(String& piece, const char* full, int index, char separator) {
     piece.Empty();

@@ -1,5 +1,5 @@
-// A program's resources in code: string-table texts, bitmaps and icons, registered per module at
-// start-up and found by id.
+// A program's resources in code: string-table texts, bitmaps, icons and dialog templates,
+// registered per module at start-up and found by id.
 //
 // A load looks in the current resource module (platform::ResourceModule(), switched to a library
 // that carries another language) and then in the program's own module. A command's text is one
@@ -11,10 +11,12 @@
 #include "platform/system/library.h"
 #include "platform/text/string.h"
 #include "platform/ui/draw/image.h"
+#include "platform/ui/resource/dialog_template.h"
 #include "platform/ui/geometry.h"
 #include "platform/win_types.h"
 
 #include <functional>
+#include <optional>
 
 namespace platform::ui {
 
@@ -30,12 +32,15 @@ struct BitmapSource {
 void RegisterString(HMODULE module, UINT id, String text);
 void RegisterBitmap(HMODULE module, UINT id, BitmapSource source);
 void RegisterIcon(HMODULE module, UINT id, BitmapSource source);
+void RegisterDialog(HMODULE module, UINT id, DialogTemplate dialog);
 
 // The text of string `id`; FALSE (text unchanged) when no module has it.
 BOOL LoadResourceString(UINT id, String& text);
 // The picture of bitmap (or icon) `id`; a null image when no module has it or it cannot be read.
 [[nodiscard]] Image LoadBitmapImage(UINT id);
 [[nodiscard]] Image LoadIconImage(UINT id);
+// The template of dialog `id`; nothing when no module has it.
+[[nodiscard]] std::optional<DialogTemplate> LoadDialogTemplate(UINT id);
 
 // Piece `index` (from 0) of `full` split at `separator`; FALSE (and `piece` empty) when there are
 // fewer pieces.

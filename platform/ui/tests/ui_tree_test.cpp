@@ -1,6 +1,6 @@
 // The tree control: handles that die with their items, where inserted items go, deleting a branch,
 // the depth-first walk, and the owner keeping the selection where it is.
-#include "platform/ui/controls/tree_ctrl.h"
+#include "platform/ui/control/tree_ctrl.h"
 
 #include <QTreeWidget>
 #include <QtTest>

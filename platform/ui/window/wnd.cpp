@@ -32,6 +32,8 @@ void DiscardTimer(QTimer* timer) {
 
 struct Wnd::State {
     QPointer<QWidget> widget;
+    // Turns the widget's events into messages while the window lives.
+    QPointer<QObject> events;
     QMetaObject::Connection widgetGone;
     std::vector<Wnd*> children;
     std::map<UINT_PTR, QTimer*> timers;
@@ -48,7 +50,7 @@ BOOL Wnd::Create(Wnd* parent, UINT id, const Rect& rect) {
     return TRUE;
 }
 
-BOOL Wnd::CreateOver(QWidget* widget, Wnd* parent, UINT id) {
+BOOL Wnd::CreateOver(QWidget* widget, Wnd* parent, UINT id, bool showChild) {
     if (m_hWnd || (parent && !parent->GetWidget())) {
         delete widget;
         return FALSE;
@@ -62,13 +64,14 @@ BOOL Wnd::CreateOver(QWidget* widget, Wnd* parent, UINT id) {
     detail::RegisterWindow(m_hWnd, this);
     if (parent) parent->state_->children.push_back(this);
     widget->setProperty(kHandleProperty, QVariant::fromValue(reinterpret_cast<quintptr>(m_hWnd)));
-    widget->installEventFilter(new WindowEventFilter(*this, widget));
+    state_->events = new WindowEventFilter(*this, widget);
+    widget->installEventFilter(state_->events);
     // Qt may delete the widget itself (with a parent widget that is not a window's).
     state_->widgetGone = QObject::connect(widget, &QObject::destroyed, [this] {
         state_->widget = nullptr;
         Destroy(false);
     });
-    if (parent) widget->show();
+    if (parent && showChild) widget->show();
     return TRUE;
 }
 
@@ -90,6 +93,8 @@ void Wnd::Destroy(bool notify) {
     if (parent_) std::erase(parent_->state_->children, this);
     parent_ = nullptr;
     QObject::disconnect(state_->widgetGone);
+    // Hiding and deleting the widget move the focus: no event may reach this window any more.
+    delete state_->events;
     if (QWidget* widget = state_->widget) {
         widget->hide();
         widget->deleteLater();

@@ -120,8 +120,9 @@ protected:
     [[nodiscard]] MessagePayload* GetMessagePayload() const { return payload_; }
 
     // Creates the window over `widget`, made by a derived class that wraps a Qt widget (the
-    // window takes it over; it is deleted with the window). The widget is put under `parent`'s.
-    BOOL CreateOver(QWidget* widget, Wnd* parent, UINT id);
+    // window takes it over; it is deleted with the window). The widget is put under `parent`'s
+    // and shown there unless `showChild` is false (a dialog shows itself once it is filled).
+    BOOL CreateOver(QWidget* widget, Wnd* parent, UINT id, bool showChild = true);
 
 private:
     friend class WindowEvents;

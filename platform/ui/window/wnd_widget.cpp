@@ -28,6 +28,9 @@ bool WindowEventFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusIn:
             WindowEvents::Deliver(window_, WM_SETFOCUS, 0, 0, nullptr);
             return false;
+        case QEvent::FocusOut:
+            WindowEvents::Deliver(window_, WM_KILLFOCUS, 0, 0, nullptr);
+            return false;
         case QEvent::Close:
             // Handled from the queue, outside the widget's own event, since closing may destroy it.
             event->ignore();

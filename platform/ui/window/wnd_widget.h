@@ -21,8 +21,9 @@ private:
     Wnd& window_;
 };
 
-// On every window's widget: size changes become WM_SIZE, the focus WM_SETFOCUS, and a top-level
-// window's close button a posted WM_CLOSE (the window decides whether it closes).
+// On every window's widget: size changes become WM_SIZE, gaining and losing the focus WM_SETFOCUS
+// and WM_KILLFOCUS, and a top-level window's close button a posted WM_CLOSE (the window decides
+// whether it closes).
 class WindowEventFilter final : public QObject {
 public:
     WindowEventFilter(Wnd& window, QWidget* widget) : QObject(widget), window_(window) {}

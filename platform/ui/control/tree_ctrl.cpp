@@ -1,6 +1,6 @@
-#include "platform/ui/controls/tree_ctrl.h"
+#include "platform/ui/control/tree_ctrl.h"
 
-#include "platform/ui/controls/guarded_selection.h"
+#include "platform/ui/control/guarded_selection.h"
 #include "platform/ui/draw/image_list.h"
 #include "platform/ui/draw/qt_canvas.h"
 #include "platform/ui/message/dispatch_boundary.h"

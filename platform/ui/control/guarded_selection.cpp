@@ -1,4 +1,4 @@
-#include "platform/ui/controls/guarded_selection.h"
+#include "platform/ui/control/guarded_selection.h"
 
 namespace platform::ui {
 
