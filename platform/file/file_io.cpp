@@ -78,6 +78,23 @@ unsigned File::ReadText(char* buffer, unsigned count) {
     return done;
 }
 
+unsigned File::ReadAt(std::uint64_t offset, void* buffer, unsigned count) const {
+    RequireOpen();
+    if (offset > kMaxOffset) ThrowFileError({FileException::badSeek, ERROR_INVALID_PARAMETER}, path_);
+    char* out = static_cast<char*>(buffer);
+    unsigned done = 0;
+    while (done < count && offset + done <= kMaxOffset) {
+        const ssize_t n = ::pread(fd_, out + done, count - done, static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Fail(errno);
+        }
+        if (n == 0) break;
+        done += static_cast<unsigned>(n);
+    }
+    return done;
+}
+
 void File::Write(const void* buffer, unsigned count) {
     RequireOpen();
     if (count == 0) return;

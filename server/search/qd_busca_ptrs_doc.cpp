@@ -13,7 +13,7 @@
 #include "server/search/qd_exclusoes_doc.h"
 #include "server/search/qd_hoje_1950.h"
 #include "server/search/qd_leitor_descricoes.h"
-#include "server/search/qd_leitor_sequencias.h"
+#include "server/record_file/qd_leitor_sequencias.h"
 #include "server/search/qd_texto_fixo.h"
 #include "server/record_file/qd_resultado_arq.h"
 #include "server/types/qd_tipdoc_arq.h"
