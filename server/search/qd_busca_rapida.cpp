@@ -117,9 +117,9 @@ private:
         return QDHResultArq(QDPercorreVinculos(vinculos, [&](const QD_VINCULO_DOC_ARQ& vinculo, std::int32_t) {
             const auto eProc = static_cast<QD_E_PROCESSO>(vinculo.eProc);
             m_buffer.assign(InicioOrigem(eProc));
-            std::string chave = QDFormataChave(m_plano, eProc, vinculo.lChave).str();
-            QDConverte(QDTabelaMinusculasSemAcentos(), chave);
-            m_buffer += chave;
+            const std::size_t inicioChave = m_buffer.size();
+            m_chaves.Acrescenta(eProc, vinculo.lChave, m_buffer);
+            QDConverte(QDTabelaMinusculasSemAcentos(), m_buffer, inicioChave);
             Zera();
             m_palavras.Conta(m_buffer, m_acertos);
             m_origens.Acrescenta(vinculo.lPosDoc, m_acertos);
@@ -189,6 +189,7 @@ private:
     const QDSessaoBusca& m_sessao;
     CLocalConexaoGedSrv m_conexao;
     CConexaoPlano m_plano;
+    CQDFormatadorChaves m_chaves{m_plano};
     CQDPalavrasBusca m_palavras;
     std::vector<std::int64_t> m_acertos;  // per word, for the current text set
     CQDAcertosPorPosicao m_tipos;

@@ -37,6 +37,6 @@ const QDTabelaBytes& QDTabelaMinusculasSemAcentos() {
     return tabela;
 }
 
-void QDConverte(const QDTabelaBytes& tabela, std::string& texto) {
-    for (char& c : texto) c = tabela[static_cast<unsigned char>(c)];
+void QDConverte(const QDTabelaBytes& tabela, std::string& texto, std::size_t inicio) {
+    for (std::size_t i = inicio; i < texto.size(); ++i) texto[i] = tabela[static_cast<unsigned char>(texto[i])];
 }

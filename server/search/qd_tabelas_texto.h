@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,5 @@ using QDTabelaBytes = std::array<char, 256>;
 // Folded, then lower-cased: the form in which a document's texts meet the words.
 [[nodiscard]] const QDTabelaBytes& QDTabelaMinusculasSemAcentos();
 
-// Every byte of `texto` through `tabela`, in place.
-void QDConverte(const QDTabelaBytes& tabela, std::string& texto);
+// Every byte of `texto` from `inicio` on through `tabela`, in place.
+void QDConverte(const QDTabelaBytes& tabela, std::string& texto, std::size_t inicio = 0);
