@@ -8,6 +8,7 @@ kelvo_add_test(server_search_tests
     ${CMAKE_CURRENT_LIST_DIR}/search_criterios_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/search_diferencial_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/search_empresa_gerada.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/search_outro_processo_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/search_padroes_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/search_palavras_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/search_process_test.cpp

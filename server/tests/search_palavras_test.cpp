@@ -26,6 +26,7 @@ TEST(QDContaPalavra, HandPickedCases) {
     const Caso casos[] = {
         {"aa", "aaaa", 2},
         {"aa", "aaaaa", 2},
+        {"aa", std::string(37, 'a'), 18},  // overlapping starts inside the blocks
         {"ana", "banana", 1},
         {"ana", "anana ana", 2},
         {"x", "x", 1},
