@@ -149,38 +149,38 @@ private:
     }
 
     // The document at `lPosicao`, visible: its hits in every text, and its entry in `lista` when
-    // every word was found.
+    // every word was found. The texts read from the files come last, so that a word found nowhere
+    // else and not in them either ends the counting.
     HRESULT Pontua(std::uint32_t lPosicao, const QD_DOC_ARQ& doc, QDDocsPontuados& lista) {
+        std::string_view proprio;
+        if (const int erro = TextoProprio(lPosicao, doc, proprio)) return QDHResultArq(erro);
         Zera();
-        if (const int erro = ContaProprios(lPosicao, doc)) return QDHResultArq(erro);
         m_textosDoc.LeDoRegistro(doc, m_textos);
         for (const std::string_view texto : m_textos) m_palavras.Conta(texto, m_acertos);
         m_origens.Soma(lPosicao, m_acertos);
         m_locais.Soma(doc.lLocArq, m_acertos);
         m_tipos.Soma(doc.lTipDoc, m_acertos);
-        if (m_acertos.empty() || std::any_of(m_acertos.begin(), m_acertos.end(), [](std::int64_t n) { return n == 0; })) {
-            return platform::S_OK;
-        }
+        if (m_acertos.empty() || !m_palavras.ContaSeTodas(proprio, m_acertos)) return platform::S_OK;
         const std::int64_t soma = std::accumulate(m_acertos.begin(), m_acertos.end(), std::int64_t{0});
         lista.push_back({lPosicao, static_cast<std::int32_t>(std::min<std::int64_t>(soma, INT_MAX))});
         return platform::S_OK;
     }
 
-    // The hits of the texts read from the files: from the cache when it holds them for this record,
-    // else read, counted and kept.
-    int ContaProprios(std::uint32_t lPosicao, const QD_DOC_ARQ& doc) {
-        if (const std::optional<std::string_view> texto = m_cache.Texto(lPosicao, doc)) {
-            m_palavras.Conta(*texto, m_acertos);
+    // The texts read from the files, joined by NULs, into `texto`: from the cache when it holds
+    // them for this record, else read and kept. Valid until the next document.
+    int TextoProprio(std::uint32_t lPosicao, const QD_DOC_ARQ& doc, std::string_view& texto) {
+        if (const std::optional<std::string_view> guardado = m_cache.Texto(lPosicao, doc)) {
+            texto = *guardado;
             return 0;
         }
         if (const int erro = m_textosDoc.LeDosArquivos(doc, m_textos)) return erro;
-        m_buffer.clear();
-        for (const std::string_view texto : m_textos) {
-            m_buffer += texto;
-            m_buffer += '\0';
+        m_proprio.clear();
+        for (const std::string_view parte : m_textos) {
+            m_proprio += parte;
+            m_proprio += '\0';
         }
-        m_palavras.Conta(m_buffer, m_acertos);
-        m_cache.Guarda(lPosicao, doc, m_buffer);
+        m_cache.Guarda(lPosicao, doc, m_proprio);
+        texto = m_proprio;
         return 0;
     }
 
@@ -202,7 +202,8 @@ private:
     CQDAcessoDoc m_acesso;
     CQDCacheTextosBusca& m_cache;
     std::vector<std::string_view> m_textos;  // the current document's texts
-    std::string m_buffer;                    // the text being counted
+    std::string m_buffer;                    // the shared text being counted
+    std::string m_proprio;                   // the current document's texts from the files, read now
 };
 
 }  // namespace

@@ -72,3 +72,22 @@ std::int64_t QDContaPalavra(std::string_view texto, std::string_view palavra) {
 void CQDPalavrasBusca::Conta(std::string_view texto, std::span<std::int64_t> acertos) const {
     for (std::size_t i = 0; i < m_palavras.size(); ++i) acertos[i] += QDContaPalavra(texto, m_palavras[i]);
 }
+
+bool CQDPalavrasBusca::ContaSeTodas(std::string_view texto, std::span<std::int64_t> acertos) const {
+    const auto todas = [&] { return std::none_of(acertos.begin(), acertos.begin() + m_palavras.size(), [](std::int64_t n) { return n == 0; }); };
+    if (m_palavras.size() > kMaxAntecipadas) {
+        Conta(texto, acertos);
+        return todas();
+    }
+    std::uint64_t contadas = 0;  // a bit per word counted in the first round
+    for (std::size_t i = 0; i < m_palavras.size(); ++i) {
+        if (acertos[i] != 0) continue;
+        acertos[i] = QDContaPalavra(texto, m_palavras[i]);
+        if (acertos[i] == 0) return false;
+        contadas |= std::uint64_t{1} << i;
+    }
+    for (std::size_t i = 0; i < m_palavras.size(); ++i) {
+        if (!(contadas & (std::uint64_t{1} << i))) acertos[i] += QDContaPalavra(texto, m_palavras[i]);
+    }
+    return true;
+}

@@ -29,8 +29,15 @@ public:
     // Adds the hits of every word in `texto` to `acertos` (one count per word, in the filter's
     // order; at least Quantidade() of them).
     void Conta(std::string_view texto, std::span<std::int64_t> acertos) const;
+    // The same for the last text of a document, when only a document holding every word counts:
+    // the words without hits so far are counted first, and at the first of them that `texto` does
+    // not hold either, false, with the other counts left incomplete. True when every word has hits.
+    [[nodiscard]] bool ContaSeTodas(std::string_view texto, std::span<std::int64_t> acertos) const;
 
 private:
+    // Beyond this many words ContaSeTodas counts them all.
+    static constexpr std::size_t kMaxAntecipadas = 64;
+
     std::vector<std::string> m_palavras;
 };
 

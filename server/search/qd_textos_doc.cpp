@@ -6,7 +6,7 @@
 #include "server/search/qd_tabelas_texto.h"
 
 #include <cstdint>
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 
 namespace {
@@ -79,8 +79,8 @@ int CQDTextosDoc::AcrescentaCampos(const QD_DOC_ARQ& doc) {
 void CQDTextosDoc::AcrescentaNumero(const QD_DOC_ARQ& doc) {
     if (doc.iNrLocalizacao == 0) return;
     char numero[16];
-    const int n = std::snprintf(numero, sizeof numero, "%u", static_cast<unsigned>(doc.iNrLocalizacao));
-    Acrescenta(std::string_view(numero, static_cast<std::size_t>(n)));
+    const auto fim = std::to_chars(numero, numero + sizeof numero, doc.iNrLocalizacao).ptr;
+    Acrescenta(std::string_view(numero, static_cast<std::size_t>(fim - numero)));
 }
 
 int CQDTextosDoc::Le(const QD_DOC_ARQ& doc, std::vector<std::string_view>& textos) {
