@@ -49,20 +49,15 @@ platform::HRESULT CQDAcessoDoc::Visivel(const QD_DOC_ARQ& doc) {
     if (m_sessao.bAcessoTotal) return QD_DOC_VISIVEL;
     if (doc.nQtdUsuarios != 0) return VeLista(m_usuariosDoc, m_registrosDoc, doc.lPrimeiroUsuario, doc.nQtdUsuarios);
     if (doc.lTipDoc == 0) return QD_DOC_VISIVEL;
+    if (const auto vista = m_vistaTipos.find(doc.lTipDoc); vista != m_vistaTipos.end()) return vista->second;
     QD_TIPDOC_ARQ tipo{};
     if (const int codigo = LeTipo(doc.lTipDoc, tipo)) return QDHResultArq(codigo);
-    if (tipo.nQtdUsuarios != 0) return VeLista(m_usuariosTipo, m_registrosTipo, tipo.lPrimeiroUsuario, tipo.nQtdUsuarios);
-    return QD_DOC_VISIVEL;
+    if (tipo.nQtdUsuarios == 0) return m_vistaTipos[doc.lTipDoc] = QD_DOC_VISIVEL;
+    return m_vistaTipos[doc.lTipDoc] = VeLista(m_usuariosTipo, m_registrosTipo, tipo.lPrimeiroUsuario, tipo.nQtdUsuarios);
 }
 
 int CQDAcessoDoc::LeTipo(std::uint32_t lTipDoc, QD_TIPDOC_ARQ& tipo) {
-    if (const auto lido = m_tiposLidos.find(lTipDoc); lido != m_tiposLidos.end()) {
-        tipo = lido->second;
-        return 0;
-    }
     std::int32_t posicao = 0;
     if (const int codigo = QDPosicaoRegistro(lTipDoc, posicao)) return codigo;
-    if (const int codigo = m_tipos.ReadRecord(posicao, &tipo)) return codigo;
-    m_tiposLidos.emplace(lTipDoc, tipo);
-    return 0;
+    return m_tipos.ReadRecord(posicao, &tipo);
 }

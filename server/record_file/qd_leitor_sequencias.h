@@ -21,7 +21,8 @@ class IQDArqBind;
 template <class T>
 class CQDLeitorSequencias {
 public:
-    explicit CQDLeitorSequencias(IQDArqBind& bind) : m_arquivo(bind), m_janela(m_arquivo) {}
+    explicit CQDLeitorSequencias(IQDArqBind& bind)
+        : m_arquivo(bind), m_janela(m_arquivo, CZTLeitorRegistros::kBytesJanelaSequencias) {}
 
     // Opens T's file in mode 'L' (created when missing). 0 or the open's code.
     [[nodiscard]] int Abre() {

@@ -6,7 +6,8 @@
 // the position the scan asked for onwards, up to kBytesJanela bytes, as the file held them at that
 // read: a file that another process cuts shorter only ends the window sooner (the records past the
 // new end answer 16021), and nothing is ever mapped. Positions need not ascend, but a scan in
-// ascending order reads the file once, front to back.
+// ascending order reads the file once, front to back. The window's memory is taken once, left
+// unfilled until a read fills it.
 //
 // Built on the stack for one scan over an open (or lazily opened) CZTArqEx, which must outlive it.
 // The server's one thread.
@@ -15,13 +16,16 @@
 #include "server/record_file/zt_arq_ex.h"
 
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 class CZTLeitorRegistros {
 public:
     static constexpr std::uint32_t kBytesJanela = 256 * 1024;
+    // For the runs of sub-records, which a scan meets a few at a time.
+    static constexpr std::uint32_t kBytesJanelaSequencias = 32 * 1024;
 
-    explicit CZTLeitorRegistros(CZTArqEx& arquivo) : m_arquivo(arquivo) {}
+    explicit CZTLeitorRegistros(CZTArqEx& arquivo, std::uint32_t bytesJanela = kBytesJanela)
+        : m_arquivo(arquivo), m_nBytesJanela(bytesJanela) {}
 
     // Record `posicao` (R bytes) as a pointer into the window into `registro`, valid until the
     // next call. 0, or the codes of CZTArqEx::ReadRecord: 16021 past the end or for a last record
@@ -33,7 +37,9 @@ public:
 
 private:
     CZTArqEx& m_arquivo;
-    std::vector<char> m_janela;
+    std::uint32_t m_nBytesJanela;
+    std::unique_ptr<char[]> m_janela;
+    std::size_t m_nCapacidade = 0;    // bytes of m_janela
     std::int64_t m_nPrimeira = 0;     // position of the window's first record
     std::uint32_t m_nQuantidade = 0;  // records in the window
 };
