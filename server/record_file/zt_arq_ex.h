@@ -100,6 +100,9 @@ private:
     // at in `escrito`. Up to 60 attempts; every outcome empties the cache.
     [[nodiscard]] int GravaComTentativas(const void* buffer, std::uint32_t bytes, std::uint64_t offset, bool anexa,
                                          std::uint64_t& escrito);
+    // The code of a read that failed with `erro`; the failure is marked unless it is the end of
+    // the file.
+    [[nodiscard]] int FalhaLeitura(const platform::FileException& erro);
     // The code of a write tried once that failed with `erro`; the cache is emptied and the
     // failure marked.
     [[nodiscard]] int FalhaGravacaoUnica(const platform::FileException& erro);

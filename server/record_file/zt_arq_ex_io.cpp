@@ -48,10 +48,14 @@ int CZTArqEx::LeDoArquivo(std::uint64_t offset, void* buffer) {
         if (usaCache) std::memcpy(buffer, m_cache.Buffer(), m_nTamRegistro);
         return 0;
     } catch (const platform::FileException& erro) {
-        const int codigo = ZTCodigoCausaArq(ZTOperacaoArq::Leitura, erro.m_cause);
-        if (codigo != ZT_ERR_ARQ_FIM) MarcaFalha();
-        return codigo;
+        return FalhaLeitura(erro);
     }
+}
+
+int CZTArqEx::FalhaLeitura(const platform::FileException& erro) {
+    const int codigo = ZTCodigoCausaArq(ZTOperacaoArq::Leitura, erro.m_cause);
+    if (codigo != ZT_ERR_ARQ_FIM) MarcaFalha();
+    return codigo;
 }
 
 int CZTArqEx::ReadAt(std::uint64_t offset, std::uint32_t bytes, void* buffer, std::uint32_t& lidos) {
@@ -61,9 +65,7 @@ int CZTArqEx::ReadAt(std::uint64_t offset, std::uint32_t bytes, void* buffer, st
         lidos = static_cast<const platform::File&>(*this).ReadAt(offset, buffer, bytes);
         return 0;
     } catch (const platform::FileException& erro) {
-        const int codigo = ZTCodigoCausaArq(ZTOperacaoArq::Leitura, erro.m_cause);
-        if (codigo != ZT_ERR_ARQ_FIM) MarcaFalha();
-        return codigo;
+        return FalhaLeitura(erro);
     }
 }
 
@@ -141,9 +143,7 @@ int CZTArqEx::ReadBytes(std::uint32_t bytes, void* buffer) {
     try {
         return Read(buffer, bytes) < bytes ? ZT_ERR_ARQ_FIM : 0;
     } catch (const platform::FileException& erro) {
-        const int codigo = ZTCodigoCausaArq(ZTOperacaoArq::Leitura, erro.m_cause);
-        if (codigo != ZT_ERR_ARQ_FIM) MarcaFalha();
-        return codigo;
+        return FalhaLeitura(erro);
     }
 }
 
