@@ -9,9 +9,18 @@
 
 namespace {
 
-// Whether `palavra` (at least two bytes, first and last seen to match) sits at `p`.
+std::uint64_t Oito(const char* p) {
+    std::uint64_t bytes = 0;
+    std::memcpy(&bytes, p, sizeof bytes);
+    return bytes;
+}
+
+// Whether `palavra` (at least two bytes, first and last seen to match) sits at `p`. A word of 8
+// to 16 bytes is two overlapping 8-byte comparisons, not a call.
 bool Confere(const char* p, std::string_view palavra) {
-    return std::memcmp(p + 1, palavra.data() + 1, palavra.size() - 2) == 0;
+    const std::size_t n = palavra.size();
+    if (n < 8 || n > 16) return std::memcmp(p + 1, palavra.data() + 1, n - 2) == 0;
+    return Oito(p) == Oito(palavra.data()) && Oito(p + n - 8) == Oito(palavra.data() + n - 8);
 }
 
 // The occurrences that start at `inicio` or later, one place at a time, none before `proxima`

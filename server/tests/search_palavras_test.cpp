@@ -34,6 +34,8 @@ TEST(QDContaPalavra, HandPickedCases) {
         {"nota", std::string(40, '.') + "nota" + std::string(11, '.') + "nota", 2},
         {"abc", std::string(13, 'z') + "abc", 1},   // ends right at a block's last start
         {"a b", "a ba b", 2},
+        {"abcdefghij", "abcdefghXj" + std::string(30, '.'), 0},  // a long word differing inside
+        {"abcdefghij", std::string(20, '.') + "abcdefghij" + std::string(20, '.'), 1},
         {"ab", std::string("ab\0ab", 5), 2},        // the texts joined by NULs count one by one
         {std::string("b\0a", 3), std::string("ab\0ab", 5), 1},  // only a word holding the NUL spans it
     };
@@ -53,9 +55,12 @@ TEST(QDContaPalavra, SameHitsAsTheWordFilter) {
         return t;
     };
     for (int i = 0; i < 3000; ++i) {
-        const std::string palavra = texto(1 + sorteio() % 5);
+        const std::string palavra = texto(1 + sorteio() % (i % 2 ? 5 : 14));
         if (palavra.front() == ' ' || palavra.back() == ' ') continue;  // the filter trims a phrase's blanks
-        const std::string alvo = texto(sorteio() % 90);
+        // Half the texts are copies of the word with a few letters between, so long words occur too.
+        std::string alvo;
+        while (i % 2 == 0 && alvo.size() < 70) alvo += palavra.substr(0, palavra.size() - sorteio() % 2) + texto(sorteio() % 3);
+        if (i % 2) alvo = texto(sorteio() % 90);
         ASSERT_EQ(QDContaPalavra(alvo, palavra), HitsDoFiltro(palavra, alvo)) << "[" << palavra << "] in [" << alvo << "]";
     }
 }
