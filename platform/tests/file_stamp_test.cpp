@@ -36,7 +36,8 @@ TEST(FileStampSettled, OnlyAWholeStepAfterTheLastChange) {
     };
     for (const Caso& c : casos) {
         const FileStamp carimbo{1, 2, 3, c.modificado, c.mudado};
-        EXPECT_EQ(FileStampSettled(carimbo, c.lido, c.passo), c.assentado) << c.modificado << " " << c.mudado << " " << c.lido;
+        EXPECT_EQ(FileStampSettled(carimbo, c.lido, c.passo), c.assentado)
+            << c.modificado << " " << c.mudado << " " << c.lido;
     }
 }
 

@@ -53,7 +53,8 @@ platform::HRESULT CQDAcessoDoc::Visivel(const QD_DOC_ARQ& doc) {
     QD_TIPDOC_ARQ tipo{};
     if (const int codigo = LeTipo(doc.lTipDoc, tipo)) return QDHResultArq(codigo);
     if (tipo.nQtdUsuarios == 0) return m_vistaTipos[doc.lTipDoc] = QD_DOC_VISIVEL;
-    return m_vistaTipos[doc.lTipDoc] = VeLista(m_usuariosTipo, m_registrosTipo, tipo.lPrimeiroUsuario, tipo.nQtdUsuarios);
+    const platform::HRESULT vista = VeLista(m_usuariosTipo, m_registrosTipo, tipo.lPrimeiroUsuario, tipo.nQtdUsuarios);
+    return m_vistaTipos[doc.lTipDoc] = vista;
 }
 
 int CQDAcessoDoc::LeTipo(std::uint32_t lTipDoc, QD_TIPDOC_ARQ& tipo) {

@@ -1,8 +1,9 @@
 // Searching documents by filter: the body of IZTQD_Srv::BuscaPtrsDoc.
 //
-// One sequential pass over QDDOC.DAT, read in windows of many records (zt_leitor_registros.h), from the filter's first position
-// (1 when 0) to its last (the record count, or lPosDocFim when that is set and smaller); with a
-// position list, only those positions, ascending (positions 0 or outside the range are skipped).
+// One sequential pass over QDDOC.DAT, in windows of many records (zt_leitor_registros.h), from the
+// filter's first position (1 when 0) to its last (the record count, or lPosDocFim when that is set
+// and smaller); with a position list, only those positions, ascending (positions 0 or outside the
+// range are skipped).
 // Every document the search may return (qd_exclusoes_doc.h) is tested against the filter's
 // criteria in this order: the record's own (qd_criterios_registro.h), the type list, the access
 // rule (hidden documents are skipped in both modes), the description words, the location, the

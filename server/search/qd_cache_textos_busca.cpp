@@ -19,7 +19,8 @@ std::list<PastaCache>& Caches() {
 
 CQDCacheTextosBusca& CQDCacheTextosBusca::DaPasta(const std::string& pasta) {
     std::list<PastaCache>& caches = Caches();
-    const auto achado = std::find_if(caches.begin(), caches.end(), [&](const PastaCache& c) { return c.first == pasta; });
+    const auto achado =
+        std::find_if(caches.begin(), caches.end(), [&](const PastaCache& cache) { return cache.first == pasta; });
     if (achado != caches.end()) {
         caches.splice(caches.begin(), caches, achado);
         return *caches.front().second;

@@ -83,7 +83,10 @@ void CQDPalavrasBusca::Conta(std::string_view texto, std::span<std::int64_t> ace
 }
 
 bool CQDPalavrasBusca::ContaSeTodas(std::string_view texto, std::span<std::int64_t> acertos) const {
-    const auto todas = [&] { return std::none_of(acertos.begin(), acertos.begin() + m_palavras.size(), [](std::int64_t n) { return n == 0; }); };
+    const auto todas = [&] {
+        const auto fim = acertos.begin() + static_cast<std::ptrdiff_t>(m_palavras.size());
+        return std::none_of(acertos.begin(), fim, [](std::int64_t n) { return n == 0; });
+    };
     if (m_palavras.size() > kMaxAntecipadas) {
         Conta(texto, acertos);
         return todas();

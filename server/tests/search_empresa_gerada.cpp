@@ -269,7 +269,7 @@ void EmpresaGeradaBusca::ReescreveCampo(std::uint32_t posicao) {
     std::memset(campo.BinaryData, 0, sizeof campo.BinaryData);
     const std::string texto = Frase(1, 4).substr(0, 60);
     std::memcpy(campo.BinaryData, texto.data(), texto.size());
-    (void)GravaRegistro(empresa_.Bind(), campo, lugar);
+    GravaRegistro(empresa_.Bind(), campo, lugar);
 }
 
 void EmpresaGeradaBusca::AlteraRegistro(std::uint32_t posicao) {
@@ -290,7 +290,7 @@ void EmpresaGeradaBusca::AlteraRegistro(std::uint32_t posicao) {
         case 3: doc.iNrLocalizacao = Entre(0, 9999); break;
         default: std::strncpy(doc.szOriginalFileName, Palavra().c_str(), sizeof doc.szOriginalFileName - 1); break;
     }
-    (void)GravaRegistro(empresa_.Bind(), doc, posicao);
+    GravaRegistro(empresa_.Bind(), doc, posicao);
 }
 
 void EmpresaGeradaBusca::Altera() {
@@ -302,7 +302,7 @@ void EmpresaGeradaBusca::Altera() {
         case 3: case 4: AlteraRegistro(posicao); break;
         case 5: {
             QD_VINCULO_DOC_ARQ vinculo{posicao, static_cast<std::uint32_t>(Um(Processos())), ChaveVinculo(), QD_VINCULO_VIVO};
-            (void)GravaRegistro(empresa_.Bind(), vinculo);
+            GravaRegistro(empresa_.Bind(), vinculo);
             ++quantidadeVinculos_;
             break;
         }
@@ -311,7 +311,7 @@ void EmpresaGeradaBusca::Altera() {
             const std::uint32_t lugar = Entre(1, quantidadeVinculos_);
             QD_VINCULO_DOC_ARQ vinculo = LeRegistro<QD_VINCULO_DOC_ARQ>(empresa_.Bind(), lugar);
             vinculo.lExcluido = QD_VINCULO_REMOVIDO;
-            (void)GravaRegistro(empresa_.Bind(), vinculo, lugar);
+            GravaRegistro(empresa_.Bind(), vinculo, lugar);
             break;
         }
         case 7: {

@@ -64,7 +64,8 @@ TEST(CQDFormatadorChaves, SameTextsAsQDFormataChave) {
             const std::uint32_t valor = ZTMontaChaveMesAno(static_cast<std::uint16_t>(mes), chave);
             std::string texto = "x";
             formatador.Acrescenta(QD_PROCESSO_CN_LAN, valor, texto);
-            ASSERT_EQ(texto, "x" + std::string(QDFormataChave(plano, QD_PROCESSO_CN_LAN, valor))) << mes << " " << chave;
+            ASSERT_EQ(texto, "x" + std::string(QDFormataChave(plano, QD_PROCESSO_CN_LAN, valor)))
+                << mes << " " << chave;
         }
     }
     for (const std::uint32_t numero : {0u, 7u, 4095u, 0xFFFFFFFFu}) {
