@@ -37,6 +37,8 @@ public:
 
     // The number of distinct words of the search text.
     [[nodiscard]] int GetQtdTokens() const { return static_cast<int>(m_tokens.size()); }
+    // The distinct words, lower-cased, in the order of the search text.
+    [[nodiscard]] const std::vector<std::string>& GetTokens() const { return m_tokens; }
 
 private:
     void Acrescenta(std::string_view token);

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "platform/exception.h"
+#include "platform/file/file_stamp.h"
 #include "platform/file/file_status.h"
 #include "platform/text/string.h"
 
@@ -55,6 +56,10 @@ public:
 
     // Reads up to `count` bytes at the position; fewer (0 at the end) when the file ends first.
     [[nodiscard]] virtual unsigned Read(void* buffer, unsigned count);
+    // Reads up to `count` bytes at byte `offset` without moving the position or translating line
+    // ends, in one system call where the kernel allows; fewer (0 past the end) when the file ends
+    // first, as it does when another process has cut it shorter.
+    [[nodiscard]] virtual unsigned ReadAt(std::uint64_t offset, void* buffer, unsigned count) const;
     // Writes all `count` bytes at the position (in text mode LF goes out as CR LF).
     virtual void Write(const void* buffer, unsigned count);
     // Moves the position relative to begin, current or end; returns the new position. A position
@@ -63,6 +68,8 @@ public:
     void SeekToBegin() { Seek(0, begin); }
     std::uint64_t SeekToEnd() { return Seek(0, end); }
     [[nodiscard]] virtual std::uint64_t GetLength() const;
+    // The stamp of the open file's present state (file_stamp.h).
+    [[nodiscard]] virtual FileStampReading ReadStamp() const;
     // Cuts or extends the file to `length` bytes and leaves the position there.
     virtual void SetLength(std::uint64_t length);
     [[nodiscard]] virtual std::uint64_t GetPosition() const;

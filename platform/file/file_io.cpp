@@ -30,6 +30,22 @@ size_t CompactLineEnds(char* data, size_t size) {
     return out;
 }
 
+// Calls `readOnce(from)` (which reads into the request from its byte `from` on, answering as read()
+// does) until `count` bytes are in or the file ends, again after an interruption; the bytes read,
+// or minus the errno of a failure.
+template <class ReadOnce>
+std::int64_t ReadFully(unsigned count, ReadOnce&& readOnce) {
+    unsigned done = 0;
+    while (done < count) {
+        const ssize_t n = readOnce(done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -errno;
+        if (n == 0) break;
+        done += static_cast<unsigned>(n);
+    }
+    return done;
+}
+
 }  // namespace
 
 unsigned File::Read(void* buffer, unsigned count) {
@@ -40,17 +56,9 @@ unsigned File::Read(void* buffer, unsigned count) {
 }
 
 unsigned File::ReadRaw(char* buffer, unsigned count) {
-    unsigned done = 0;
-    while (done < count) {
-        const ssize_t n = ::read(fd_, buffer + done, count - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Fail(errno);
-        }
-        if (n == 0) break;
-        done += static_cast<unsigned>(n);
-    }
-    return done;
+    const std::int64_t done = ReadFully(count, [&](unsigned from) { return ::read(fd_, buffer + from, count - from); });
+    if (done < 0) Fail(static_cast<int>(-done));
+    return static_cast<unsigned>(done);
 }
 
 // Each round consumes at least one byte from disk or meets the end, so the loop is bounded by
@@ -76,6 +84,17 @@ unsigned File::ReadText(char* buffer, unsigned count) {
         if (got < wanted) break;  // the file ended inside this round
     }
     return done;
+}
+
+unsigned File::ReadAt(std::uint64_t offset, void* buffer, unsigned count) const {
+    RequireOpen();
+    if (offset > kMaxOffset - count) ThrowFileError({FileException::badSeek, ERROR_INVALID_PARAMETER}, path_);
+    char* out = static_cast<char*>(buffer);
+    const std::int64_t done = ReadFully(count, [&](unsigned from) {
+        return ::pread(fd_, out + from, count - from, static_cast<off_t>(offset + from));
+    });
+    if (done < 0) Fail(static_cast<int>(-done));
+    return static_cast<unsigned>(done);
 }
 
 void File::Write(const void* buffer, unsigned count) {

@@ -31,27 +31,34 @@ CQDAcessoDoc::CQDAcessoDoc(IQDArqBind& bind, const QDSessaoAcesso& sessao)
 
 platform::HRESULT CQDAcessoDoc::Abre() {
     if (const int codigo = m_tipos.Open('L', true, true)) return QDHResultArq(codigo);
-    if (const int codigo = m_usuariosDoc.Open('L', true, true)) return QDHResultArq(codigo);
-    return QDHResultArq(m_usuariosTipo.Open('L', true, true));
+    if (const int codigo = m_usuariosDoc.Abre()) return QDHResultArq(codigo);
+    return QDHResultArq(m_usuariosTipo.Abre());
 }
 
+template <class T>
+platform::HRESULT CQDAcessoDoc::VeLista(CQDLeitorSequencias<T>& usuarios, std::vector<T>& registros,
+                                        std::uint32_t primeiro, std::uint32_t quantidade) {
+    if (const int codigo = usuarios.Le(primeiro, quantidade, registros)) return QDHResultArq(codigo);
+    m_codigos.clear();
+    for (const T& registro : registros) m_codigos.push_back(registro.iUsuario);
+    return QDSessaoVeUsuarios(0, m_sessao.iUsuario, m_sessao.iUsuarioPai, m_codigos) ? QD_DOC_VISIVEL : QD_DOC_OCULTO;
+}
+
+// The same rule as QDAcessoDoc, with the lists read through the scan's windows.
 platform::HRESULT CQDAcessoDoc::Visivel(const QD_DOC_ARQ& doc) {
+    if (m_sessao.bAcessoTotal) return QD_DOC_VISIVEL;
+    if (doc.nQtdUsuarios != 0) return VeLista(m_usuariosDoc, m_registrosDoc, doc.lPrimeiroUsuario, doc.nQtdUsuarios);
+    if (doc.lTipDoc == 0) return QD_DOC_VISIVEL;
+    if (const auto vista = m_vistaTipos.find(doc.lTipDoc); vista != m_vistaTipos.end()) return vista->second;
     QD_TIPDOC_ARQ tipo{};
-    const bool precisaTipo = !m_sessao.bAcessoTotal && doc.nQtdUsuarios == 0 && doc.lTipDoc != 0;
-    if (precisaTipo) {
-        if (const int codigo = LeTipo(doc.lTipDoc, tipo)) return QDHResultArq(codigo);
-    }
-    return QDAcessoDoc(doc, tipo, m_usuariosDoc, m_usuariosTipo, m_sessao);
+    if (const int codigo = LeTipo(doc.lTipDoc, tipo)) return QDHResultArq(codigo);
+    if (tipo.nQtdUsuarios == 0) return m_vistaTipos[doc.lTipDoc] = QD_DOC_VISIVEL;
+    const platform::HRESULT vista = VeLista(m_usuariosTipo, m_registrosTipo, tipo.lPrimeiroUsuario, tipo.nQtdUsuarios);
+    return m_vistaTipos[doc.lTipDoc] = vista;
 }
 
 int CQDAcessoDoc::LeTipo(std::uint32_t lTipDoc, QD_TIPDOC_ARQ& tipo) {
-    if (const auto lido = m_tiposLidos.find(lTipDoc); lido != m_tiposLidos.end()) {
-        tipo = lido->second;
-        return 0;
-    }
     std::int32_t posicao = 0;
     if (const int codigo = QDPosicaoRegistro(lTipDoc, posicao)) return codigo;
-    if (const int codigo = m_tipos.ReadRecord(posicao, &tipo)) return codigo;
-    m_tiposLidos.emplace(lTipDoc, tipo);
-    return 0;
+    return m_tipos.ReadRecord(posicao, &tipo);
 }

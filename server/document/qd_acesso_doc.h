@@ -7,18 +7,22 @@
 // QDDOCUSU.DAT and QDTPDUSU.DAT; a run that does not lie inside its file is a read failure
 // (16021), never an over-read.
 //
-// CQDAcessoDoc holds the files open for a whole scan (a search, a link listing) and reads a
-// type's record only when a document has no list of its own. Built on the stack in one server
-// method; the bind must outlive it. The server's one thread.
+// CQDAcessoDoc holds the files open for a whole scan (a search, a link listing), reads the user
+// runs through windows of many records (qd_leitor_sequencias.h), so that the lists of documents
+// met one after another cost one read between them, and reads a type's record only when a
+// document has no list of its own, working out the rule by each type's list once. Built on the
+// stack in one server method; the bind must outlive it. The server's one thread.
 #pragma once
 
 #include "platform/hresult.h"
 #include "server/document/qd_doc_arq.h"
 #include "server/record_file/qd_arq_t.h"
+#include "server/record_file/qd_leitor_sequencias.h"
 #include "server/types/qd_tipdoc_arq.h"
 
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 class IQDArqBind;
 
@@ -52,12 +56,20 @@ public:
     [[nodiscard]] platform::HRESULT Visivel(const QD_DOC_ARQ& doc);
 
 private:
-    // The type at `lTipDoc` into `tipo`, from the types read before when it was.
+    // The type at `lTipDoc` into `tipo`.
     [[nodiscard]] int LeTipo(std::uint32_t lTipDoc, QD_TIPDOC_ARQ& tipo);
+    // Whether the session is among the users of the run of `quantidade` records from `primeiro`,
+    // read into `registros`.
+    template <class T>
+    [[nodiscard]] platform::HRESULT VeLista(CQDLeitorSequencias<T>& usuarios, std::vector<T>& registros,
+                                            std::uint32_t primeiro, std::uint32_t quantidade);
 
     QDSessaoAcesso m_sessao;
     CQDArqT<QD_TIPDOC_ARQ> m_tipos;
-    CQDArqT<QD_DOC_USUARIO_ARQ> m_usuariosDoc;
-    CQDArqT<QD_TIPDOC_USUARIO_ARQ> m_usuariosTipo;
-    std::unordered_map<std::uint32_t, QD_TIPDOC_ARQ> m_tiposLidos;
+    CQDLeitorSequencias<QD_DOC_USUARIO_ARQ> m_usuariosDoc;
+    CQDLeitorSequencias<QD_TIPDOC_USUARIO_ARQ> m_usuariosTipo;
+    std::unordered_map<std::uint32_t, platform::HRESULT> m_vistaTipos;  // type -> the rule by its list
+    std::vector<QD_DOC_USUARIO_ARQ> m_registrosDoc;     // the current runs, reused
+    std::vector<QD_TIPDOC_USUARIO_ARQ> m_registrosTipo;
+    std::vector<std::uint16_t> m_codigos;
 };

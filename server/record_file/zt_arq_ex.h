@@ -44,6 +44,15 @@ public:
     // Writes `bytes` bytes at the start of the file (the header, record 0). Tried up to 60 times.
     [[nodiscard]] int WriteHeader(const void* buffer, std::uint32_t bytes);
 
+    // Reads up to `bytes` bytes at byte `offset` in one read, past the cache and without moving the
+    // position; how many in `lidos` (fewer at the end of the file, none past it). 0 or the read's
+    // code. For the scans that read a file in large windows.
+    [[nodiscard]] int ReadAt(std::uint64_t offset, std::uint32_t bytes, void* buffer, std::uint32_t& lidos);
+    // Reads up to `quantidade` whole records from `posicao` in one read, as ReadAt; how many in
+    // `lidos`. Record `posicao` itself answers as ReadRecord does: 16021 past the end or cut short,
+    // 16012 for a negative position.
+    [[nodiscard]] int ReadRecords(std::int32_t posicao, std::uint32_t quantidade, void* buffer, std::uint32_t& lidos);
+
     // Reads `bytes` bytes at the current position; fewer than that is 16021.
     [[nodiscard]] int ReadBytes(std::uint32_t bytes, void* buffer);
     // Writes `bytes` bytes at the current position, once.
@@ -54,6 +63,10 @@ public:
     // 'F': to the end, `resultado` = the length. 'I': to the start, `resultado` = 0. 'P': to byte
     // `offset` when it is below the length (`resultado` = offset), else 16021. Other letters 16179.
     [[nodiscard]] int SeekEx(char operacao, std::int64_t offset, std::int64_t& resultado);
+
+    // The stamp of the file's present state (platform/file/file_stamp.h) into `carimbo`. 0 or the
+    // open's or the query's code.
+    [[nodiscard]] int Carimbo(platform::FileStampReading& carimbo);
 
     // The number of data records: length / R - 1, never below 0; 0 when the file cannot be opened.
     [[nodiscard]] std::int64_t RecordCount();
@@ -87,6 +100,9 @@ private:
     // at in `escrito`. Up to 60 attempts; every outcome empties the cache.
     [[nodiscard]] int GravaComTentativas(const void* buffer, std::uint32_t bytes, std::uint64_t offset, bool anexa,
                                          std::uint64_t& escrito);
+    // The code of a read that failed with `erro`; the failure is marked unless it is the end of
+    // the file.
+    [[nodiscard]] int FalhaLeitura(const platform::FileException& erro);
     // The code of a write tried once that failed with `erro`; the cache is emptied and the
     // failure marked.
     [[nodiscard]] int FalhaGravacaoUnica(const platform::FileException& erro);

@@ -5,6 +5,7 @@
 #include "server/record_file/record_file_codes.h"
 #include "server/record_file/zt_arq_causas.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -47,10 +48,43 @@ int CZTArqEx::LeDoArquivo(std::uint64_t offset, void* buffer) {
         if (usaCache) std::memcpy(buffer, m_cache.Buffer(), m_nTamRegistro);
         return 0;
     } catch (const platform::FileException& erro) {
-        const int codigo = ZTCodigoCausaArq(ZTOperacaoArq::Leitura, erro.m_cause);
-        if (codigo != ZT_ERR_ARQ_FIM) MarcaFalha();
-        return codigo;
+        return FalhaLeitura(erro);
     }
+}
+
+int CZTArqEx::FalhaLeitura(const platform::FileException& erro) {
+    const int codigo = ZTCodigoCausaArq(ZTOperacaoArq::Leitura, erro.m_cause);
+    if (codigo != ZT_ERR_ARQ_FIM) MarcaFalha();
+    return codigo;
+}
+
+int CZTArqEx::ReadAt(std::uint64_t offset, std::uint32_t bytes, void* buffer, std::uint32_t& lidos) {
+    lidos = 0;
+    if (const int codigo = AbreQuandoPreciso()) return codigo;
+    try {
+        lidos = static_cast<const platform::File&>(*this).ReadAt(offset, buffer, bytes);
+        return 0;
+    } catch (const platform::FileException& erro) {
+        return FalhaLeitura(erro);
+    }
+}
+
+int CZTArqEx::ReadRecords(std::int32_t posicao, std::uint32_t quantidade, void* buffer, std::uint32_t& lidos) {
+    lidos = 0;
+    if (posicao < 0) {
+        MarcaFalha();
+        return ZT_ERR_ARQ_POSICIONAMENTO;
+    }
+    if (m_nTamRegistro == 0) return ZT_ERR_ARQ_NOME_MODO;
+    const std::uint64_t bytes = std::min<std::uint64_t>(std::uint64_t{quantidade} * m_nTamRegistro,
+                                                        std::numeric_limits<std::uint32_t>::max());
+    std::uint32_t bytesLidos = 0;
+    const std::uint64_t offset = static_cast<std::uint64_t>(posicao) * m_nTamRegistro;
+    if (const int codigo = ReadAt(offset, static_cast<std::uint32_t>(bytes), buffer, bytesLidos)) return codigo;
+    lidos = bytesLidos / m_nTamRegistro;
+    if (lidos > 0) return 0;
+    MarcaFalha();
+    return ZT_ERR_ARQ_FIM;
 }
 
 int CZTArqEx::WriteRecord(const void* buffer, std::int32_t& posicao) {
@@ -109,9 +143,7 @@ int CZTArqEx::ReadBytes(std::uint32_t bytes, void* buffer) {
     try {
         return Read(buffer, bytes) < bytes ? ZT_ERR_ARQ_FIM : 0;
     } catch (const platform::FileException& erro) {
-        const int codigo = ZTCodigoCausaArq(ZTOperacaoArq::Leitura, erro.m_cause);
-        if (codigo != ZT_ERR_ARQ_FIM) MarcaFalha();
-        return codigo;
+        return FalhaLeitura(erro);
     }
 }
 
@@ -158,6 +190,18 @@ int CZTArqEx::SeekEx(char operacao, std::int64_t offset, std::int64_t& resultado
             return ZT_ERR_ARQ_FIM;
         }
         resultado = static_cast<std::int64_t>(Seek(offset, begin));
+        return 0;
+    } catch (const platform::FileException& erro) {
+        MarcaFalha();
+        return ZTCodigoCausaArq(ZTOperacaoArq::Leitura, erro.m_cause);
+    }
+}
+
+int CZTArqEx::Carimbo(platform::FileStampReading& carimbo) {
+    carimbo = {};
+    if (const int codigo = AbreQuandoPreciso()) return codigo;
+    try {
+        carimbo = ReadStamp();
         return 0;
     } catch (const platform::FileException& erro) {
         MarcaFalha();

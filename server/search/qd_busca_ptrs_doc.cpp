@@ -13,9 +13,10 @@
 #include "server/search/qd_exclusoes_doc.h"
 #include "server/search/qd_hoje_1950.h"
 #include "server/search/qd_leitor_descricoes.h"
-#include "server/search/qd_leitor_sequencias.h"
+#include "server/record_file/qd_leitor_sequencias.h"
 #include "server/search/qd_texto_fixo.h"
 #include "server/record_file/qd_resultado_arq.h"
+#include "server/record_file/zt_leitor_registros.h"
 #include "server/types/qd_tipdoc_arq.h"
 
 #include <algorithm>
@@ -61,7 +62,8 @@ public:
           m_condicoes(ArrayDoFiltro(filtro.pCampos, filtro.nQtdCampos)),
           m_descricao(platform::AnsiFromBstr(filtro.bsDescricao).view()),
           m_acesso(sessao.bind, sessao.acesso),
-          m_docs(sessao.bind) {}
+          m_docs(sessao.bind),
+          m_janela(m_docs) {}
 
     HRESULT Abre() {
         if (const int erro = m_docs.Open('L', true, true)) return QDHResultArq(erro);
@@ -125,7 +127,7 @@ private:
     // The document at `lPosicao`: read, tested, and kept in `lista` when it passes.
     HRESULT Testa(std::uint32_t lPosicao, QDDocsPontuados& lista) {
         QD_DOC_ARQ doc{};
-        if (const int erro = m_docs.ReadRecord(static_cast<std::int32_t>(lPosicao), &doc)) return QDHResultArq(erro);
+        if (const int erro = m_janela.Le(static_cast<std::int32_t>(lPosicao), &doc)) return QDHResultArq(erro);
         bool passa = false;
         int pontos = 0;
         if (const HRESULT hr = Avalia(doc, passa, pontos); FAILED(hr)) return hr;
@@ -188,6 +190,7 @@ private:
     CQDTokenMngr m_descricao;
     CQDAcessoDoc m_acesso;
     CQDArqT<QD_DOC_ARQ> m_docs;
+    CZTLeitorRegistros m_janela;
     std::optional<CQDLeitorSequencias<QD_DOC_CAMPO_ARQ>> m_campos;
     std::optional<CQDLeitorDescricoes> m_descricoes;
     CQDPosicoesAdmitidas m_tipos;

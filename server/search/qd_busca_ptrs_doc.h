@@ -1,8 +1,9 @@
 // Searching documents by filter: the body of IZTQD_Srv::BuscaPtrsDoc.
 //
-// One sequential pass over QDDOC.DAT (the read cache serves it), from the filter's first position
-// (1 when 0) to its last (the record count, or lPosDocFim when that is set and smaller); with a
-// position list, only those positions, ascending (positions 0 or outside the range are skipped).
+// One sequential pass over QDDOC.DAT, in windows of many records (zt_leitor_registros.h), from the
+// filter's first position (1 when 0) to its last (the record count, or lPosDocFim when that is set
+// and smaller); with a position list, only those positions, ascending (positions 0 or outside the
+// range are skipped).
 // Every document the search may return (qd_exclusoes_doc.h) is tested against the filter's
 // criteria in this order: the record's own (qd_criterios_registro.h), the type list, the access
 // rule (hidden documents are skipped in both modes), the description words, the location, the
@@ -20,10 +21,10 @@
 //     the read's 16021 in both modes, before any document is read.
 //
 // Speed: the types and locations are read once per call, not once per document; the user lists
-// go through one CQDAcessoDoc whose files stay open for the whole pass; descriptions come through
-// a read-ahead window (qd_leitor_descricoes.h) and field runs into a buffer reused from one
-// document to the next. Files are opened in mode 'L'
-// (created when missing) and closed when the call returns. The server's one thread.
+// go through one CQDAcessoDoc whose files stay open for the whole pass, read in windows too;
+// descriptions come through a read-ahead window (qd_leitor_descricoes.h) and field runs into a
+// buffer reused from one document to the next. Files are opened in mode 'L' (created when
+// missing) and closed when the call returns. The server's one thread.
 #pragma once
 
 #include "platform/hresult.h"

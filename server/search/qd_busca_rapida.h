@@ -7,15 +7,20 @@
 // in some text of it; its score is the number of hits; the positions come back by score, highest
 // first, equal scores in ascending positions.
 //
-// How: the visible documents are listed by the object's own BuscaPtrsDoc with an empty filter
-// (with the web bits 0x6 when bAcessoWeb is not 0) and then read in position order, one record at
-// a time through the read cache, their own texts straight from the files (qd_textos_doc.h) into
-// reused buffers, so memory stays bounded whatever the number of documents; the types and
-// locations are read once (qd_textos_referencia.h), the link origins of all documents in one pass
-// over QDVINDOC.DAT. Keys are formatted through the account-plan connection of the session's
-// company, opened with error handling and messages off; it only shapes key texts, so a plan that
-// cannot be opened leaves the keys in their plain forms rather than failing the search. The
-// server's one thread.
+// How: one pass over QDDOC.DAT in windows of many records applies the exclusions and the access
+// rule of BuscaPtrsDoc with an empty filter (with the web bits 0x6 when bAcessoWeb is not 0), and
+// scores each visible document as it is met. The texts many documents share are counted once per
+// search: every type's and location's (qd_textos_referencia.h), every link origin's, formatted for
+// the whole pass (CQDFormatadorChaves). A document's own texts from QDDOCDSC.DAT and QDDOCCMP.DAT
+// come folded and lower-cased from the folder's text cache (qd_cache_textos_busca.h, which says
+// when it is trusted), or are read and kept there; those of its record are counted as read. Words
+// are counted as the word filter counts them (qd_palavras_busca.h), the file texts last, only while
+// every word is still possible. Failures answer what the listing-then-scoring scan gave: a record
+// or access failure at once, a text failure once the pass is over. Keys are formatted through the
+// account-plan connection of the session's company, opened with error handling and messages off;
+// it only shapes key texts, so a plan that cannot be opened leaves the keys in their plain forms
+// rather than failing the search. Memory per search stays bounded by the positions found and the
+// positions with hits in shared texts. The server's one thread.
 #pragma once
 
 #include "platform/com/bstr.h"

@@ -26,9 +26,9 @@ int CQDLeitorDescricoes::Verifica(std::uint64_t offset, std::uint64_t tamanho) {
 }
 
 int CQDLeitorDescricoes::LeBytes(std::uint64_t offset, std::uint32_t tamanho, char* destino) {
-    std::int64_t posicao = 0;
-    if (const int erro = m_arquivo.SeekEx('P', static_cast<std::int64_t>(offset), posicao)) return erro;
-    return m_arquivo.ReadBytes(tamanho, destino);
+    std::uint32_t lidos = 0;
+    if (const int erro = m_arquivo.ReadAt(offset, tamanho, destino, lidos)) return erro;
+    return lidos < tamanho ? ZT_ERR_ARQ_FIM : 0;
 }
 
 int CQDLeitorDescricoes::Le(std::uint32_t offset, std::uint32_t tamanho, std::string_view& texto) {

@@ -2,8 +2,8 @@
 // during a scan, through a read-ahead window.
 //
 // Descriptions are appended in the order documents are written, so a scan in position order
-// reads the file nearly front to back: one read fills a 256 KB window and serves the many
-// descriptions that follow, where a read per document would cost several system calls each. A
+// reads the file nearly front to back: one read (one system call) fills a 256 KB window and serves
+// the many descriptions that follow, where a read per document would cost several calls each. A
 // description longer than the window is read on its own. Every (offset, length) comes from a
 // stored record and is checked against the file before anything is read or allocated: a
 // description that does not lie inside the file (offset 0 with a length, an offset or end past
@@ -30,6 +30,9 @@ public:
 
     // Opens QDDOCDSC.DAT in mode 'L' (created when missing). 0 or the open's code.
     [[nodiscard]] int Abre();
+
+    // The stamp of the open file (platform/file/file_stamp.h). 0 or the layer's code.
+    [[nodiscard]] int Carimbo(platform::FileStampReading& carimbo) { return m_arquivo.Carimbo(carimbo); }
 
     // The description of `tamanho` bytes at `offset` into `texto` (empty for length 0). 0, 16021
     // for a description outside the file, or the failing read's code (`texto` empty then).

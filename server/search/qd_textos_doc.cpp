@@ -3,35 +3,18 @@
 #include "outside/pendora/qd_campo_tipo_dado.h"
 #include "outside/pendora/qd_campo_valor.h"
 #include "server/document/qd_doc_conversao.h"
-#include "util/text/code_page.h"
+#include "server/search/qd_tabelas_texto.h"
 
-#include <array>
 #include <cstdint>
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 
 namespace {
 
-using TabelaDobra = std::array<char, 256>;
-
-// ZTRetiraAcentos of every byte on its own, taken once from util's own folding.
-const TabelaDobra& Dobra() {
-    static const TabelaDobra tabela = [] {
-        TabelaDobra t{};
-        for (int b = 0; b < 256; ++b) {
-            char letra[2] = {static_cast<char>(b), '\0'};
-            ZTRetiraAcentosBuffer(letra);
-            t[static_cast<std::size_t>(b)] = letra[0];
-        }
-        return t;
-    }();
-    return tabela;
-}
-
 // Folds `texto` in place as ZTRetiraAcentosBuffer does. Only bytes from 0x80 up have accents to
 // fold, so every eight bytes without one are passed over in one test.
 void DobraAcentos(std::string& texto) {
-    const TabelaDobra& tabela = Dobra();
+    const QDTabelaBytes& tabela = QDTabelaSemAcentos();
     constexpr std::uint64_t kBitsAltos = 0x8080808080808080ULL;
     char* p = texto.data();
     char* const fim = p + texto.size();
@@ -46,11 +29,17 @@ void DobraAcentos(std::string& texto) {
 
 }  // namespace
 
-CQDTextosDoc::CQDTextosDoc(IQDArqBind& bind) : m_descricoes(bind), m_campos(bind) {}
+CQDTextosDoc::CQDTextosDoc(IQDArqBind& bind, bool minusculas)
+    : m_bMinusculas(minusculas), m_descricoes(bind), m_campos(bind) {}
 
 int CQDTextosDoc::Abre() {
     if (const int erro = m_descricoes.Abre()) return erro;
     return m_campos.Abre();
+}
+
+int CQDTextosDoc::Carimbos(platform::FileStampReading& descricoes, platform::FileStampReading& campos) {
+    if (const int erro = m_descricoes.Carimbo(descricoes)) return erro;
+    return m_campos.Carimbo(campos);
 }
 
 void CQDTextosDoc::Acrescenta(std::string_view texto) {
@@ -59,26 +48,64 @@ void CQDTextosDoc::Acrescenta(std::string_view texto) {
     if (m_nUsados == m_buffers.size()) m_buffers.emplace_back();
     std::string& buffer = m_buffers[m_nUsados++];
     buffer.assign(texto);
-    DobraAcentos(buffer);
+    if (m_bMinusculas) {
+        QDConverte(QDTabelaMinusculasSemAcentos(), buffer);
+    } else {
+        DobraAcentos(buffer);
+    }
 }
 
-int CQDTextosDoc::Le(const QD_DOC_ARQ& doc, std::vector<std::string_view>& textos) {
+void CQDTextosDoc::Entrega(std::vector<std::string_view>& textos) const {
     textos.clear();
-    m_nUsados = 0;
+    for (std::size_t i = 0; i < m_nUsados; ++i) textos.emplace_back(m_buffers[i]);
+}
+
+int CQDTextosDoc::AcrescentaDescricao(const QD_DOC_ARQ& doc) {
     std::string_view descricao;
     if (const int erro = m_descricoes.Le(doc.lPosDescricao, doc.nTamDescricao, descricao)) return erro;
     Acrescenta(descricao);
-    Acrescenta(QDNomeOriginalDoc(doc));
+    return 0;
+}
+
+int CQDTextosDoc::AcrescentaCampos(const QD_DOC_ARQ& doc) {
     if (const int erro = m_campos.Le(doc.lPrimeiroCampo, doc.nQtdCampos, m_valores)) return erro;
     for (const QD_DOC_CAMPO_ARQ& campo : m_valores) {
         if (QDGetCampoDataType(static_cast<QD_E_CAMPO_DOC>(campo.id)) != QD_TIPO_DADO_TEXTO) continue;
         Acrescenta(QDLeCampoTexto(campo.BinaryData));
     }
-    if (doc.iNrLocalizacao != 0) {
-        char numero[16];
-        const int n = std::snprintf(numero, sizeof numero, "%u", static_cast<unsigned>(doc.iNrLocalizacao));
-        Acrescenta(std::string_view(numero, static_cast<std::size_t>(n)));
-    }
-    for (std::size_t i = 0; i < m_nUsados; ++i) textos.emplace_back(m_buffers[i]);
     return 0;
+}
+
+void CQDTextosDoc::AcrescentaNumero(const QD_DOC_ARQ& doc) {
+    if (doc.iNrLocalizacao == 0) return;
+    char numero[16];
+    const auto fim = std::to_chars(numero, numero + sizeof numero, doc.iNrLocalizacao).ptr;
+    Acrescenta(std::string_view(numero, static_cast<std::size_t>(fim - numero)));
+}
+
+int CQDTextosDoc::Le(const QD_DOC_ARQ& doc, std::vector<std::string_view>& textos) {
+    textos.clear();
+    Recomeca();
+    if (const int erro = AcrescentaDescricao(doc)) return erro;
+    Acrescenta(QDNomeOriginalDoc(doc));
+    if (const int erro = AcrescentaCampos(doc)) return erro;
+    AcrescentaNumero(doc);
+    Entrega(textos);
+    return 0;
+}
+
+int CQDTextosDoc::LeDosArquivos(const QD_DOC_ARQ& doc, std::vector<std::string_view>& textos) {
+    textos.clear();
+    Recomeca();
+    if (const int erro = AcrescentaDescricao(doc)) return erro;
+    if (const int erro = AcrescentaCampos(doc)) return erro;
+    Entrega(textos);
+    return 0;
+}
+
+void CQDTextosDoc::LeDoRegistro(const QD_DOC_ARQ& doc, std::vector<std::string_view>& textos) {
+    Recomeca();
+    Acrescenta(QDNomeOriginalDoc(doc));
+    AcrescentaNumero(doc);
+    Entrega(textos);
 }

@@ -19,6 +19,8 @@ class CConexaoGedSrv;
 
 class CQDTextosReferencia {
 public:
+    using Mapa = std::unordered_map<std::uint32_t, CZTStringArray>;  // position -> texts
+
     // Reads the types and locations through `conexao`. S_OK or the first failing call's result
     // (then no text is kept).
     [[nodiscard]] platform::HRESULT Le(CConexaoGedSrv& conexao);
@@ -27,9 +29,11 @@ public:
     // the session does not see, a deleted type).
     [[nodiscard]] const CZTStringArray* Tipo(std::uint32_t lPosicao) const { return Acha(m_tipos, lPosicao); }
     [[nodiscard]] const CZTStringArray* Local(std::uint32_t lPosicao) const { return Acha(m_locais, lPosicao); }
+    // Every type / location read, with its texts.
+    [[nodiscard]] const Mapa& Tipos() const { return m_tipos; }
+    [[nodiscard]] const Mapa& Locais() const { return m_locais; }
 
 private:
-    using Mapa = std::unordered_map<std::uint32_t, CZTStringArray>;
     [[nodiscard]] static const CZTStringArray* Acha(const Mapa& mapa, std::uint32_t lPosicao);
 
     [[nodiscard]] platform::HRESULT LeTipos(CConexaoGedSrv& conexao);

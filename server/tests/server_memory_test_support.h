@@ -6,6 +6,7 @@
 // ASSERT_NO_FATAL_FAILURE: a step that the system refuses ends the test.
 #pragma once
 
+#include "platform/tests/support/sanitizer.h"
 #include "platform/tests/support/test_environment.h"
 #include "server/bench/bench_environment.h"
 
@@ -19,17 +20,7 @@ namespace kelvo::testing {
 
 // AddressSanitizer keeps freed blocks in quarantine and adds its shadow memory, so the peak of a
 // sanitized server says nothing about what a request held: the bound is checked without it only.
-#if defined(__SANITIZE_ADDRESS__)
-inline constexpr bool kPicoMemoriaMedido = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-inline constexpr bool kPicoMemoriaMedido = false;
-#else
-inline constexpr bool kPicoMemoriaMedido = true;
-#endif
-#else
-inline constexpr bool kPicoMemoriaMedido = true;
-#endif
+inline constexpr bool kPicoMemoriaMedido = !kComAddressSanitizer;
 
 class PicoMemoriaServidor {
 public:

@@ -51,4 +51,48 @@ TEST(QDFormataChave, SameTextForEveryProcessAndPlanState) {
     }
 }
 
+// Guards the key formatter of the quick search against QDFormataChave: the same text for every
+// month part, first met or met again, for keys at the edges of their field, and for plain numbers.
+TEST(CQDFormatadorChaves, SameTextsAsQDFormataChave) {
+    const zt_time_test::HojeFixado hoje(zt_time_test::DiaDe2026());
+    CConexaoPlano plano;
+    ASSERT_EQ(plano.Inicializa("/dados/emp", 1, 10), platform::S_OK);
+    CQDFormatadorChaves formatador(plano);
+    const std::uint32_t chaves[] = {1, 123, 999999, 0xFFFFF, 0};
+    for (std::uint32_t mes = 0; mes <= ZT_CHAVE_MES_ANO_MES_MAXIMO; mes += mes < 880 || mes > 2200 ? 61 : 1) {
+        for (const std::uint32_t chave : chaves) {
+            const std::uint32_t valor = ZTMontaChaveMesAno(static_cast<std::uint16_t>(mes), chave);
+            std::string texto = "x";
+            formatador.Acrescenta(QD_PROCESSO_CN_LAN, valor, texto);
+            ASSERT_EQ(texto, "x" + std::string(QDFormataChave(plano, QD_PROCESSO_CN_LAN, valor)))
+                << mes << " " << chave;
+        }
+    }
+    for (const std::uint32_t numero : {0u, 7u, 4095u, 0xFFFFFFFFu}) {
+        std::string texto;
+        formatador.Acrescenta(QD_PROCESSO_FN_CRE_LANC, numero, texto);
+        EXPECT_EQ(texto, std::string(QDFormataChave(plano, QD_PROCESSO_FN_CRE_LANC, numero))) << numero;
+    }
+}
+
+// Guards the answers the formatter keeps for the process: a later year's window reads some month
+// texts back as other years, so a new year must not reuse the old year's answers.
+TEST(CQDFormatadorChaves, AnswersOfOneYearAreNotKeptForTheNext) {
+    CConexaoPlano plano;
+    const std::uint32_t valor = ZTMontaChaveMesAno(Mes(1, 1946), 1);
+    const auto formata = [&] {
+        CQDFormatadorChaves formatador(plano);
+        std::string texto;
+        formatador.Acrescenta(QD_PROCESSO_CN_LAN, valor, texto);
+        return texto;
+    };
+    {
+        const zt_time_test::HojeFixado hoje(zt_time_test::DiaDe2026());
+        EXPECT_EQ(formata(), "0146-000001");
+    }
+    const zt_time_test::HojeFixado hoje(zt_time_test::Momento(2031, 3, 1));
+    EXPECT_EQ(formata(), std::string(QDFormataChave(plano, QD_PROCESSO_CN_LAN, valor)));
+    EXPECT_NE(formata(), "0146-000001");
+}
+
 }  // namespace

@@ -4,12 +4,14 @@
 // The same checks as ZTLeSequencia, without asking the file for its length at every run: the
 // record count is taken at the open and taken again only when a run reaches past it (another
 // process may have appended meanwhile). A run that does not lie wholly inside the file is the
-// layer's 16021, before anything is allocated. Records come through the layer's read cache.
+// layer's 16021, before anything is allocated. Records come through a window of many records
+// (zt_leitor_registros.h), so that runs met one after another cost one read between them.
 // Built on the stack for one scan; the bind must outlive it. The server's one thread.
 #pragma once
 
 #include "server/record_file/qd_arq_t.h"
 #include "server/record_file/record_file_codes.h"
+#include "server/record_file/zt_leitor_registros.h"
 
 #include <cstdint>
 #include <vector>
@@ -19,7 +21,8 @@ class IQDArqBind;
 template <class T>
 class CQDLeitorSequencias {
 public:
-    explicit CQDLeitorSequencias(IQDArqBind& bind) : m_arquivo(bind) {}
+    explicit CQDLeitorSequencias(IQDArqBind& bind)
+        : m_arquivo(bind), m_janela(m_arquivo, CZTLeitorRegistros::kBytesJanelaSequencias) {}
 
     // Opens T's file in mode 'L' (created when missing). 0 or the open's code.
     [[nodiscard]] int Abre() {
@@ -27,6 +30,9 @@ public:
         m_nQtdRegistros = m_arquivo.RecordCount();
         return 0;
     }
+
+    // The stamp of the open file (platform/file/file_stamp.h). 0 or the layer's code.
+    [[nodiscard]] int Carimbo(platform::FileStampReading& carimbo) { return m_arquivo.Carimbo(carimbo); }
 
     // The `quantidade` records from `primeiro` into `registros` (empty for none). 0, 16021 for a
     // run outside the file, or the failing read's code; `registros` is empty on failure.
@@ -40,7 +46,7 @@ public:
         }
         registros.resize(quantidade);
         for (std::uint32_t i = 0; i < quantidade; ++i) {
-            if (const int erro = m_arquivo.ReadRecord(static_cast<std::int32_t>(primeiro + i), &registros[i])) {
+            if (const int erro = m_janela.Le(static_cast<std::int32_t>(primeiro + i), &registros[i])) {
                 registros.clear();
                 return erro;
             }
@@ -50,5 +56,6 @@ public:
 
 private:
     CQDArqT<T> m_arquivo;
+    CZTLeitorRegistros m_janela;
     std::int64_t m_nQtdRegistros = 0;  // the record count as last asked
 };
