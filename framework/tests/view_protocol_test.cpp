@@ -20,11 +20,11 @@ class ViewQueAnota : public CZTFCView {
 public:
     std::vector<std::string> chamadas;
 
-    void OnSelecaoArvore(ZTFC_ITEM_ARVORE, const char* texto, platform::ui::View*) override {
+    void OnSelecaoArvore(platform::ui::HTREEITEM, const char* texto, platform::ui::View*) override {
         Anota("OnSelecaoArvore " + std::string(texto));
     }
     void OnSelecionaRegistro(std::int32_t indice) override { Anota("OnSelecionaRegistro " + std::to_string(indice)); }
-    void OnSelecionaRegistros(std::int32_t quantidade, const ZTFC_HANDLE_LINHA*) override {
+    void OnSelecionaRegistros(std::int32_t quantidade, const ROWCOL*) override {
         Anota("OnSelecionaRegistros " + std::to_string(quantidade));
     }
     void OnRegistroGravado(CZTFCDados*) override { Anota("OnRegistroGravado"); }
@@ -143,42 +143,46 @@ TEST(CZTFCView, EachHintAndBlockReachesItsHandler) {
 }
 
 // Rows of a selection the grid answers with its handles: the row of handle h is h - 1, and each
-// row's record value is its place in `valores`.
+// row's record value is its place in `valores`; rows past `valores` have no record.
 struct GradeFalsa {
     std::vector<int> valores = std::vector<int>(10);
     std::vector<int> linhasLidas;
 
-    CZTFCSelecaoLinhas Seleciona(const std::vector<ZTFC_HANDLE_LINHA>& handles) {
+    CZTFCSelecaoLinhas Seleciona(const std::vector<ROWCOL>& handles) {
         return CZTFCSelecaoLinhas(
             handles.data(), static_cast<int>(handles.size()),
-            [](ZTFC_HANDLE_LINHA handle) { return static_cast<int>(handle) - 1; },
+            [](ROWCOL handle) { return static_cast<int>(handle) - 1; },
             [this](int linha) -> const void* {
                 linhasLidas.push_back(linha);
-                return &valores[static_cast<std::size_t>(linha)];
+                const auto indice = static_cast<std::size_t>(linha);
+                return indice < valores.size() ? &valores[indice] : nullptr;
             });
     }
 };
 
-// Counting "one less when any handle is 0" gave three with two 0 handles and left a record unset.
-TEST(CZTFCSelecaoLinhas, CountsOnlyTheNonZeroHandles) {
+// Counting "one less when any handle is 0" gave three with two 0 handles and left a record unset;
+// a row without a record must not reach the document, which would make a null record current.
+TEST(CZTFCSelecaoLinhas, CountsOnlyTheRowsWithARecord) {
     const struct {
-        std::vector<ZTFC_HANDLE_LINHA> handles;
-        std::vector<int> linhas;
+        std::vector<ROWCOL> handles;
+        std::vector<int> linhasLidas;
+        std::vector<int> linhasComRegistro;
     } casos[] = {
-        {{3, 0, 5, 0}, {2, 4}},
-        {{0, 3, 5, 8}, {2, 4, 7}},
-        {{3, 5, 8}, {2, 4, 7}},
-        {{0, 0}, {}},
+        {{3, 0, 5, 0}, {2, 4}, {2, 4}},
+        {{0, 3, 5, 8}, {2, 4, 7}, {2, 4, 7}},
+        {{3, 5, 8}, {2, 4, 7}, {2, 4, 7}},
+        {{0, 0}, {}, {}},
+        {{3, 12, 5}, {2, 11, 4}, {2, 4}},
     };
     for (const auto& caso : casos) {
         GradeFalsa grade;
         CZTFCSelecaoLinhas selecao = grade.Seleciona(caso.handles);
         const ZTFC_BLOCO_REGISTROS& bloco = selecao.GetBloco();
         EXPECT_EQ(bloco.dwTamanho, ZTFC_BLOCO_SELECAO_REGISTROS);
-        ASSERT_EQ(bloco.nQuantidade, caso.linhas.size());
-        EXPECT_EQ(grade.linhasLidas, caso.linhas);
-        for (std::size_t i = 0; i < caso.linhas.size(); ++i) {
-            EXPECT_EQ(bloco.ppRegistros[i], &grade.valores[static_cast<std::size_t>(caso.linhas[i])]);
+        EXPECT_EQ(grade.linhasLidas, caso.linhasLidas);
+        ASSERT_EQ(bloco.nQuantidade, caso.linhasComRegistro.size());
+        for (std::size_t i = 0; i < caso.linhasComRegistro.size(); ++i) {
+            EXPECT_EQ(bloco.ppRegistros[i], &grade.valores[static_cast<std::size_t>(caso.linhasComRegistro[i])]);
         }
         EXPECT_EQ(bloco.pHandles, caso.handles.data());
     }

@@ -6,6 +6,8 @@
 // UpdateAllViews as objects; whoever makes one frees it, with what it owns, after the views.
 #pragma once
 
+#include "outside/editra/zt_grid_tipos.h"
+#include "platform/ui/controls/tree_ctrl.h"
 #include "platform/ui/document/object.h"
 #include "platform/win_types.h"
 
@@ -21,11 +23,6 @@ constexpr platform::DWORD ZTFC_BLOCO_SELECAO_REGISTROS = 16;
 constexpr platform::DWORD ZTFC_BLOCO_RESULTADO_REGISTRO = 20;
 // A save of a batch of records ended.
 constexpr platform::DWORD ZTFC_BLOCO_RESULTADO_LOTE = 24;
-
-// The grid's handle of a selected row; 0 names no row.
-using ZTFC_HANDLE_LINHA = platform::UINT_PTR;
-// The tree control's handle of an item.
-using ZTFC_ITEM_ARVORE = const void*;
 
 struct ZTFC_BLOCO : platform::ui::Object {
     explicit ZTFC_BLOCO(platform::DWORD tamanho) : dwTamanho(tamanho) {}
@@ -44,8 +41,8 @@ struct ZTFC_BLOCO_REGISTRO : ZTFC_BLOCO {
 struct ZTFC_BLOCO_REGISTROS : ZTFC_BLOCO {
     ZTFC_BLOCO_REGISTROS() : ZTFC_BLOCO(ZTFC_BLOCO_SELECAO_REGISTROS) {}
     std::uint16_t nQuantidade = 0;
-    // The grid's array of selected row handles.
-    const ZTFC_HANDLE_LINHA* pHandles = nullptr;
+    // The grid's array of selected row handles (0: a row without an item).
+    const ROWCOL* pHandles = nullptr;
     // nQuantidade record values, in row order.
     const void* const* ppRegistros = nullptr;
 };
@@ -74,7 +71,7 @@ struct ZTFC_BLOCO_LOTE : ZTFC_BLOCO_RESULTADO {
 };
 
 struct ZTFC_BLOCO_ARVORE : platform::ui::Object {
-    ZTFC_ITEM_ARVORE hItem = nullptr;
+    platform::ui::HTREEITEM hItem = nullptr;
     const char* pszTexto = nullptr;
 };
 

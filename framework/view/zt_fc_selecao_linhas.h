@@ -1,8 +1,9 @@
 // CZTFCSelecaoLinhas: the block a grid view sends with hint 1 when several rows are selected,
 // with the record array it points to.
 //
-// The grid's handle array may hold 0 handles, which name no row: the block counts and lists only
-// the others, each with its row's record value, in handle order. The object owns the record
+// The grid's handle array may hold 0 handles, which name no row (the totals line): the block
+// counts and lists only the others whose row has a record value, each with that value, in handle
+// order. The object owns the record
 // array for as long as the views look at the block. User-interface thread.
 #pragma once
 
@@ -15,8 +16,8 @@ class CZTFCSelecaoLinhas {
 public:
     // `linhaDe` gives the row index of a handle (the grid's), `registroDe` the record value of a
     // row (the document's GetRegistro).
-    CZTFCSelecaoLinhas(const ZTFC_HANDLE_LINHA* handles, int quantidade,
-                       const std::function<int(ZTFC_HANDLE_LINHA)>& linhaDe,
+    CZTFCSelecaoLinhas(const ROWCOL* handles, int quantidade,
+                       const std::function<int(ROWCOL)>& linhaDe,
                        const std::function<const void*(int)>& registroDe);
     CZTFCSelecaoLinhas(const CZTFCSelecaoLinhas&) = delete;
     CZTFCSelecaoLinhas& operator=(const CZTFCSelecaoLinhas&) = delete;

@@ -77,9 +77,9 @@ void CZTFCView::OnUpdateView(View* sender, platform::LPARAM hint, Object* objeto
     }
 }
 
-void CZTFCView::OnSelecaoArvore(ZTFC_ITEM_ARVORE, const char*, View*) {}
+void CZTFCView::OnSelecaoArvore(platform::ui::HTREEITEM, const char*, View*) {}
 void CZTFCView::OnSelecionaRegistro(std::int32_t) {}
-void CZTFCView::OnSelecionaRegistros(std::int32_t, const ZTFC_HANDLE_LINHA*) {}
+void CZTFCView::OnSelecionaRegistros(std::int32_t, const ROWCOL*) {}
 void CZTFCView::OnRegistroGravado(CZTFCDados*) {}
 void CZTFCView::OnRegistroGravadoAviso(CZTFCDados*, std::int32_t) {}
 void CZTFCView::OnRegistrosGravados(std::int32_t, CZTFCDados**) {}

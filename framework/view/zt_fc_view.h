@@ -26,11 +26,11 @@ public:
     virtual void OnUpdateView(platform::ui::View* sender, platform::LPARAM hint, platform::ui::Object* objeto);
 
     // Hint 2: tree item `item` with text `texto` was selected in `sender`.
-    virtual void OnSelecaoArvore(ZTFC_ITEM_ARVORE item, const char* texto, platform::ui::View* sender);
+    virtual void OnSelecaoArvore(platform::ui::HTREEITEM item, const char* texto, platform::ui::View* sender);
     // Hint 1: the grid row of list index `indice` was selected.
     virtual void OnSelecionaRegistro(std::int32_t indice);
     // Hint 1: `quantidade` rows were selected; `handles` is the grid's array of their handles.
-    virtual void OnSelecionaRegistros(std::int32_t quantidade, const ZTFC_HANDLE_LINHA* handles);
+    virtual void OnSelecionaRegistros(std::int32_t quantidade, const ROWCOL* handles);
     // Hint 3: a single save ended with status 0, or with the positive `status`.
     virtual void OnRegistroGravado(CZTFCDados* registro);
     virtual void OnRegistroGravadoAviso(CZTFCDados* registro, std::int32_t status);
