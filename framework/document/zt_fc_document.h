@@ -6,13 +6,12 @@
 // User-interface thread.
 #pragma once
 
+#include "framework/data/zt_fc_dados.h"
 #include "platform/ui/document/document.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-class CZTFCDados;
 
 class CZTFCDocument : public platform::ui::Document {
 public:

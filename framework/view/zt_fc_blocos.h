@@ -7,7 +7,7 @@
 #pragma once
 
 #include "outside/editra/zt_grid_tipos.h"
-#include "platform/ui/controls/tree_ctrl.h"
+#include "platform/ui/control/tree_ctrl.h"
 #include "platform/ui/document/object.h"
 #include "platform/win_types.h"
 

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "framework/view/zt_fc_view.h"
-#include "platform/ui/controls/tree_ctrl.h"
+#include "platform/ui/control/tree_ctrl.h"
 #include "platform/ui/document/view.h"
 
 class CZTFCTreeView : public platform::ui::View, public CZTFCView {
