@@ -1,24 +1,19 @@
-// What the company library's tests share: a company with two users and two branches in a
-// private registry store, and a chooser that answers from a script.
+// What the company library's tests share: the test company (empral_dados_teste.h) in a private
+// registry store, and a chooser that answers from a script.
 #pragma once
 
-#include "outside/conexo/conexo_dados.h"
 #include "outside/conexo/conexo_direitos.h"
+#include "outside/empral/tests/empral_dados_teste.h"
 #include "outside/empral/zt_dados_inicializacao.h"
 #include "outside/empral/zt_emp.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <optional>
 #include <vector>
 
 namespace empral_testing {
-
-inline constexpr char kEmpresa[] = "EMP1";
-inline constexpr std::uint16_t kSupervisor = 1;  // supervisor, branch 1
-inline constexpr std::uint16_t kUsuario = 2;     // plain user, branches 1 and 2
 
 // Answers every choice with `escolha`, or cancels when it is empty; counts the requests.
 class EscolhaRoteirizada : public IZTEscolhaEmpresa {
@@ -38,25 +33,13 @@ public:
 class EmpralTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        GravaUsuario(kSupervisor, "Supervisor", 1, {1});
-        GravaUsuario(kUsuario, "Maria", 0, {1, 2});
-        ASSERT_EQ(ConexoGravaFilial(kEmpresa, 1, "Matriz"), platform::S_OK);
-        ASSERT_EQ(ConexoGravaFilial(kEmpresa, 2, "Filial"), platform::S_OK);
+        ASSERT_EQ(GravaEmpresaDeTeste(), platform::S_OK);
         anterior_ = CZTEmp::SetEscolhaEmpresa(&escolha_);
         (void)CZTEmp::TomaEscolhaPendente();  // nothing left from an earlier test
     }
     void TearDown() override {
         CZTEmp::SetEscolhaEmpresa(anterior_);
         (void)CZTEmp::TomaEscolhaPendente();
-    }
-
-    static void GravaUsuario(std::uint16_t codigo, const char* nome, std::uint8_t supervisor,
-                             const std::vector<int>& filiais) {
-        REGUSU_PS reg;
-        reg.iCodigo = codigo;
-        reg.bSupervisor = supervisor;
-        std::strncpy(reg.szNome, nome, sizeof reg.szNome - 1);
-        ASSERT_EQ(ConexoGravaUsuario(kEmpresa, reg, filiais), platform::S_OK);
     }
 
     // The start-up data of session `numero` of kEmpresa, with the access codes `codigos`.

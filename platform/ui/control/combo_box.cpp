@@ -43,8 +43,20 @@ BOOL ComboBox::Create(UINT style, const Rect& rect, Wnd* parent, UINT id) {
 int ComboBox::AddString(const char* text) {
     QComboBox* combo = ComboOf(GetWidget());
     if (!combo) return CB_ERR;
+    // Qt selects the first item added to an empty list and shows it in the edit; the original
+    // platform's combo keeps having no selection and the edit's text.
+    const bool noSelection = combo->currentIndex() < 0;
+    const QString editText = combo->currentText();
     combo->addItem(QtTextOf(text));
+    if (noSelection) {
+        combo->setCurrentIndex(-1);
+        if (combo->isEditable()) combo->setEditText(editText);
+    }
     return combo->count() - 1;
+}
+
+void ComboBox::ResetContent() {
+    if (QComboBox* combo = ComboOf(GetWidget())) combo->clear();
 }
 
 int ComboBox::GetCount() const {

@@ -26,6 +26,8 @@ public:
 
     // Adds an item at the end; its index.
     int AddString(const char* text);
+    // Removes every item; none is selected then (nothing is sent).
+    void ResetContent();
     [[nodiscard]] int GetCount() const;
     // Selects item `index` (-1: none); the index, CB_ERR for -1 or an index outside the list.
     int SetCurSel(int index);

@@ -1,5 +1,5 @@
 // Controls as their parent and their user see them: the notifications that reach the parent,
-// the items and data of a combo box, and what typing may put into an edit.
+// the items, data and selection of a combo box, and what typing may put into an edit.
 #include "platform/ui/control/button.h"
 #include "platform/ui/control/combo_box.h"
 #include "platform/ui/control/edit.h"
@@ -127,6 +127,25 @@ private slots:
         combo_.GetWindowText(text);
         QCOMPARE(text, String("Tr\xEAs"));
         QCOMPARE(combo_.SetCurSel(3), CB_ERR);
+        QCOMPARE(combo_.GetCurSel(), CB_ERR);
+    }
+
+    // Filling or refilling a list selects nothing (a dialog that refills a list from another's
+    // choice would otherwise see an item chosen that nobody chose), and an edit keeps its text.
+    void fillingAComboSelectsNothing() {
+        editableCombo_.SetWindowText("livre");
+        for (ComboBox* combo : {&combo_, &editableCombo_}) {
+            combo->ResetContent();
+            QCOMPARE(combo->GetCount(), 0);
+            QCOMPARE(combo->AddString("Um"), 0);
+            QCOMPARE(combo->AddString("Dois"), 1);
+            QCOMPARE(combo->GetCurSel(), CB_ERR);
+        }
+        String text;
+        editableCombo_.GetWindowText(text);
+        QCOMPARE(text, String("livre"));
+        QCOMPARE(combo_.SetCurSel(1), 1);
+        combo_.ResetContent();
         QCOMPARE(combo_.GetCurSel(), CB_ERR);
     }
 
