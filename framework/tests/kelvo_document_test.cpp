@@ -504,7 +504,7 @@ private slots:
         QCOMPARE(erro->GetSubCodigo(), 4);
         QCOMPARE(erro->GetLinha(), linha);
         QCOMPARE(QString(erro->GetArquivoFonte().GetString()), arquivo);
-        QCOMPARE(extra, std::int16_t{suite ? 6 : 0});
+        QCOMPARE(extra, static_cast<std::int16_t>(suite ? 6 : 0));
     }
 
     // A failed save's error ends at the dispatch boundary after its one report; the document
