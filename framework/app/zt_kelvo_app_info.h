@@ -25,6 +25,12 @@ public:
     virtual void SetEmpresa(const char* empresa, std::uint16_t filial);
     // Selects the company, branch and session number, and marks the company as preselected.
     virtual void SetEmpresa(const char* empresa, std::uint16_t filial, std::int32_t numeroSecao);
+    // Leaves no company selected (empty code, branch 0). A preselected company stays preselected,
+    // kept aside for ReabreEmpresaPreSelecionada.
+    void FechaEmpresa();
+    // Selects the preselected company, branch and session number again; nothing when the command
+    // line preselected none.
+    void ReabreEmpresaPreSelecionada();
 
     // True when the company code is not empty (a code of blanks is a selected company).
     [[nodiscard]] bool TemEmpresa() const { return !m_strEmpresa.IsEmpty(); }
@@ -51,5 +57,9 @@ private:
     CZTString m_strRazaoSocial;
     CZTString m_strSistema;
     std::uint8_t m_bPreSelecionada = 0;
+    // The preselected company, which closing the company leaves in place for the next opening.
+    CZTString m_strEmpresaPreSelecionada;
+    std::uint16_t m_iFilialPreSelecionada = 0;
+    std::int32_t m_lSecaoPreSelecionada = 0;
     TIPOS_SISTEMAS m_tiposSistemas{};
 };

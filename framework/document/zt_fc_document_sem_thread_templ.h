@@ -35,6 +35,9 @@ public:
         this->OnResultadoGravacao(bloco);
     }
 
+    // The synchronous save of the current record.
+    void GravaSelecao() override { GravaAtual(); }
+
     // The record source's value of list item `indice`.
     [[nodiscard]] const void* GetRegistro(int indice) override { return m_registros.GetRegistro(indice); }
 
