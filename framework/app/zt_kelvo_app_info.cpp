@@ -16,6 +16,21 @@ void CZTKelvoAppInfo::SetEmpresa(const char* empresa, std::uint16_t filial, std:
     SetEmpresa(empresa, filial);
     m_lNumeroSecao = numeroSecao;
     m_bPreSelecionada = 1;
+    m_strEmpresaPreSelecionada = m_strEmpresa;
+    m_iFilialPreSelecionada = filial;
+    m_lSecaoPreSelecionada = numeroSecao;
+}
+
+void CZTKelvoAppInfo::FechaEmpresa() {
+    m_strEmpresa.Empty();
+    m_iFilial = 0;
+}
+
+void CZTKelvoAppInfo::ReabreEmpresaPreSelecionada() {
+    if (!GetEmpresaPreSelecionada()) return;
+    m_strEmpresa = m_strEmpresaPreSelecionada;
+    m_iFilial = m_iFilialPreSelecionada;
+    m_lNumeroSecao = m_lSecaoPreSelecionada;
 }
 
 void CZTKelvoAppInfo::SetRazaoSocial(const char* razaoSocial) {

@@ -1,9 +1,17 @@
 #include "framework/document/zt_fc_document.h"
 
+#include "framework/app/zt_kelvo_app_info.h"
+#include "framework/application/zt_fc_acesso.h"
+#include "framework/application/zt_fc_exception.h"
 #include "framework/data/zt_fc_dados.h"
+#include "framework/document/zt_fc_resultado_gravacao.h"
 #include "framework/view/zt_fc_blocos.h"
+#include "framework/view/zt_fc_grid_view.h"
 #include "framework/view/zt_fc_hints.h"
+#include "outside/linkora/zt_base_para_rotinas.h"
+#include "platform/ui/app/wait_cursor.h"
 #include "platform/ui/app/win_app.h"
+#include "platform/ui/command/cmd_ui.h"
 #include "platform/ui/document/frame_wnd.h"
 
 using platform::ui::Object;
@@ -44,10 +52,33 @@ bool TemViewAtiva() {
     return frame && frame->GetActiveView();
 }
 
+// The company commands act only while a company is selected.
+bool TemEmpresa() {
+    const CZTKelvoAppInfo* appInfo = ZTGetAppInfo();
+    return appInfo && appInfo->TemEmpresa();
+}
+
+void Desliga(platform::ui::CmdUI* cmdUI) {
+    cmdUI->SetCheck(0);
+    cmdUI->Enable(platform::FALSE);
+}
+
 }  // namespace
 
-CZTFCDocument::CZTFCDocument() = default;
+CZTFCDocument::CZTFCDocument() : m_pRotinas(std::make_unique<CZTBaseParaRotinas>()) {
+    MapCommand(ZTFC_ID_ATUALIZAR, [this] { OnAtualizar(); });
+    MapCommandRange(ZTFC_ID_PRIMEIRA_COLUNA, ZTFC_ID_ULTIMA_COLUNA,
+                    [this](platform::UINT id, platform::UINT first, platform::UINT last) { OnColunaLista(id, first, last); });
+    MapUpdateCommandUIRange(ZTFC_ID_PRIMEIRA_COLUNA, ZTFC_ID_ULTIMA_COLUNA, [this](platform::ui::CmdUI* cmdUI) {
+        OnUpdateCommandLista(cmdUI, ZTFC_ID_PRIMEIRA_COLUNA, ZTFC_ID_ULTIMA_COLUNA);
+    });
+}
+
 CZTFCDocument::~CZTFCDocument() = default;
+
+void CZTFCDocument::Grava(CZTFCDados*) { const platform::ui::WaitCursor espera; }
+
+void CZTFCDocument::GravaSelecao() { const platform::ui::WaitCursor espera; }
 
 void CZTFCDocument::SetRegistroAtual(CZTFCDados* registro) {
     const bool haviaAtual = m_pRegistroAtual != nullptr;
@@ -64,6 +95,25 @@ void CZTFCDocument::SetRegistroAtual(CZTFCDados* registro) {
 }
 
 const void* CZTFCDocument::GetRegistro(int) { return nullptr; }
+
+void CZTFCDocument::OnResultadoGravacao(ZTFC_BLOCO_RESULTADO* bloco) {
+    if (!AvisaResultadoGravacao(bloco)) return;
+    const std::unique_ptr<ZTFC_BLOCO_RESULTADO> dono(bloco);
+    ZTFCTomaExtra(*bloco);
+    if (bloco->lStatus >= 0) return;
+    throw CZTFCException(bloco->lStatus, bloco->lSubCodigo, ZTFCLinhaDoResultado(*bloco, 330, 351),
+                         "ZTFCDocument.cpp");
+}
+
+bool CZTFCDocument::AvisaResultadoGravacao(ZTFC_BLOCO_RESULTADO* bloco) {
+    if (!ZTFCBlocoDoTipo(bloco, ZTFC_BLOCO_RESULTADO_REGISTRO, ZTFC_SINAL::Qualquer) &&
+        !ZTFCBlocoDoTipo(bloco, ZTFC_BLOCO_RESULTADO_LOTE, ZTFC_SINAL::Qualquer)) {
+        return false;
+    }
+    UpdateAllViews(nullptr, ZTFC_HINT_GRAVACAO, bloco);
+    ZTFCLiberaRegistros(*bloco);
+    return true;
+}
 
 void CZTFCDocument::UpdateAllViews(View* sender, platform::LPARAM hint, Object* objeto) {
     switch (hint) {
@@ -89,7 +139,58 @@ void CZTFCDocument::UpdateAllViews(View* sender, platform::LPARAM hint, Object* 
     Document::UpdateAllViews(sender, hint, objeto);
 }
 
+void CZTFCDocument::Atualiza(View* sender) {
+    const platform::ui::WaitCursor espera;
+    OnInicializa();
+    UpdateAllViews(sender, ZTFC_HINT_LIMPA);
+    UpdateAllViews(sender, ZTFC_HINT_INICIALIZA);
+}
+
 void CZTFCDocument::AtualizaSelecao() { UpdateAllViews(nullptr, ZTFC_HINT_MULTI_SELECAO); }
+
+// The saving thread would start here; this build has no thread class (GetClasseThread is null).
+void CZTFCDocument::OnInicializa() {}
+
+void CZTFCDocument::OnFinaliza() { UpdateAllViews(nullptr, ZTFC_HINT_FINALIZA); }
+
+CZTFCGridView* CZTFCDocument::GetGridView() { return BuscaView<CZTFCGridView>(); }
+
+ZTFC_CLASSE_THREAD CZTFCDocument::GetClasseThread() { return nullptr; }
+
+void CZTFCDocument::ConfiguraThread(CZTListaInterfaces&) {}
+
+void CZTFCDocument::OnCloseDocument() {
+    OnFinaliza();
+    Document::OnCloseDocument();
+}
+
+void CZTFCDocument::OnAtualizar() { Atualiza(nullptr); }
+
+void CZTFCDocument::OnColunaLista(platform::UINT id, platform::UINT first, platform::UINT last) {
+    CZTFCGridView* grid = GetGridView();
+    if (!grid || !TemEmpresa()) return;
+    grid->GetGrid().OnColunaLista(id, first, last);
+}
+
+void CZTFCDocument::OnUpdateCommandLista(platform::ui::CmdUI* cmdUI, platform::UINT first, platform::UINT last) {
+    CZTFCGridView* grid = GetGridView();
+    if (!grid || !TemEmpresa()) return Desliga(cmdUI);
+    grid->GetGrid().OnUpdateCommandLista(cmdUI, first, last);
+}
+
+void CZTFCDocument::LimpaFormulario() { UpdateAllViews(nullptr, ZTFC_HINT_LIMPA_FORMULARIO); }
+
+void CZTFCDocument::OnTotalizacao() {
+    CZTFCGridView* grid = GetGridView();
+    if (!grid) return;
+    grid->GetGrid().SetEnableTotalizacao(grid->GetGrid().GetEnableTotalizacao() ? platform::FALSE : platform::TRUE);
+}
+
+void CZTFCDocument::OnUpdateTotalizacao(platform::ui::CmdUI* cmdUI) {
+    CZTFCGridView* grid = GetGridView();
+    if (!grid) return Desliga(cmdUI);
+    cmdUI->SetCheck(grid->GetGrid().GetEnableTotalizacao() ? 1 : 0);
+}
 
 void CZTFCDocument::OnRegistroGravado(CZTFCDados*) {}
 void CZTFCDocument::OnLoteGravado(std::int32_t, CZTFCDados**) {}

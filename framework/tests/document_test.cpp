@@ -188,8 +188,8 @@ public:
     // Whether the wait cursor showed while the result was handled.
     bool esperaDuranteResultado = false;
 
-    void OnResultadoGravacao(ZTFC_BLOCO_GRAVADO* bloco) {
-        resultado.reset(bloco);
+    void OnResultadoGravacao(ZTFC_BLOCO_RESULTADO* bloco) override {
+        resultado.reset(dynamic_cast<ZTFC_BLOCO_GRAVADO*>(bloco));
         esperaDuranteResultado = QGuiApplication::overrideCursor() != nullptr;
         if (lanca) throw std::runtime_error("save failed");
     }
