@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <string>
 
 namespace empral_testing {
 
@@ -48,11 +49,11 @@ inline void NoProximoDialogo(std::function<void(platform::ui::Dialog&)> passos) 
 
 // Answers the next company dialog with company `empresa`, user `usuario` and branch `filial`,
 // then OK.
-inline void EscolheNoProximoDialogo(const char* empresa, const char* usuario, const char* filial) {
+inline void EscolheNoProximoDialogo(std::string empresa, std::string usuario, std::string filial) {
     NoProximoDialogo([=](platform::ui::Dialog& dialogo) {
-        Escolhe(dialogo, IDC_ZTESCOLHA_EMPRESA, empresa);
-        Escolhe(dialogo, IDC_ZTESCOLHA_USUARIO, usuario);
-        Escolhe(dialogo, IDC_ZTESCOLHA_FILIAL, filial);
+        Escolhe(dialogo, IDC_ZTESCOLHA_EMPRESA, empresa.c_str());
+        Escolhe(dialogo, IDC_ZTESCOLHA_USUARIO, usuario.c_str());
+        Escolhe(dialogo, IDC_ZTESCOLHA_FILIAL, filial.c_str());
         Clica(dialogo, platform::IDOK);
     });
 }

@@ -1,7 +1,10 @@
 // The programs' common document at start-up against the real Vaultis on the demo company, with
 // the test frame as main window: the company dialog opens DEMO, the frame's start-up steps show
 // the user and the company and bind the program's connection, a second company start-up closes
-// the first before opening again, and closing or a refused switch leaves no connection.
+// the first before opening again, and closing, a refused switch, a refused bind or a refresh
+// without a company leaves no connection.
+#include "framework/app/zt_kelvo_app_info.h"
+#include "framework/application/zt_fc_acesso.h"
 #include "framework/application/zt_kelvo_app.h"
 #include "framework/document/zt_kelvo_document.h"
 #include "framework/status/zt_status_bar_ids.h"
@@ -69,7 +72,7 @@ int ServidoresTerminados() {
 }
 
 // The demo branch's name as the dialog lists it.
-std::string FilialDemo() { return AnsiFromUtf8(kelvo::setup::kDemoBranchName).str(); }
+std::string FilialDemo() { return AnsiFromUtf8(kelvo::setup::kDemoBranchName); }
 
 }  // namespace
 
@@ -89,7 +92,7 @@ class QDCommonDocTest : public QObject {
     // The program's start-up with the company dialog answered with DEMO and its supervisor, until
     // the frame's start-up steps have run.
     void AbreDemo() {
-        EscolheNoProximoDialogo(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUserName, FilialDemo().c_str());
+        EscolheNoProximoDialogo(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUserName, FilialDemo());
         QVERIFY(modelo_->OpenDocumentFile(nullptr));
         QCOMPARE(ClearDialogHooks(), 0);
         QTRY_VERIFY(!avisos_.empty() && avisos_.back().first == ZTFC_HINT_INICIALIZA);
@@ -115,9 +118,11 @@ private slots:
         app_->AddDocTemplate(modelo_);
     }
 
-    // Whatever a case left open is closed, and every server it started has ended by itself.
+    // Whatever a case left open is closed (a connection left by a fault too), and every server it
+    // started has ended.
     void cleanup() {
         if (app_->m_pMainWnd) app_->m_pMainWnd->SendMessage(WM_CLOSE);
+        CQDAppInfo::GetInstance()->Libera();
         QCOMPARE(ClearDialogHooks(), 0);
         app_.reset();
         QVERIFY(ServidoresTerminados() >= 0);
@@ -131,6 +136,7 @@ private slots:
     void startUpOpensDemoAndASecondStartUpClosesItFirst() {
         kelvo::testing::RecordedWindowBoxes caixas;
         AbreDemo();
+        if (QTest::currentTestFailed()) return;
         QTRY_COMPARE(Barra().textos[ID_ZTSTATUS_USUARIO], kBarraDemo);
         QCOMPARE(avisos_.back(), Aviso(ZTFC_HINT_INICIALIZA, true));
         const CQDAppInfo& appInfo = *CQDAppInfo::GetInstance();
@@ -142,7 +148,7 @@ private slots:
 
         avisos_.clear();
         Barra().textos.clear();
-        EscolheNoProximoDialogo(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUserName, FilialDemo().c_str());
+        EscolheNoProximoDialogo(kelvo::setup::kDemoCompany, kelvo::setup::kDemoUserName, FilialDemo());
         Documento()->InicializaEmpresa();
         QCOMPARE(ClearDialogHooks(), 0);
         const std::vector<Aviso> esperados{{ZTFC_HINT_LIMPA, false},
@@ -166,9 +172,10 @@ private slots:
         QFETCH(bool, recusada);
         kelvo::testing::RecordedWindowBoxes caixas;
         AbreDemo();
+        if (QTest::currentTestFailed()) return;
         QVERIFY(CQDAppInfo::GetInstance()->TemConexao());
         if (recusada) {
-            EscolheNoProximoDialogo(kelvo::setup::kDemoCompany, kNomeSemDireitos, FilialDemo().c_str());
+            EscolheNoProximoDialogo(kelvo::setup::kDemoCompany, kNomeSemDireitos, FilialDemo());
             Documento()->InicializaEmpresa();
             QCOMPARE(caixas.boxes.size(), std::size_t{1});
             QCOMPARE(caixas.boxes[0].text, std::string(ZT_TEXTO_SEM_PERMISSAO));
@@ -180,6 +187,31 @@ private slots:
         }
         QVERIFY(!CQDAppInfo::GetInstance()->TemConexao());
         QCOMPARE(ServidoresTerminados(), 1);
+    }
+
+    // A refresh whose bind the server refuses (the session can no longer be read, so no user) has
+    // shown that one error and leaves no connection; a refresh with no company open binds
+    // nothing and shows nothing.
+    void refreshWithoutASessionOrACompanyLeavesNoConnection_data() {
+        QTest::addColumn<bool>("semEmpresa");
+        QTest::addColumn<int>("caixas");
+        QTest::newRow("session lost") << false << 1;
+        QTest::newRow("company closed") << true << 0;
+    }
+    void refreshWithoutASessionOrACompanyLeavesNoConnection() {
+        QFETCH(bool, semEmpresa);
+        QFETCH(int, caixas);
+        AbreDemo();
+        if (QTest::currentTestFailed()) return;
+        kelvo::testing::RecordedWindowBoxes mostradas;
+        if (semEmpresa) {
+            Documento()->FechaEmpresa();
+        } else {
+            ZTGetAppInfo()->SetNumeroSecao(ZTGetAppInfo()->GetNumeroSecao() + 1000);
+        }
+        Documento()->Atualiza(nullptr);
+        QCOMPARE(static_cast<int>(mostradas.boxes.size()), caixas);
+        QVERIFY(!CQDAppInfo::GetInstance()->TemConexao());
     }
 };
 
