@@ -99,7 +99,8 @@ const void* CZTFCDocument::GetRegistro(int) { return nullptr; }
 void CZTFCDocument::OnResultadoGravacao(ZTFC_BLOCO_RESULTADO* bloco) {
     if (!AvisaResultadoGravacao(bloco)) return;
     const std::unique_ptr<ZTFC_BLOCO_RESULTADO> dono(bloco);
-    ZTFCTomaExtra(*bloco);
+    // The framework's error carries no extra value; the block's is freed all the same.
+    static_cast<void>(ZTFCTomaExtra(*bloco));
     if (bloco->lStatus >= 0) return;
     throw CZTFCException(bloco->lStatus, bloco->lSubCodigo, ZTFCLinhaDoResultado(*bloco, 330, 351),
                          "ZTFCDocument.cpp");
