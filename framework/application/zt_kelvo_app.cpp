@@ -3,6 +3,8 @@
 #include "framework/app/zt_kelvo_usuario.h"
 #include "framework/application/zt_fc_parametros.h"
 #include "framework/application/zt_kelvo_exception.h"
+#include "outside/empral/ui/zt_escolha_empresa_janela.h"
+#include "outside/empral/zt_emp.h"
 #include "outside/mensor/zt_mensor.h"
 
 #include <cstdlib>
@@ -10,7 +12,10 @@
 CZTKelvoApp::CZTKelvoApp(CZTKelvoAppInfo* appInfo) {
     SetUsuario(new CZTKelvoUsuario);
     m_pAppInfo.reset(appInfo ? appInfo : new CZTKelvoAppInfo);
+    m_pEscolhaAnterior = ZTInstalaEscolhaEmpresaJanela();
 }
+
+CZTKelvoApp::~CZTKelvoApp() { CZTEmp::SetEscolhaEmpresa(m_pEscolhaAnterior); }
 
 bool CZTKelvoApp::TrataErro(CZTFCException& erro) {
     // Every error the suite raises is a CZTKelvoException; any other carries no extra value.

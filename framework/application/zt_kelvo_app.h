@@ -4,21 +4,25 @@
 //
 // Each program's application derives from it (through the client library's common class), sets
 // its title in its constructor and, in InitInstance, calls ProcessaLinhaComando after creating
-// its document template and before ProcessShellCommand. User-interface thread only.
+// its document template and before ProcessShellCommand. While the application lives, the company
+// choice of every company start-up is the company dialog; a test that scripts the choice installs
+// its chooser after making the application and puts the dialog back. User-interface thread only.
 #pragma once
 
 #include "framework/app/zt_kelvo_app_info.h"
 #include "framework/application/zt_fc_app.h"
 
 class CZTFCParametros;
+class IZTEscolhaEmpresa;
 
 class CZTKelvoApp : public CZTFCApp {
 public:
-    // A CZTKelvoUsuario as the user object and `appInfo` (owned; null: a new one) as the
-    // application information.
+    // A CZTKelvoUsuario as the user object, `appInfo` (owned; null: a new one) as the
+    // application information, and the company dialog as the company choice.
     explicit CZTKelvoApp(CZTKelvoAppInfo* appInfo = nullptr);
-    // Deletes the application information first, then the framework layer's objects.
-    ~CZTKelvoApp() override = default;
+    // Puts back the company choice it replaced, deletes the application information, then the
+    // framework layer's objects.
+    ~CZTKelvoApp() override;
 
     // Deletes the current application information and keeps `appInfo` (owned).
     void SetAppInfo(CZTKelvoAppInfo* appInfo) { m_pAppInfo.reset(appInfo); }
@@ -36,4 +40,5 @@ public:
 
 private:
     std::unique_ptr<CZTKelvoAppInfo> m_pAppInfo;
+    IZTEscolhaEmpresa* m_pEscolhaAnterior = nullptr;
 };

@@ -1,13 +1,18 @@
 // The application layers with windows: how an exception a handler let through ends, the company
-// name's message to the main window, the main window only on the user-interface thread, and the
-// framework's TrataErro winding up the main frame's active document.
+// name's message to the main window, the main window only on the user-interface thread, the
+// framework's TrataErro winding up the main frame's active document, and the company dialog as
+// the company choice while the suite's application lives.
 #include "framework/application/zt_fc_acesso.h"
 #include "framework/application/zt_fc_finalizavel.h"
 #include "framework/application/zt_kelvo_app.h"
 #include "framework/application/zt_kelvo_exception.h"
+#include "outside/empral/ui/zt_dlg_escolha_empresa.h"
+#include "outside/empral/zt_emp.h"
 #include "outside/mensor/zt_mensor.h"
 #include "platform/exception.h"
 #include "platform/text/codepage.h"
+#include "platform/ui/box/next_dialog.h"
+#include "platform/ui/dialog/dialog.h"
 #include "platform/ui/document/create_context.h"
 #include "platform/ui/document/document.h"
 #include "platform/ui/document/frame_wnd.h"
@@ -84,6 +89,24 @@ RecordedBox RelatoEsperado(HRESULT codigo, std::int32_t subCodigo, std::int16_t 
 // The framework's error box for an exception of no kind it knows.
 RecordedBox CaixaDeErro(const std::string& texto, const char* codigo) {
     return {texto + AnsiFromUtf8("\n\nCódigo: ") + codigo, "Teste", MB_OK | MB_ICONERROR, false, 0};
+}
+
+// A company chooser that cancels every choice and counts them.
+class EscolhaContada final : public IZTEscolhaEmpresa {
+public:
+    bool Escolhe(const ZT_PEDIDO_ESCOLHA&, const CZTCatalogoEmpresas&, ZT_ESCOLHA_EMPRESA&) override {
+        ++pedidos;
+        return false;
+    }
+    int pedidos = 0;
+};
+
+// A company choice as the company start-up asks for it; whether one was made.
+bool PedeEmpresa() {
+    char empresa[ZT_TAM_CODIGO_EMPRESA] = "";
+    std::uint16_t filial = 0;
+    REGUSU_PS usuario;
+    return CZTEmp::GetEmpresaEx("QD", false, empresa, filial, usuario, false);
 }
 
 void Esvazia() {
@@ -217,6 +240,34 @@ private slots:
 
         app.m_pMainWnd = nullptr;
         documento->OnCloseDocument();
+    }
+
+    // Every company choice made while the application lives is the company dialog's; once the
+    // application is gone, the chooser it replaced answers again.
+    void companyChoiceIsTheDialogWhileTheApplicationLives() {
+        EscolhaContada anterior;
+        IZTEscolhaEmpresa* original = CZTEmp::SetEscolhaEmpresa(&anterior);
+        int dialogos = 0;
+        // Cancels the next company dialog, so that a dialog shown by mistake ends the case too.
+        const auto cancelaProximo = [&dialogos] {
+            OnNextDialog(IDD_ZTESCOLHA_EMPRESA, [&dialogos](Wnd& dialogo) {
+                ++dialogos;
+                static_cast<Dialog&>(dialogo).EndDialog(IDCANCEL);
+            });
+        };
+        {
+            CZTKelvoApp app;
+            cancelaProximo();
+            QVERIFY(!PedeEmpresa());
+            QCOMPARE(dialogos, 1);
+            QCOMPARE(anterior.pedidos, 0);
+        }
+        cancelaProximo();
+        QVERIFY(!PedeEmpresa());
+        QCOMPARE(anterior.pedidos, 1);
+        QCOMPARE(dialogos, 1);
+        QCOMPARE(ClearDialogHooks(), 1);
+        CZTEmp::SetEscolhaEmpresa(original);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "framework/status/zt_status_bar_envio.h"
 #include "framework/status/zt_status_bar_ids.h"
 #include "framework/status/zt_wait_cursor.h"
+#include "framework/tests/barra_textos.h"
 #include "framework/tests/observing_canvas.h"
 #include "platform/ui/document/frame_wnd.h"
 #include "platform/ui/tests/support/screenshot.h"
@@ -17,13 +18,13 @@
 
 #include <array>
 #include <atomic>
-#include <map>
 #include <string>
 #include <thread>
 #include <vector>
 
 using namespace platform;
 using namespace platform::ui;
+using framework::testing::BarraTextos;
 using framework::testing::DrawnImage;
 using framework::testing::ObservingCanvas;
 
@@ -34,10 +35,8 @@ const std::string kUsuario = "Usu\xE1rio: ";
 const std::string kEspacoAnimacao(11, ' ');
 
 // A bar that keeps what its panes drew and counts the messages it handled.
-class BarraSonda final : public CZTStatusBar {
+class BarraSonda final : public BarraTextos {
 public:
-    // The text of each pane's last drawing that wrote one, by pane id.
-    std::map<UINT, std::string> textos;
     // The pictures of each drawing made while the bar handled one of its own messages.
     std::vector<std::pair<UINT, std::vector<DrawnImage>>> desenhosEmMensagem;
     // Handled messages, from WM_ZTSTATUS_ESTADO to WM_ZTSTATUS_TEXTO_MARCADO; read by workers.
@@ -56,11 +55,7 @@ public:
     }
 
 protected:
-    void DrawItem(const DrawItemStruct& item) override {
-        ObservingCanvas canvas(item.dc);
-        CZTStatusBar::DrawItem({canvas, item.rcItem, item.itemID});
-        const UINT id = GetItemID(static_cast<int>(item.itemID));
-        if (!canvas.texts.empty()) textos[id] = canvas.Text();
+    void Desenhou(UINT id, const ObservingCanvas& canvas) override {
         if (emMensagem_) desenhosEmMensagem.emplace_back(id, canvas.images);
     }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {

@@ -1,6 +1,7 @@
 // The company dialog as CZTEmp's chooser: what a choice hands back through GetEmpresaEx, that
 // cancelling changes nothing, how the lists refill, and that OK needs all three choices.
 #include "outside/empral/tests/empral_dados_teste.h"
+#include "outside/empral/tests/escolha_janela_roteiro.h"
 #include "outside/empral/ui/zt_dlg_escolha_empresa.h"
 #include "outside/empral/ui/zt_escolha_empresa_janela.h"
 #include "outside/empral/zt_emp.h"
@@ -25,34 +26,11 @@ namespace {
 
 constexpr char kOutraEmpresa[] = "EMP2";
 
-ComboBox& Combo(Wnd& dialogo, UINT id) { return static_cast<ComboBox&>(*dialogo.GetDlgItem(id)); }
-
 QStringList Itens(Wnd& dialogo, UINT id) {
     const auto* combo = qobject_cast<QComboBox*>(dialogo.GetDlgItem(id)->GetWidget());
     QStringList itens;
     for (int i = 0; i < combo->count(); ++i) itens << combo->itemText(i);
     return itens;
-}
-
-// Selects the item `texto` of combo `id` and tells the dialog, as a choice in the list does.
-void Escolhe(Wnd& dialogo, UINT id, const char* texto) {
-    ComboBox& combo = Combo(dialogo, id);
-    const int indice = qobject_cast<QComboBox*>(combo.GetWidget())->findText(QString::fromLatin1(texto));
-    QVERIFY2(combo.SetCurSel(indice) != CB_ERR, texto);
-    dialogo.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), CBN_SELCHANGE),
-                        reinterpret_cast<LPARAM>(combo.m_hWnd));
-}
-
-void Clica(Wnd& dialogo, UINT id) { dialogo.GetDlgItem(id)->SendMessage(BM_CLICK); }
-
-// Runs `passos` on the next company dialog; a dialog they leave open (a failed check) is ended
-// so that the case fails instead of hanging.
-void NoProximoDialogo(std::function<void(Dialog&)> passos) {
-    OnNextDialog(IDD_ZTESCOLHA_EMPRESA, [passos](Wnd& mostrado) {
-        auto& dialogo = static_cast<Dialog&>(mostrado);
-        passos(dialogo);
-        if (dialogo.IsWindowVisible()) dialogo.EndDialog(-2);
-    });
 }
 
 struct Resultado {
