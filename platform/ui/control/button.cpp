@@ -15,7 +15,7 @@ namespace {
 // (Qt's own cycle puts indeterminate second).
 class ThreeStateCheckBox final : public QCheckBox {
 public:
-    explicit ThreeStateCheckBox(const QString& text) : QCheckBox(text) { setTristate(true); }
+    ThreeStateCheckBox() { setTristate(true); }
 
 protected:
     void nextCheckState() override {
@@ -27,22 +27,28 @@ protected:
     }
 };
 
-QAbstractButton* NewButtonWidget(const QString& text, UINT style) {
+QAbstractButton* NewButtonWidget(UINT style) {
     switch (style) {
-        case BS_AUTOCHECKBOX: return new QCheckBox(text);
-        case BS_AUTO3STATE: return new ThreeStateCheckBox(text);
+        case BS_AUTOCHECKBOX: return new QCheckBox;
+        case BS_AUTO3STATE: return new ThreeStateCheckBox;
         case BS_AUTORADIOBUTTON: {
             // Grouping follows the dialog's group flags, not the Qt parent.
-            auto* radio = new QRadioButton(text);
+            auto* radio = new QRadioButton;
             radio->setAutoExclusive(false);
             return radio;
         }
         default: {
-            auto* push = new QPushButton(text);
+            auto* push = new QPushButton;
             push->setAutoDefault(false);
             return push;
         }
     }
+}
+
+// The text with Qt's own mnemonic shortcut taken off: mnemonics are the dialog manager's.
+void SetButtonText(QAbstractButton& button, const char* text) {
+    button.setText(QtTextOf(text));
+    button.setShortcut(QKeySequence());
 }
 
 Qt::CheckState QtCheckOf(UINT check) {
@@ -57,7 +63,8 @@ Qt::CheckState QtCheckOf(UINT check) {
 
 BOOL Button::Create(const char* text, UINT style, const Rect& rect, Wnd* parent, UINT id) {
     if (m_hWnd || !parent) return FALSE;
-    QAbstractButton* button = NewButtonWidget(QtTextOf(text), style);
+    QAbstractButton* button = NewButtonWidget(style);
+    SetButtonText(*button, text);
     if (!CreateOver(button, parent, id)) return FALSE;
     style_ = style;
     MoveWindow(rect, FALSE);
@@ -102,8 +109,33 @@ void Button::JoinRadioGroup(Button& first) {
     radioGroup_->push_back(m_hWnd);
 }
 
+WindowKind Button::GetKind() const {
+    switch (style_) {
+        case BS_AUTOCHECKBOX:
+        case BS_AUTO3STATE: return WindowKind::CheckBox;
+        case BS_AUTORADIOBUTTON: return WindowKind::RadioButton;
+        default: return WindowKind::PushButton;
+    }
+}
+
+void Button::SetDefaultMark(BOOL on) {
+    if (auto* push = qobject_cast<QPushButton*>(GetWidget())) push->setDefault(on != FALSE);
+}
+
+BOOL Button::HasDefaultMark() const {
+    const auto* push = qobject_cast<const QPushButton*>(GetWidget());
+    return push && push->isDefault() ? TRUE : FALSE;
+}
+
+void Button::OnTakeOver(Wnd& previous) {
+    const auto* made = dynamic_cast<const Button*>(&previous);
+    if (!made) return;
+    style_ = made->style_;
+    radioGroup_ = made->radioGroup_;
+}
+
 void Button::SetWindowText(const char* text) {
-    if (auto* button = qobject_cast<QAbstractButton*>(GetWidget())) button->setText(QtTextOf(text));
+    if (auto* button = qobject_cast<QAbstractButton*>(GetWidget())) SetButtonText(*button, text);
 }
 
 void Button::GetWindowText(String& text) const {

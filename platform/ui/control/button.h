@@ -3,7 +3,9 @@
 // A click, by the user or by BM_CLICK, first updates the check (a radio checks itself and
 // unchecks the others of its group) and then sends BN_CLICKED to the parent (WM_COMMAND).
 // BM_GETCHECK and BM_SETCHECK read and set the check, as GetCheck and SetCheck do. Qt's default
-// button handling is off: Enter is the dialog's. User-interface thread.
+// button handling is off: Enter is the dialog's, and so are the mnemonics of its text. The
+// default-button mark is the look of the push button Enter would run; the dialog manager moves
+// it. User-interface thread.
 #pragma once
 
 #include "platform/ui/control/control_styles.h"
@@ -40,11 +42,19 @@ public:
     // unchecks the others.
     void JoinRadioGroup(Button& first);
 
+    [[nodiscard]] WindowKind GetKind() const override;
+    // TRUE for a push button made with BS_DEFPUSHBUTTON, the dialog's default.
+    [[nodiscard]] BOOL IsDefaultButton() const { return style_ == BS_DEFPUSHBUTTON ? TRUE : FALSE; }
+    // The default-button look of a push button.
+    void SetDefaultMark(BOOL on);
+    [[nodiscard]] BOOL HasDefaultMark() const;
+
     void SetWindowText(const char* text) override;
     void GetWindowText(String& text) const override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnTakeOver(Wnd& previous) override;
 
 private:
     void OnClicked();

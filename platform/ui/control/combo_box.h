@@ -19,6 +19,8 @@ constexpr WORD CBN_SELCHANGE = 1;
 
 class ComboBox : public Wnd {
 public:
+    [[nodiscard]] WindowKind GetKind() const override { return WindowKind::ComboBox; }
+
     // Creates the combo (one CBS_ style) as a child of `parent` at `rect`; FALSE when this object
     // has a window already or there is no parent. As on the original platform, the height of a
     // drop-down's rectangle includes its list: the window itself is one line high.

@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include <algorithm>
+
 namespace platform::ui {
 
 namespace {
@@ -117,6 +119,32 @@ void Edit::GetWindowText(String& text) const {
     } else {
         text.Empty();
     }
+}
+
+void Edit::SetSel(int start, int end) {
+    QWidget* editor = GetWidget();
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        const int last = end < 0 ? static_cast<int>(line->text().size()) : end;
+        line->setSelection(start, last - start);
+        return;
+    }
+    QTextDocument* document = DocumentOf(editor);
+    if (!document) return;
+    QTextCursor cursor(document);
+    const int length = document->characterCount() - 1;
+    cursor.setPosition(std::clamp(start, 0, length));
+    cursor.setPosition(end < 0 ? length : std::clamp(end, 0, length), QTextCursor::KeepAnchor);
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(editor)) plain->setTextCursor(cursor);
+    if (auto* rich = qobject_cast<QTextEdit*>(editor)) rich->setTextCursor(cursor);
+}
+
+WindowKind Edit::GetKind() const {
+    constexpr UINT kWantReturn = ES_MULTILINE | ES_WANTRETURN;
+    return (style_ & kWantReturn) == kWantReturn ? WindowKind::WantReturnEdit : WindowKind::Edit;
+}
+
+void Edit::OnTakeOver(Wnd& previous) {
+    if (const auto* made = dynamic_cast<const Edit*>(&previous)) style_ = made->style_;
 }
 
 LRESULT Edit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

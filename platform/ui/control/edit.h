@@ -28,11 +28,18 @@ public:
     void SetLimitText(UINT max);
     [[nodiscard]] UINT GetLimitText() const;
 
+    // Selects characters `start` up to `end` (-1: to the end of the text).
+    void SetSel(int start, int end);
+
     void SetWindowText(const char* text) override;
     void GetWindowText(String& text) const override;
 
+    // An edit, or a want-return edit with both ES_MULTILINE and ES_WANTRETURN.
+    [[nodiscard]] WindowKind GetKind() const override;
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnTakeOver(Wnd& previous) override;
 
 private:
     BOOL CreateOverEditor(QWidget* editor, const Rect& rect, Wnd* parent, UINT id);

@@ -8,6 +8,8 @@ namespace platform::ui {
 
 class Static : public Wnd {
 public:
+    [[nodiscard]] WindowKind GetKind() const override { return WindowKind::Static; }
+
     // Creates a text (a picture: no text) as a child of `parent` at `rect`; FALSE when this
     // object has a window already or there is no parent.
     BOOL Create(const char* text, const Rect& rect, Wnd* parent, UINT id);

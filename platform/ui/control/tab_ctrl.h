@@ -8,6 +8,8 @@ namespace platform::ui {
 
 class TabCtrl : public Wnd {
 public:
+    [[nodiscard]] WindowKind GetKind() const override { return WindowKind::TabControl; }
+
     // Creates the tab row as a child of `parent` at `rect`; FALSE when this object has a window
     // already or there is no parent.
     BOOL Create(const Rect& rect, Wnd* parent, UINT id);

@@ -4,6 +4,7 @@
 #include "platform/ui/app/win_app.h"
 #include "platform/ui/control/button.h"
 #include "platform/ui/dialog/dialog_controls.h"
+#include "platform/ui/dialog/dialog_manager.h"
 #include "platform/ui/dialog/dialog_units.h"
 #include "platform/ui/dialog/dialog_widget.h"
 #include "platform/ui/resource/resources.h"
@@ -36,6 +37,9 @@ INT_PTR Dialog::DoModal() {
     const QPointer<detail::DialogWidget> widget = new detail::DialogWidget(templateId_, owner ? owner->GetWidget() : nullptr);
     if (!Build(*found, widget, nullptr)) return -1;
     // OnInitDialog may have ended the dialog already, and a handler destroyed it.
+    if (!ended_ && widget && focusFirst_) {
+        if (Wnd* first = GetNextDlgTabItem(nullptr)) GotoDlgCtrl(first);
+    }
     if (!ended_ && widget) {
         widget->setWindowModality(Qt::ApplicationModal);
         widget->exec();
@@ -49,7 +53,7 @@ BOOL Dialog::Create(UINT templateId, Wnd* parent) {
     if (m_hWnd || !found || !parent || !parent->GetWidget()) return FALSE;
     templateId_ = templateId;
     m_pParentWnd = parent;
-    auto* widget = new detail::DialogWidget(templateId_, parent->GetWidget());
+    auto* widget = new detail::DialogWidget(templateId_, parent->GetChildArea());
     widget->setWindowFlags(Qt::Widget);
     if (!Build(*found, widget, parent)) return FALSE;
     if (!ended_) ShowWindow(SW_SHOW);
@@ -66,7 +70,7 @@ BOOL Dialog::Build(const DialogTemplate& dialogTemplate, QWidget* widget, Wnd* p
     const Rect client = DialogUnitsToPixels({0, 0, dialogTemplate.size.cx, dialogTemplate.size.cy}, baseUnits_);
     widget->resize(client.Width(), client.Height());
     controls_ = detail::CreateDialogControls(*this, dialogTemplate, baseUnits_);
-    SendMessage(WM_INITDIALOG);
+    focusFirst_ = SendMessage(WM_INITDIALOG) != FALSE;
     return TRUE;
 }
 
@@ -98,8 +102,21 @@ UINT Dialog::IsDlgButtonChecked(int id) const {
     return item ? static_cast<UINT>(item->SendMessage(BM_GETCHECK)) : BST_UNCHECKED;
 }
 
-BOOL Dialog::OnInitDialog() { return TRUE; }
-void Dialog::OnOK() { EndDialog(IDOK); }
+void Dialog::GotoDlgCtrl(Wnd* control) {
+    if (control) ::platform::ui::GotoDlgCtrl(*this, *control);
+}
+
+BOOL Dialog::PreTranslateMessage(MSG* pMsg) { return IsDialogMessage(pMsg); }
+
+BOOL Dialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void Dialog::OnOK() {
+    if (UpdateData(TRUE)) EndDialog(IDOK);
+}
+
 void Dialog::OnCancel() { EndDialog(IDCANCEL); }
 
 LRESULT Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -108,6 +125,7 @@ LRESULT Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (!ended_) OnCancel();
             return 0;
+        case WM_NEXTDLGCTL: return detail::HandleNextDlgCtl(*this, wParam, lParam);
         default: return Wnd::WindowProc(message, wParam, lParam);
     }
 }

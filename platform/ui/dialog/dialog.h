@@ -2,8 +2,11 @@
 // modeless child of another window through Create.
 //
 // The dialog window and its controls (in the template's order) exist before OnInitDialog runs,
-// and the dialog is shown only after it. A click on IDOK or IDCANCEL, Enter, Escape and the close
-// button reach OnOK and OnCancel, which end the dialog; a derived class maps its own controls'
+// and the dialog is shown only after it. Its keys go through the dialog manager
+// (platform/ui/dialog/dialog_manager.h): Tab and Shift+Tab move among the tab stops, Enter runs
+// the focused push button, else the default button, else IDOK, Escape sends IDCANCEL. A click on
+// IDOK or IDCANCEL, Enter, Escape and the close button reach OnOK and OnCancel; OnOK ends the
+// dialog only when UpdateData(TRUE) succeeds. A derived class maps its own controls'
 // ids (BN_CLICKED arrives as a command) or overrides OnCommand for other notifications. Once the
 // dialog is shown, the next-dialog hook of its template runs (platform/ui/box/next_dialog.h), so
 // a test never waits on a modal window. The dialog owns its controls' objects. User-interface
@@ -43,18 +46,27 @@ public:
     void CheckDlgButton(int id, UINT check);
     [[nodiscard]] UINT IsDlgButtonChecked(int id) const;
 
+    // Focuses `control` as WM_NEXTDLGCTL(control, TRUE) does.
+    void GotoDlgCtrl(Wnd* control);
+
+    [[nodiscard]] WindowKind GetKind() const override { return WindowKind::Dialog; }
+    // The dialog manager takes every key of the dialog's (IsDialogMessage).
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
     // The window the dialog was made for.
     Wnd* m_pParentWnd = nullptr;
 
 protected:
-    // The controls exist; the dialog is not shown yet. TRUE by default (the keyboard's first
-    // focus is left to the layer).
+    // The controls exist; the dialog is not shown yet. The default shows the members in the
+    // controls (UpdateData(FALSE)) and answers TRUE: a modal dialog then starts at its first tab
+    // stop; FALSE leaves the focus where OnInitDialog put it.
     virtual BOOL OnInitDialog();
-    // EndDialog(IDOK) and EndDialog(IDCANCEL).
+    // EndDialog(IDOK) once UpdateData(TRUE) succeeded; EndDialog(IDCANCEL).
     virtual void OnOK();
     virtual void OnCancel();
 
-    // WM_INITDIALOG reaches OnInitDialog; WM_CLOSE OnCancel (the dialog decides whether it ends).
+    // WM_INITDIALOG reaches OnInitDialog; WM_CLOSE OnCancel (the dialog decides whether it ends);
+    // WM_NEXTDLGCTL the dialog manager.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -66,6 +78,8 @@ private:
     Size baseUnits_;
     INT_PTR result_ = -1;
     bool ended_ = false;
+    // OnInitDialog asked for the first tab stop to have the focus.
+    bool focusFirst_ = false;
     std::vector<std::unique_ptr<Wnd>> controls_;
 };
 

@@ -87,6 +87,8 @@ std::vector<std::unique_ptr<Wnd>> CreateDialogControls(Wnd& dialog, const Dialog
         std::unique_ptr<Wnd> made = MakeControl(dialog, control, DialogUnitsToPixels(control.rect, baseUnits));
         if (!made) continue;
         ApplyTextLimit(*made, control);
+        made->SetTabStop(control.tabStop ? TRUE : FALSE);
+        made->SetGroupStart(control.group ? TRUE : FALSE);
         if (control.disabled) made->EnableWindow(FALSE);
         if (control.hidden) made->ShowWindow(SW_HIDE);
         radios.Add(*made, control);

@@ -1,8 +1,6 @@
 #include "platform/ui/dialog/dialog_widget.h"
 
-#include "platform/interaction.h"
 #include "platform/ui/box/next_dialog.h"
-#include "platform/ui/control/button.h"
 #include "platform/ui/message/dispatch_boundary.h"
 #include "platform/ui/window/qt_text.h"
 #include "platform/ui/window/window_events.h"
@@ -27,14 +25,13 @@ Size DialogBaseUnits(const QFont& font) {
 }
 
 void DialogWidget::keyPressEvent(QKeyEvent* event) {
-    int command = 0;
     switch (event->key()) {
+        // The dialog manager's keys (pre-translated); never QDialog's accept and reject.
         case Qt::Key_Return:
-        case Qt::Key_Enter: command = IDOK; break;
-        case Qt::Key_Escape: command = IDCANCEL; break;
+        case Qt::Key_Enter:
+        case Qt::Key_Escape: event->accept(); return;
         default: QWidget::keyPressEvent(event); return;
     }
-    if (Wnd* dialog = WindowOfWidget(this)) dialog->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), BN_CLICKED));
 }
 
 void DialogWidget::showEvent(QShowEvent* event) {

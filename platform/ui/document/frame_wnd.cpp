@@ -79,6 +79,10 @@ BOOL FrameWnd::OnCmdMsg(UINT id, int code, CmdUI* cmdUI) {
     return app && app->OnCmdMsg(id, code, cmdUI) ? TRUE : FALSE;
 }
 
+BOOL FrameWnd::TranslateFrameAccelerators(MSG*) { return FALSE; }
+
+BOOL FrameWnd::PreTranslateMessage(MSG* pMsg) { return TranslateFrameAccelerators(pMsg); }
+
 BOOL FrameWnd::OnCreateClient(CreateContext* context) {
     if (!context || !context->m_pNewViewClass) return TRUE;
     View* view = CreateView(*context, AFX_IDW_PANE_FIRST);

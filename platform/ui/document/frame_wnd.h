@@ -51,6 +51,12 @@ public:
     // The active view (and its document), the frame, then the application.
     BOOL OnCmdMsg(UINT id, int code, CmdUI* cmdUI) override;
 
+    // The frame's accelerators: TRUE when one of them took the key (and ran its command). The
+    // frame here has none; a frame with a table overrides it.
+    virtual BOOL TranslateFrameAccelerators(MSG* pMsg);
+    // Keys reach the frame last of all its windows: its accelerators.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     // Makes the client area; the default makes one view from the context and makes it central.
     virtual BOOL OnCreateClient(CreateContext* context);

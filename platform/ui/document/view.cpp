@@ -29,6 +29,8 @@ FrameWnd* View::GetParentFrame() const {
     return nullptr;
 }
 
+BOOL View::CreateViewWindow(Wnd& parent, UINT id) { return Create(&parent, id); }
+
 void View::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
 
 void View::OnUpdate(View*, LPARAM, Object*) { Invalidate(); }
@@ -49,7 +51,7 @@ View* CreateViewFromContext(const CreateContext& context, Wnd& parent, UINT id) 
     View* view = context.m_pNewViewClass ? context.m_pNewViewClass() : nullptr;
     if (!view) return nullptr;
     if (context.m_pCurrentDoc) context.m_pCurrentDoc->AddView(view);
-    if (!view->Create(&parent, id)) {
+    if (!view->CreateViewWindow(parent, id)) {
         delete view;
         return nullptr;
     }

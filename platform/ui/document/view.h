@@ -12,6 +12,7 @@ namespace platform::ui {
 class Document;
 class FrameWnd;
 class Object;
+struct CreateContext;
 
 class View : public Wnd {
 public:
@@ -31,6 +32,10 @@ public:
 
 protected:
     friend class Document;
+    friend View* CreateViewFromContext(const CreateContext& context, Wnd& parent, UINT id);
+
+    // Makes the view's window as the child `id` of `parent`; the default makes a plain window.
+    virtual BOOL CreateViewWindow(Wnd& parent, UINT id);
 
     // The document changed: `sender` made the change (null: not a view), `hint` and
     // `hintObject` say what changed. The default paints the view again.

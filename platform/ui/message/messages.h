@@ -26,6 +26,7 @@ constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SYSCOLORCHANGE = 0x0015;
+constexpr UINT WM_NEXTDLGCTL = 0x0028;
 constexpr UINT WM_DRAWITEM = 0x002B;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_SYSKEYDOWN = 0x0104;

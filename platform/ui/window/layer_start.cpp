@@ -1,6 +1,7 @@
 #include "platform/ui/document/frame_wnd.h"
 #include "platform/ui/document/view.h"
 #include "platform/ui/message/message_queue.h"
+#include "platform/ui/window/key_filter.h"
 #include "platform/ui/window/window_events.h"
 #include "platform/ui/window/window_registry.h"
 
@@ -46,6 +47,7 @@ void StartWindowLayer() {
     StartMessageQueue();
     QObject::connect(application, &QApplication::focusChanged, [](QWidget*, QWidget* now) { ActivateViewOf(now); });
     application->installEventFilter(new PaletteWatch(application));
+    application->installEventFilter(new KeyFilter(application));
 }
 
 }  // namespace platform::ui::detail

@@ -7,6 +7,9 @@ namespace platform::ui {
 
 constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_SHIFT = 0x10;
+constexpr UINT VK_CONTROL = 0x11;
+constexpr UINT VK_MENU = 0x12;  // Alt
 constexpr UINT VK_ESCAPE = 0x1B;
 constexpr UINT VK_SPACE = 0x20;
 constexpr UINT VK_PRIOR = 0x21;
@@ -20,6 +23,8 @@ constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_INSERT = 0x2D;
 constexpr UINT VK_DELETE = 0x2E;
 constexpr UINT VK_F1 = 0x70;
+constexpr UINT VK_F5 = 0x74;
+constexpr UINT VK_F9 = 0x78;
 
 // The virtual-key code of a Qt key (a Qt::Key value): letters and digits are their upper-case
 // character; 0 for a key without one.

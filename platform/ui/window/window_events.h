@@ -17,7 +17,8 @@ public:
 namespace detail {
 
 // Starts what the layer needs on the user-interface thread before a first window: the message
-// queue's receiver, the tracking of the focused view and of the desktop's colours. Once; any
+// queue's receiver, the keys' pre-translation, the tracking of the focused view and of the
+// desktop's colours. Once; any
 // later call does nothing.
 void StartWindowLayer();
 

@@ -32,6 +32,8 @@ void DiscardTimer(QTimer* timer) {
 
 struct Wnd::State {
     QPointer<QWidget> widget;
+    // Where the children's widgets go; the widget itself when null.
+    QPointer<QWidget> childArea;
     // Turns the widget's events into messages while the window lives.
     QPointer<QObject> events;
     QMetaObject::Connection widgetGone;
@@ -45,7 +47,7 @@ Wnd::~Wnd() { Destroy(false); }
 
 BOOL Wnd::Create(Wnd* parent, UINT id, const Rect& rect) {
     if (m_hWnd || (parent && !parent->GetWidget())) return FALSE;
-    if (!CreateOver(new WndWidget(*this, parent ? parent->GetWidget() : nullptr), parent, id)) return FALSE;
+    if (!CreateOver(new WndWidget(*this, parent ? parent->GetChildArea() : nullptr), parent, id)) return FALSE;
     if (!rect.IsEmpty()) MoveWindow(rect, FALSE);
     return TRUE;
 }
@@ -56,7 +58,7 @@ BOOL Wnd::CreateOver(QWidget* widget, Wnd* parent, UINT id, bool showChild) {
         return FALSE;
     }
     detail::StartWindowLayer();
-    if (parent && widget->parentWidget() != parent->GetWidget()) widget->setParent(parent->GetWidget());
+    if (parent && widget->parentWidget() != parent->GetChildArea()) widget->setParent(parent->GetChildArea());
     state_->widget = widget;
     parent_ = parent;
     id_ = id;
@@ -64,6 +66,15 @@ BOOL Wnd::CreateOver(QWidget* widget, Wnd* parent, UINT id, bool showChild) {
     detail::RegisterWindow(m_hWnd, this);
     if (parent) parent->state_->children.push_back(this);
     widget->setProperty(kHandleProperty, QVariant::fromValue(reinterpret_cast<quintptr>(m_hWnd)));
+    WatchWidget();
+    if (parent && showChild) widget->show();
+    return TRUE;
+}
+
+void Wnd::WatchWidget() {
+    QWidget* widget = state_->widget;
+    delete state_->events;
+    QObject::disconnect(state_->widgetGone);
     state_->events = new WindowEventFilter(*this, widget);
     widget->installEventFilter(state_->events);
     // Qt may delete the widget itself (with a parent widget that is not a window's).
@@ -71,7 +82,24 @@ BOOL Wnd::CreateOver(QWidget* widget, Wnd* parent, UINT id, bool showChild) {
         state_->widget = nullptr;
         Destroy(false);
     });
-    if (parent && showChild) widget->show();
+    if (auto* plain = dynamic_cast<WndWidget*>(widget)) plain->SetWindow(*this);
+}
+
+BOOL Wnd::SubclassDlgItem(UINT id, Wnd* parent) {
+    Wnd* previous = parent ? parent->GetDlgItem(id) : nullptr;
+    if (m_hWnd || !previous || !previous->GetWidget()) return FALSE;
+    std::swap(state_, previous->state_);
+    m_hWnd = std::exchange(previous->m_hWnd, nullptr);
+    parent_ = std::exchange(previous->parent_, nullptr);
+    id_ = previous->id_;
+    tabStop_ = previous->tabStop_;
+    groupStart_ = previous->groupStart_;
+    std::replace(parent_->state_->children.begin(), parent_->state_->children.end(), previous, this);
+    for (Wnd* child : state_->children) child->parent_ = this;
+    // Timers and the controls' own connections name the handle, which now finds this object.
+    detail::RegisterWindow(m_hWnd, this);
+    WatchWidget();
+    OnTakeOver(*previous);
     return TRUE;
 }
 
@@ -108,6 +136,15 @@ void Wnd::Destroy(bool notify) {
 }
 
 Wnd* Wnd::FromHandle(HWND window) { return detail::FindWindow(window); }
+
+std::vector<Wnd*> Wnd::GetChildWindows() const { return state_->children; }
+
+BOOL Wnd::IsChild(const Wnd* window) const {
+    for (const Wnd* parent = window ? window->parent_ : nullptr; parent; parent = parent->parent_) {
+        if (parent == this) return TRUE;
+    }
+    return FALSE;
+}
 
 Wnd* Wnd::GetDlgItem(UINT id) const {
     const auto found = std::find_if(state_->children.begin(), state_->children.end(),
@@ -229,6 +266,10 @@ BOOL Wnd::KillTimer(UINT_PTR id) {
 
 QWidget* Wnd::GetWidget() const { return state_->widget; }
 
+void Wnd::SetChildArea(QWidget* area) { state_->childArea = area; }
+
+QWidget* Wnd::GetChildArea() const { return state_->childArea ? state_->childArea.data() : GetWidget(); }
+
 LRESULT Wnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER: OnTimer(wParam); return 0;
@@ -240,6 +281,9 @@ LRESULT Wnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+BOOL Wnd::PreTranslateMessage(MSG*) { return FALSE; }
+void Wnd::DoDataExchange(DataExchange*) {}
+void Wnd::OnTakeOver(Wnd&) {}
 void Wnd::OnPaint(Canvas&) {}
 void Wnd::OnTimer(UINT_PTR) {}
 void Wnd::OnSize(UINT, int, int) {}

@@ -14,15 +14,19 @@
 #include "platform/text/string.h"
 #include "platform/ui/command/cmd_target.h"
 #include "platform/ui/geometry.h"
+#include "platform/ui/message/key_message.h"
 #include "platform/ui/message/messages.h"
+#include "platform/ui/window/window_kind.h"
 
 #include <memory>
+#include <vector>
 
 class QWidget;
 
 namespace platform::ui {
 
 class Canvas;
+class DataExchange;
 
 // ShowWindow's commands, with their values on the original platform.
 constexpr int SW_HIDE = 0;
@@ -51,6 +55,47 @@ public:
     // The direct child with control id `id`; null when none.
     [[nodiscard]] Wnd* GetDlgItem(UINT id) const;
     [[nodiscard]] Wnd* GetParent() const { return parent_; }
+    // The direct children in creation order, which is their z order and their tab order.
+    [[nodiscard]] std::vector<Wnd*> GetChildWindows() const;
+    // TRUE when `window` is this window's child, grandchild and so on.
+    [[nodiscard]] BOOL IsChild(const Wnd* window) const;
+
+    // What the window is, for the callers' class tests; a plain window by default.
+    [[nodiscard]] virtual WindowKind GetKind() const { return WindowKind::Window; }
+    // A dialog control's tab stop and the start of its group (of radios, of arrow moves); both
+    // off unless the template or the caller sets them.
+    void SetTabStop(BOOL on) { tabStop_ = on != FALSE; }
+    [[nodiscard]] BOOL IsTabStop() const { return tabStop_ ? TRUE : FALSE; }
+    void SetGroupStart(BOOL on) { groupStart_ = on != FALSE; }
+    [[nodiscard]] BOOL IsGroupStart() const { return groupStart_ ? TRUE : FALSE; }
+
+    // A key on its way to this window or a descendant (platform/ui/message/key_message.h): TRUE
+    // takes it. The default takes nothing.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
+    // The dialog manager over this window's own controls (platform/ui/dialog/dialog_manager.h).
+    // The next (previous) enabled, visible tab stop after `control` (null: from the start), with
+    // wrap, never inside a child dialog; a radio group is one stop that lands on its checked
+    // radio. Null when the window has no such stop.
+    [[nodiscard]] Wnd* GetNextDlgTabItem(const Wnd* control, BOOL previous = FALSE) const;
+    // The next (previous) enabled, visible control of `control`'s group, with wrap; `control`
+    // itself when it is alone.
+    [[nodiscard]] Wnd* GetNextDlgGroupItem(const Wnd* control, BOOL previous = FALSE) const;
+    // Acts on a key for this window's controls (Tab, Enter, Escape, arrows in a group,
+    // mnemonics) and hands any other key of this window's on to its widget; TRUE for every key of
+    // this window or its descendants, FALSE for anything else.
+    BOOL IsDialogMessage(MSG* pMsg);
+
+    // Exchanges the controls' values with the object's members through DoDataExchange: to the
+    // controls (FALSE) or back, validated (TRUE); FALSE when a check failed.
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    // Makes this object the window of the control `id` of `parent`, made from a template by
+    // another object, which is left without a window; FALSE when this object has a window or
+    // there is no such control.
+    BOOL SubclassDlgItem(UINT id, Wnd* parent);
+    // Runs `target`'s update handler for each child control's id, on that control; a control
+    // without a handler is left alone, but for a push button that is disabled when asked.
+    void UpdateDialogControls(CmdTarget* target, BOOL disableIfNoHandler);
 
     // The window's text (a top-level window's title), Windows-1252.
     virtual void SetWindowText(const char* text);
@@ -95,6 +140,8 @@ public:
     // The Qt widget behind the window, for the layer's classes that wrap a widget; null before
     // Create and after DestroyWindow.
     [[nodiscard]] QWidget* GetWidget() const;
+    // The widget the children's widgets go into: the window's own, or a surface inside it.
+    [[nodiscard]] QWidget* GetChildArea() const;
 
     // The window's handle; null before Create and after DestroyWindow.
     HWND m_hWnd = nullptr;
@@ -104,6 +151,12 @@ protected:
     // WM_SIZE to OnSize, WM_CLOSE to DestroyWindow, WM_DESTROY to OnDestroy and answers 0 to the
     // rest.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The controls' values and their checks (platform/ui/dialog/data_exchange.h); the default
+    // exchanges nothing.
+    virtual void DoDataExchange(DataExchange* pDX);
+    // This object took over `previous`'s window (SubclassDlgItem): a control class copies what
+    // it keeps beside the widget. The default copies nothing.
+    virtual void OnTakeOver(Wnd& previous);
     // Paints the window; the default paints nothing.
     virtual void OnPaint(Canvas& canvas);
     virtual void OnTimer(UINT_PTR id);
@@ -123,6 +176,9 @@ protected:
     // window takes it over; it is deleted with the window). The widget is put under `parent`'s
     // and shown there unless `showChild` is false (a dialog shows itself once it is filled).
     BOOL CreateOver(QWidget* widget, Wnd* parent, UINT id, bool showChild = true);
+    // Puts the children's widgets into `area`, a widget inside this window's own (a scrolled
+    // surface); by default they go into the window's widget.
+    void SetChildArea(QWidget* area);
 
 private:
     friend class WindowEvents;
@@ -132,11 +188,15 @@ private:
     // Paints through OnPaint inside the dispatch boundary (the widget's paint event).
     void Paint(Canvas& canvas);
     void Destroy(bool notify);
+    // Turns the widget's events into this object's messages (again, after a take-over).
+    void WatchWidget();
 
     struct State;
     std::unique_ptr<State> state_;
     Wnd* parent_ = nullptr;
     UINT id_ = 0;
+    bool tabStop_ = false;
+    bool groupStart_ = false;
     MessagePayload* payload_ = nullptr;
 };
 

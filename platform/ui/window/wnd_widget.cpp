@@ -12,7 +12,7 @@ namespace platform::ui {
 void WndWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QtCanvas canvas(painter);
-    WindowEvents::Paint(window_, canvas);
+    WindowEvents::Paint(*window_, canvas);
 }
 
 bool WindowEventFilter::eventFilter(QObject* watched, QEvent* event) {

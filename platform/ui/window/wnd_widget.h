@@ -12,13 +12,15 @@ class Wnd;
 // The widget of a plain window: paints through the window's OnPaint.
 class WndWidget final : public QWidget {
 public:
-    WndWidget(Wnd& window, QWidget* parent) : QWidget(parent), window_(window) {}
+    WndWidget(Wnd& window, QWidget* parent) : QWidget(parent), window_(&window) {}
+    // The window that paints it now (another object took the window over).
+    void SetWindow(Wnd& window) { window_ = &window; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Wnd& window_;
+    Wnd* window_;
 };
 
 // On every window's widget: size changes become WM_SIZE, gaining and losing the focus WM_SETFOCUS

@@ -1,0 +1,70 @@
+#include "platform/ui/window/key_filter.h"
+
+#include "platform/ui/message/dispatch_boundary.h"
+#include "platform/ui/message/key_translation.h"
+#include "platform/ui/window/virtual_keys.h"
+#include "platform/ui/window/window_events.h"
+
+#include <QKeyEvent>
+
+namespace platform::ui::detail {
+
+namespace {
+
+// The window of the widget, or of the nearest parent widget that has one (a combo's edit).
+Wnd* NearestWindow(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget()) {
+        if (Wnd* window = WindowOfWidget(widget)) return window;
+        if (widget->isWindow()) return nullptr;
+    }
+    return nullptr;
+}
+
+MSG MessageOf(const Wnd& window, UINT virtualKey, Qt::KeyboardModifiers modifiers) {
+    MSG msg;
+    msg.hwnd = window.m_hWnd;
+    msg.alt = modifiers.testFlag(Qt::AltModifier);
+    msg.shift = modifiers.testFlag(Qt::ShiftModifier);
+    msg.control = modifiers.testFlag(Qt::ControlModifier);
+    msg.message = msg.alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    msg.wParam = virtualKey;
+    return msg;
+}
+
+// Offers the key from `window` up its parents; TRUE when one took it. A window that a handler
+// destroyed ends the walk as taken: the key did its work.
+BOOL WalkPreTranslateTree(Wnd& window, MSG& msg) {
+    for (HWND handle = window.m_hWnd; handle;) {
+        Wnd* current = Wnd::FromHandle(handle);
+        if (!current) return TRUE;
+        if (current->PreTranslateMessage(&msg)) return TRUE;
+        if (Wnd::FromHandle(handle) != current) return TRUE;
+        Wnd* parent = current->GetParent();
+        handle = parent ? parent->m_hWnd : nullptr;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+bool KeyFilter::IsPassedUp(const QWidget* widget, const QEvent* event) const {
+    return event == passedOn_ && receiver_ && widget != receiver_ && widget->isAncestorOf(receiver_);
+}
+
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (IsPassedUp(widget, event)) return false;
+    passedOn_ = event;
+    receiver_ = widget;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const UINT virtualKey = VirtualKeyOf(key->key());
+    Wnd* window = NearestWindow(widget);
+    if (!virtualKey || !window) return false;
+    MSG msg = MessageOf(*window, virtualKey, key->modifiers());
+    const KeyTranslation translation(msg);
+    const BOOL taken = CallGuarded<BOOL>(TRUE, [&] { return WalkPreTranslateTree(*window, msg); });
+    return taken && !translation.Dispatched();
+}
+
+}  // namespace platform::ui::detail
