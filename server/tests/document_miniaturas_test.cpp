@@ -430,7 +430,9 @@ TEST(MiniaturasVaultis, ARequestPastOneMessageKeepsTheServerBelowTwoMessages) {
                   platform::E_OUTOFMEMORY);
         std::int64_t acima = 0;
         ASSERT_NO_FATAL_FAILURE(pico.AcimaDoInicio(acima));
-        if (kPicoMemoriaMedido) EXPECT_LT(acima, 2 * static_cast<std::int64_t>(platform::idl::kMaxMessageBytes));
+        if (kPicoMemoriaMedido) {
+            EXPECT_LT(acima, 2 * static_cast<std::int64_t>(platform::idl::kMaxMessageBytes));
+        }
     }
     EXPECT_EQ(EsperaServidores(), std::vector<int>{0});
 }

@@ -156,7 +156,9 @@ TEST_F(DocVaultis, AReadPastOneMessageKeepsTheServerBelowTwoMessages) {
         EXPECT_EQ(conexao.LeDoc(48, posicoes.data(), docs.data(), 0), platform::E_OUTOFMEMORY);
         std::int64_t acima = 0;
         ASSERT_NO_FATAL_FAILURE(pico.AcimaDoInicio(acima));
-        if (kPicoMemoriaMedido) EXPECT_LT(acima, 2 * static_cast<std::int64_t>(platform::idl::kMaxMessageBytes));
+        if (kPicoMemoriaMedido) {
+            EXPECT_LT(acima, 2 * static_cast<std::int64_t>(platform::idl::kMaxMessageBytes));
+        }
     }
     EXPECT_EQ(EsperaServidores(), std::vector<int>{0});
 }
