@@ -1,6 +1,7 @@
 #include "outside/editra/zt_grid.h"
 
 #include "outside/editra/zt_grid_configuracao.h"
+#include "outside/editra/zt_grid_delegado.h"
 #include "outside/editra/zt_grid_modelo.h"
 #include "outside/editra/zt_grid_tabela.h"
 #include "platform/ui/app/win_app.h"
@@ -27,6 +28,7 @@ struct CZTGrid::State {
     CZTGridCallbacks& callbacks;
     QPointer<CZTGridTabela> tabela;
     QPointer<CZTGridModelo> modelo;
+    std::shared_ptr<CZTControlesCelula> controles = std::make_shared<CZTControlesCelula>();
     QMetaObject::Connection selecao;
     QMetaObject::Connection larguras;
     platform::String gridId;
@@ -89,6 +91,7 @@ BOOL CZTGrid::Cria(platform::ui::Wnd* pai, UINT id) {
     auto* modelo = new CZTGridModelo(state_->callbacks);
     modelo->setParent(tabela);
     tabela->setModel(modelo);
+    tabela->setItemDelegate(new CZTGridDelegado(state_->controles, tabela));
     modelo->SetCabecalho(tabela->horizontalHeader());
     if (!CreateOver(tabela, pai, id)) return FALSE;
     state_->tabela = tabela;
@@ -147,6 +150,11 @@ BOOL CZTGrid::Inicializa() {
     state_->modelo->SetTotalizacao(state_->totalizacao);
     state_->inicializado = true;
     return TRUE;
+}
+
+void CZTGrid::RegistraControleCelula(UINT id, CZTControleCelula& controle) {
+    (*state_->controles)[id] = &controle;
+    if (state_->tabela) Pinta(FALSE);
 }
 
 BOOL CZTGrid::IsInicializado() const { return state_->inicializado ? TRUE : FALSE; }

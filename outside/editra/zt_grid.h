@@ -13,6 +13,7 @@
 // selection reach the owner; calls that change it report nothing. User-interface thread.
 #pragma once
 
+#include "outside/editra/zt_controle_celula.h"
 #include "outside/editra/zt_grid_callbacks.h"
 #include "platform/ui/window/wnd.h"
 
@@ -103,6 +104,10 @@ public:
     platform::BOOL GetCelulaAtual(ROWCOL& linha, ROWCOL& coluna) const;
     // Scrolls row `linha` into view.
     void MostraLinha(ROWCOL linha);
+
+    // Draws the cells whose style names control `id` through `controle` (which outlives the
+    // grid's window); a second control under one id replaces the first.
+    void RegistraControleCelula(platform::UINT id, CZTControleCelula& controle);
 
     // Reads the cells again and paints them: one row, one column (the user's order), all.
     void RedesenhaLinha(ROWCOL linha);

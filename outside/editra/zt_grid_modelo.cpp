@@ -105,6 +105,7 @@ QVariant CZTGridModelo::data(const QModelIndex& index, int role) const {
                           static_cast<int>(platform::ui::BlueOf(cor)));
         }
         case Qt::TextAlignmentRole: return QVariant::fromValue(AlinhamentoDe(colunas_[static_cast<std::size_t>(index.column())].nAlinhamento));
+        case kPapelControle: return Estilo(index).GetControl();
         default: return {};
     }
 }

@@ -13,6 +13,9 @@ class QHeaderView;
 
 class CZTGridModelo final : public QAbstractTableModel {
 public:
+    // The role that answers a data cell's cell-control id (0: plain text).
+    static constexpr int kPapelControle = Qt::UserRole + 1;
+
     explicit CZTGridModelo(CZTGridCallbacks& callbacks) : callbacks_(callbacks) {}
 
     // The header that says where the user put each column.

@@ -28,7 +28,8 @@ struct CZTInfoColuna {
 
 // What the owner says of one cell (cell style): its text, its text colour, whether it is read
 // only, and the id of the cell control that shows it (0: plain text). The grid shows the text in
-// the colour; it edits no cell, and draws every control id as its text.
+// the colour; it edits no cell; a registered control id draws the cell (CZTControleCelula),
+// any other id shows as the text.
 class CZTEstiloCelula {
 public:
     void SetValue(const char* texto) { m_strValor = texto; }
