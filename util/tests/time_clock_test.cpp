@@ -110,7 +110,16 @@ TEST(Clock, RecordsConvertToFileTimesOnlyWhenValid) {
 // ---------------------------------------------------------------------------------------------
 // The real clock
 
-// Guards the clock: local wall-clock time, the zone's offset applied, between two readings of time().
+// The system's seconds as the clock reads them. time() reads a coarser clock that may still show
+// the previous second when the fine one has passed it.
+std::int64_t SegundosDoSistema() {
+    timespec agora{};
+    ::clock_gettime(CLOCK_REALTIME, &agora);
+    return agora.tv_sec;
+}
+
+// Guards the clock: local wall-clock time, the zone's offset applied, between two readings of the
+// system's clock.
 TEST(Clock, ReadsLocalWallClockTime) {
     TestEnvironment ambiente;
     struct Caso { const char* tz; std::int64_t deslocamento; };
@@ -119,9 +128,9 @@ TEST(Clock, ReadsLocalWallClockTime) {
                           {kelvo::testing::kUtcPlus0530, 5 * 3600 + 1800}};
     for (const Caso& c : casos) {
         ScopedTimeZone tz(c.tz);
-        const std::int64_t antes = std::time(nullptr);
+        const std::int64_t antes = SegundosDoSistema();
         const auto agora = static_cast<std::int64_t>(ZTGetHoraAjustada());
-        const std::int64_t depois = std::time(nullptr);
+        const std::int64_t depois = SegundosDoSistema();
         const std::int64_t segundos =
             (agora - static_cast<std::int64_t>(kEpoch1970)) / static_cast<std::int64_t>(kPorSegundo) - c.deslocamento;
         EXPECT_GE(segundos, antes) << c.tz;
