@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <utility>
 #include <cstdint>
+#include <utility>
 
 namespace platform {
 

@@ -7,7 +7,7 @@
 // them, an exclusive (unshared) opener excludes everyone, and deny-read excludes readers.
 //
 // Scheme. Each open publishes what it does as open-file-description locks (fcntl F_OFD_*) on
-// bytes far beyond any real data (the last 771 bytes below INT64_MAX), so they never touch data and
+// bytes far beyond any real data (the last 770 bytes below INT64_MAX), so they never touch data and
 // belong to the open file description: they vanish when it is closed, also when a process dies.
 // There are four marks: "reads", "writes", "denies writing", "denies reading". An open that may
 // read holds a shared lock on each of its marks' bytes, four neighbouring bytes that every such
