@@ -63,10 +63,11 @@ int OpenDescriptor(const String& path, const OpenPlan& plan, FileError& error) {
         error = FileErrorFromErrno(errno, path);
         return -1;
     }
+    // The kernel refuses a folder to an open that may write (EISDIR); only a read-only one asks.
     struct stat st {};
-    if (::fstat(fd, &st) != 0) {
+    if (!plan.share.write && ::fstat(fd, &st) != 0) {
         error = FileErrorFromErrno(errno, path);
-    } else if (S_ISDIR(st.st_mode)) {
+    } else if (!plan.share.write && S_ISDIR(st.st_mode)) {
         error = FileErrorFromErrno(EISDIR, path);
     } else {
         error = TakeShareLocks(fd, plan.share);
@@ -106,6 +107,7 @@ bool File::Open(const String& path, unsigned flags, FileException* error) {
         return false;
     }
     fd_ = fd;
+    position_ = 0;
     text_ = plan->text;
     path_ = path;
     return true;

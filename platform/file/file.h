@@ -102,6 +102,9 @@ private:
 
     int fd_ = -1;
     bool text_ = false;
+    // Where the next Read or Write goes: kept here rather than in the descriptor, so that a seek
+    // costs no system call and each read or write is one positioned call.
+    std::uint64_t position_ = 0;
     String path_;
 };
 

@@ -56,8 +56,12 @@ unsigned File::Read(void* buffer, unsigned count) {
 }
 
 unsigned File::ReadRaw(char* buffer, unsigned count) {
-    const std::int64_t done = ReadFully(count, [&](unsigned from) { return ::read(fd_, buffer + from, count - from); });
+    if (position_ > kMaxOffset - count) ThrowFileError({FileException::badSeek, ERROR_INVALID_PARAMETER}, path_);
+    const std::int64_t done = ReadFully(count, [&](unsigned from) {
+        return ::pread(fd_, buffer + from, count - from, static_cast<off_t>(position_ + from));
+    });
     if (done < 0) Fail(static_cast<int>(-done));
+    position_ += static_cast<std::uint64_t>(done);
     return static_cast<unsigned>(done);
 }
 
@@ -109,16 +113,22 @@ void File::Write(const void* buffer, unsigned count) {
 }
 
 void File::WriteRaw(const char* buffer, std::uint64_t count) {
+    if (position_ > kMaxOffset - count) ThrowFileError({FileException::badSeek, ERROR_INVALID_PARAMETER}, path_);
     std::uint64_t done = 0;
     while (done < count) {
-        const ssize_t n = ::write(fd_, buffer + done, count - done);
+        const ssize_t n = ::pwrite(fd_, buffer + done, count - done, static_cast<off_t>(position_ + done));
         if (n < 0) {
             if (errno == EINTR) continue;
+            position_ += done;
             Fail(errno);
         }
-        if (n == 0) Fail(ENOSPC);  // a regular file that takes nothing is full
+        if (n == 0) {
+            position_ += done;
+            Fail(ENOSPC);  // a regular file that takes nothing is full
+        }
         done += static_cast<std::uint64_t>(n);
     }
+    position_ += done;
 }
 
 void File::WriteText(const char* buffer, unsigned count) {
@@ -147,16 +157,13 @@ std::uint64_t File::Seek(std::int64_t offset, unsigned from) {
     std::int64_t target = 0;
     if (__builtin_add_overflow(base, offset, &target)) ThrowFileError({FileException::badSeek, ERROR_INVALID_PARAMETER}, path_);
     if (target < 0) ThrowFileError({FileException::badSeek, ERROR_NEGATIVE_SEEK}, path_);
-    const off_t result = ::lseek(fd_, static_cast<off_t>(target), SEEK_SET);
-    if (result < 0) Fail(errno);
-    return static_cast<std::uint64_t>(result);
+    position_ = static_cast<std::uint64_t>(target);
+    return position_;
 }
 
 std::uint64_t File::GetPosition() const {
     RequireOpen();
-    const off_t position = ::lseek(fd_, 0, SEEK_CUR);
-    if (position < 0) Fail(errno);
-    return static_cast<std::uint64_t>(position);
+    return position_;
 }
 
 std::uint64_t File::GetLength() const {

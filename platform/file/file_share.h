@@ -7,13 +7,15 @@
 // them, an exclusive (unshared) opener excludes everyone, and deny-read excludes readers.
 //
 // Scheme. Each open publishes what it does as open-file-description locks (fcntl F_OFD_*) on
-// bytes far beyond any real data (the last 1,280 bytes below INT64_MAX), so they never touch data and
+// bytes far beyond any real data (the last 770 bytes below INT64_MAX), so they never touch data and
 // belong to the open file description: they vanish when it is closed, also when a process dies.
-// There are four marks, each a range of kMarkSlots bytes: "reads", "writes", "denies reading",
-// "denies writing". An open that may read holds a shared lock on the first byte of each of its
-// marks; a write-only open (which the kernel does not let take shared locks) holds an exclusive
-// lock on a free byte of the rest of the range. "Somebody else holds mark M" is then one
-// F_OFD_GETLK query (exclusive, over M's range), which sees every other description's lock.
+// There are four marks: "reads", "writes", "denies writing", "denies reading". An open that may
+// read holds a shared lock on each of its marks' bytes, four neighbouring bytes that every such
+// open shares; a write-only open (which the kernel does not let take shared locks) holds an
+// exclusive lock on a free slot of its mark, from slots that lie above those bytes. "Somebody
+// else holds mark M" is then an F_OFD_GETLK query (exclusive, over M's byte and slots), which
+// sees every other description's lock; bytes and slots are laid out so that an open's marks go
+// in one call and the marks it must not meet are one query for the common modes.
 //
 // Publishing and checking must be one step, or two opens racing could both pass. A gate byte
 // above the marks serialises them: an open that may write takes it exclusively (F_OFD_SETLKW,

@@ -191,12 +191,14 @@ private:
     }
 
     // The text goes where the stored one was when it fits and that place lies inside the file,
-    // else to the end of the file.
+    // else to the end of the file (only a stored place needs the file's length).
     HRESULT GravaDescricao() {
         CQDArqBytes descricoes(m_sessao.bind, QD_ARQ_DOC_DESCRICAO);
         if (const int codigo = descricoes.Open('G', true, true)) return QDHResultArq(codigo);
         std::int64_t comprimento = 0;
-        if (const int codigo = descricoes.SeekEx('F', 0, comprimento)) return QDHResultArq(codigo);
+        if (m_arq.lPosDescricao != 0) {
+            if (const int codigo = descricoes.SeekEx('F', 0, comprimento)) return QDHResultArq(codigo);
+        }
         const std::int64_t fim = static_cast<std::int64_t>(m_arq.lPosDescricao) + m_arq.nTamDescricao;
         const bool bNoLugar = m_arq.lPosDescricao != 0 && m_arq.lPosDescricao <= kMaximo &&
                               m_arq.nTamDescricao <= kMaximo && fim <= comprimento;

@@ -30,15 +30,18 @@ int CZTArqEx::ReadRecord(std::int32_t posicao, void* buffer) {
 
 int CZTArqEx::LeDoArquivo(std::uint64_t offset, void* buffer) {
     try {
-        if (offset >= GetLength()) {
+        const std::uint64_t comprimento = GetLength();
+        if (offset >= comprimento) {
             MarcaFalha();
             return ZT_ERR_ARQ_FIM;
         }
-        Seek(static_cast<std::int64_t>(offset), begin);
-        // A record larger than the cache goes straight to the caller.
+        // A record larger than the cache goes straight to the caller. No more than the file holds
+        // is asked for, so that one read answers and none is spent on meeting the end.
         const bool usaCache = m_nTamRegistro <= m_cache.Tamanho();
-        const unsigned pedidos = usaCache ? m_cache.Tamanho() : m_nTamRegistro;
-        const unsigned lidos = Read(usaCache ? m_cache.Buffer() : static_cast<char*>(buffer), pedidos);
+        const auto restantes = static_cast<unsigned>(std::min<std::uint64_t>(comprimento - offset, m_cache.Tamanho()));
+        const unsigned pedidos = usaCache ? restantes : m_nTamRegistro;
+        const unsigned lidos = static_cast<const platform::File&>(*this).ReadAt(
+            offset, usaCache ? m_cache.Buffer() : static_cast<char*>(buffer), pedidos);
         if (usaCache) m_cache.Preenchido(offset, lidos, m_relogio.GetTickCount64());
         if (lidos < m_nTamRegistro) {
             // A last record cut short holds no whole record: never hand out unfilled bytes.

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 
 class CZTLeitorRegistros {
 public:
@@ -31,6 +32,16 @@ public:
     // next call. 0, or the codes of CZTArqEx::ReadRecord: 16021 past the end or for a last record
     // cut short, 16012 for a negative position, the read's code.
     [[nodiscard]] int Aponta(std::int32_t posicao, const char*& registro);
+
+    // The same record seen as the packed record layout T (whose size must be R), without a copy.
+    template <class T>
+    [[nodiscard]] int Aponta(std::int32_t posicao, const T*& registro) {
+        static_assert(alignof(T) == 1 && std::is_trivially_copyable_v<T>, "a packed record layout");
+        const char* bytes = nullptr;
+        const int codigo = Aponta(posicao, bytes);
+        registro = reinterpret_cast<const T*>(bytes);
+        return codigo;
+    }
 
     // The same record copied into `registro`.
     [[nodiscard]] int Le(std::int32_t posicao, void* registro);

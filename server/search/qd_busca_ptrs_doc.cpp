@@ -126,11 +126,11 @@ private:
 
     // The document at `lPosicao`: read, tested, and kept in `lista` when it passes.
     HRESULT Testa(std::uint32_t lPosicao, QDDocsPontuados& lista) {
-        QD_DOC_ARQ doc{};
-        if (const int erro = m_janela.Le(static_cast<std::int32_t>(lPosicao), &doc)) return QDHResultArq(erro);
+        const QD_DOC_ARQ* doc = nullptr;
+        if (const int erro = m_janela.Aponta(static_cast<std::int32_t>(lPosicao), doc)) return QDHResultArq(erro);
         bool passa = false;
         int pontos = 0;
-        if (const HRESULT hr = Avalia(doc, passa, pontos); FAILED(hr)) return hr;
+        if (const HRESULT hr = Avalia(*doc, passa, pontos); FAILED(hr)) return hr;
         if (passa && (m_bVazio || !m_bQualquer || pontos != 0)) lista.push_back({lPosicao, pontos});
         return platform::S_OK;
     }

@@ -79,13 +79,13 @@ public:
         const std::int64_t quantidade = std::min(m_docs.RecordCount(), kMaximo32);
         HRESULT falhaTextos = platform::S_OK;
         for (std::int32_t posicao = 1; posicao <= quantidade; ++posicao) {
-            QD_DOC_ARQ doc{};
-            if (const int erro = m_janela.Le(posicao, &doc)) return QDHResultArq(erro);
-            if (QDDocExcluidoDaBusca(doc, dwFlags, m_sessao.filiais, 0)) continue;
-            const HRESULT visivel = m_acesso.Visivel(doc);
+            const QD_DOC_ARQ* doc = nullptr;
+            if (const int erro = m_janela.Aponta(posicao, doc)) return QDHResultArq(erro);
+            if (QDDocExcluidoDaBusca(*doc, dwFlags, m_sessao.filiais, 0)) continue;
+            const HRESULT visivel = m_acesso.Visivel(*doc);
             if (FAILED(visivel)) return visivel;
             if (visivel != QD_DOC_VISIVEL || FAILED(falhaTextos)) continue;
-            falhaTextos = Pontua(static_cast<std::uint32_t>(posicao), doc, lista);
+            falhaTextos = Pontua(static_cast<std::uint32_t>(posicao), *doc, lista);
         }
         return falhaTextos;
     }

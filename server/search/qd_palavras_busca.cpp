@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
+#if defined(__x86_64__)
+#include <immintrin.h>
 #endif
 
 namespace {
@@ -37,25 +37,26 @@ std::int64_t ContaDesde(std::string_view texto, std::string_view palavra, std::s
     return n;
 }
 
-#if defined(__SSE2__)
-// The occurrences in the blocks of sixteen starting places that lie wholly inside `texto`; where
-// the blocks end in `fim`.
-std::int64_t ContaEmBlocos(std::string_view texto, std::string_view palavra, std::size_t& fim, std::size_t& proxima) {
+#if defined(__x86_64__)
+// The occurrences in the blocks of `Bloco::kBytes` starting places from `fim` on that lie wholly
+// inside `texto`; where the blocks end in `fim`. Each block finds the places where the word's first, second and
+// last letters all sit at once, so that few places are compared in full.
+template <class Bloco>
+[[gnu::always_inline]] inline std::int64_t ContaEmBlocos(std::string_view texto, std::string_view palavra,
+                                                         std::size_t& fim, std::size_t& proxima) {
     const std::size_t n = palavra.size();
     const char* const p = texto.data();
-    const __m128i primeira = _mm_set1_epi8(palavra.front());
-    const __m128i ultima = _mm_set1_epi8(palavra.back());
+    const std::size_t segunda = n > 1 ? 1 : 0;
+    const Bloco primeira(palavra.front()), seguinte(palavra[segunda]), ultima(palavra.back());
     std::int64_t achadas = 0;
-    std::size_t i = 0;
-    for (; i + n - 1 + 16 <= texto.size(); i += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + n - 1));
-        auto mascara = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, primeira), _mm_cmpeq_epi8(b, ultima))));
+    std::size_t i = fim;
+    for (; i + n - 1 + Bloco::kBytes <= texto.size(); i += Bloco::kBytes) {
+        auto mascara = Bloco::Iguais(p + i, primeira) & Bloco::Iguais(p + i + segunda, seguinte) &
+                       Bloco::Iguais(p + i + n - 1, ultima);
         while (mascara != 0) {
-            const std::size_t k = i + static_cast<std::size_t>(__builtin_ctz(mascara));
+            const std::size_t k = i + static_cast<std::size_t>(__builtin_ctzll(mascara));
             mascara &= mascara - 1;
-            if (k < proxima || (n > 1 && !Confere(p + k, palavra))) continue;
+            if (k < proxima || (n > 2 && !Confere(p + k, palavra))) continue;
             ++achadas;
             proxima = k + n;
         }
@@ -63,19 +64,97 @@ std::int64_t ContaEmBlocos(std::string_view texto, std::string_view palavra, std
     fim = i;
     return achadas;
 }
+
+// Sixteen places at a time, on every x86-64 processor.
+struct Bloco16 {
+    static constexpr std::size_t kBytes = 16;
+    explicit Bloco16(char c) : v(_mm_set1_epi8(c)) {}
+    static std::uint64_t Iguais(const char* p, const Bloco16& letra) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, letra.v)));
+    }
+    __m128i v;
+};
+
+std::int64_t ContaEmBlocos16(std::string_view texto, std::string_view palavra, std::size_t& fim,
+                             std::size_t& proxima) {
+    return ContaEmBlocos<Bloco16>(texto, palavra, fim, proxima);
+}
+
+// Wide blocks first, then the sixteen-byte ones over what is left of the text.
+template <class Bloco>
+[[gnu::always_inline]] inline std::int64_t ContaEmBlocosLargos(std::string_view texto, std::string_view palavra,
+                                                               std::size_t& fim, std::size_t& proxima) {
+    const std::int64_t achadas = ContaEmBlocos<Bloco>(texto, palavra, fim, proxima);
+    return achadas + ContaEmBlocos<Bloco16>(texto, palavra, fim, proxima);
+}
+
+// Thirty-two places at a time, where the processor has AVX2.
+struct Bloco32 {
+    static constexpr std::size_t kBytes = 32;
+    [[gnu::target("avx2")]] explicit Bloco32(char c) : v(_mm256_set1_epi8(c)) {}
+    [[gnu::target("avx2")]] static std::uint64_t Iguais(const char* p, const Bloco32& letra) {
+        const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+        return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(bytes, letra.v)));
+    }
+    __m256i v;
+};
+
+[[gnu::target("avx2")]] std::int64_t ContaEmBlocos32(std::string_view texto, std::string_view palavra,
+                                                     std::size_t& fim, std::size_t& proxima) {
+    return ContaEmBlocosLargos<Bloco32>(texto, palavra, fim, proxima);
+}
+
+// Sixty-four places at a time, where the processor has AVX-512 for bytes.
+struct Bloco64 {
+    static constexpr std::size_t kBytes = 64;
+    [[gnu::target("avx512f,avx512bw")]] explicit Bloco64(char c) : v(_mm512_set1_epi8(c)) {}
+    [[gnu::target("avx512f,avx512bw")]] static std::uint64_t Iguais(const char* p, const Bloco64& letra) {
+        return _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(p), letra.v);
+    }
+    __m512i v;
+};
+
+[[gnu::target("avx512f,avx512bw")]] std::int64_t ContaEmBlocos64(std::string_view texto, std::string_view palavra,
+                                                                 std::size_t& fim, std::size_t& proxima) {
+    return ContaEmBlocosLargos<Bloco64>(texto, palavra, fim, proxima);
+}
+
+using ContadorBlocos = std::int64_t (*)(std::string_view, std::string_view, std::size_t&, std::size_t&);
+
+// The block counter of `bytes` places, when this processor runs it.
+ContadorBlocos ContadorDe(std::size_t bytes) {
+    if (bytes == 64 && __builtin_cpu_supports("avx512bw")) return ContaEmBlocos64;
+    if (bytes == 32 && __builtin_cpu_supports("avx2")) return ContaEmBlocos32;
+    if (bytes == 16) return ContaEmBlocos16;
+    return nullptr;
+}
+
+// The widest block this processor runs, chosen once.
+std::size_t BlocoDoProcessador() {
+    static const std::size_t bytes = ContadorDe(64) ? 64 : ContadorDe(32) ? 32 : 16;
+    return bytes;
+}
+#else
+std::size_t BlocoDoProcessador() { return 0; }
 #endif
 
 }  // namespace
 
-std::int64_t QDContaPalavra(std::string_view texto, std::string_view palavra) {
+std::int64_t QDContaPalavraEmBlocos(std::string_view texto, std::string_view palavra, std::size_t bytesBloco) {
     if (palavra.empty() || palavra.size() > texto.size()) return 0;
     std::size_t proxima = 0;
     std::size_t fim = 0;
     std::int64_t n = 0;
-#if defined(__SSE2__)
-    n = ContaEmBlocos(texto, palavra, fim, proxima);
+#if defined(__x86_64__)
+    if (const ContadorBlocos contador = ContadorDe(bytesBloco)) n = contador(texto, palavra, fim, proxima);
 #endif
     return n + ContaDesde(texto, palavra, fim, proxima);
+}
+
+std::int64_t QDContaPalavra(std::string_view texto, std::string_view palavra) {
+    static const std::size_t bytes = BlocoDoProcessador();
+    return QDContaPalavraEmBlocos(texto, palavra, bytes);
 }
 
 void CQDPalavrasBusca::Conta(std::string_view texto, std::span<std::int64_t> acertos) const {

@@ -4,9 +4,9 @@
 // leftmost first, is one hit of its word. The texts must be lower-cased already
 // (qd_tabelas_texto.h), as the filter lower-cases them.
 //
-// Counting looks at sixteen bytes at a time for the places where a word's first and last letters
-// both sit, and compares only there, so a text costs about one pass per word however common its
-// letters are. A text may hold several of a document's texts separated by NULs: no word holds a
+// Counting looks at a block of places at a time (64, 32 or 16, the widest the processor runs) for
+// those where a word's first, second and last letters all sit, and compares only there, so a
+// text costs about one pass per word however common its letters are. A text may hold several of a document's texts separated by NULs: no word holds a
 // NUL, so none is found across two of them, and the counts are those of the texts one by one.
 // Pure after construction; safe from any thread.
 #pragma once
@@ -43,3 +43,7 @@ private:
 
 // The hits of `palavra` (not empty) in `texto`, as above.
 [[nodiscard]] std::int64_t QDContaPalavra(std::string_view texto, std::string_view palavra);
+// The same, looking at blocks of `bytesBloco` places (64, 32 or 16) when the processor runs them,
+// else one place at a time.
+[[nodiscard]] std::int64_t QDContaPalavraEmBlocos(std::string_view texto, std::string_view palavra,
+                                                  std::size_t bytesBloco);

@@ -19,8 +19,12 @@ int HitsDoFiltro(const std::string& palavra, const std::string& texto) {
     return acertos;
 }
 
+// The block widths of the counter; 1 counts one place at a time. A width the processor does not
+// run is counted one place at a time too.
+constexpr std::size_t kBlocos[] = {1, 16, 32, 64};
+
 // Guards the non-overlapping count, leftmost first, at the text's edges and in the tail after the
-// last whole block.
+// last whole block, at every block width.
 TEST(QDContaPalavra, HandPickedCases) {
     struct Caso { std::string palavra; std::string texto; std::int64_t acertos; };
     const Caso casos[] = {
@@ -38,14 +42,19 @@ TEST(QDContaPalavra, HandPickedCases) {
         {"abcdefghij", std::string(20, '.') + "abcdefghij" + std::string(20, '.'), 1},
         {"ab", std::string("ab\0ab", 5), 2},        // the texts joined by NULs count one by one
         {std::string("b\0a", 3), std::string("ab\0ab", 5), 1},  // only a word holding the NUL spans it
+        {"ab", std::string(63, '.') + "ab" + std::string(64, '.') + "ab", 2},  // across wide blocks' edges
+        {"abxb", std::string(30, '.') + "abab" + std::string(30, '.') + "abxb", 1},  // first two and last match
     };
-    for (const Caso& c : casos) {
-        EXPECT_EQ(QDContaPalavra(c.texto, c.palavra), c.acertos) << c.palavra << " in " << c.texto;
+    for (const std::size_t bloco : kBlocos) {
+        for (const Caso& c : casos) {
+            EXPECT_EQ(QDContaPalavraEmBlocos(c.texto, c.palavra, bloco), c.acertos)
+                << c.palavra << " in " << c.texto << ", blocks of " << bloco;
+        }
     }
 }
 
-// Guards the block scan against the filter on many texts of few letters, where words overlap
-// themselves and one another everywhere.
+// Guards the block scans of every width against the filter on many texts of few letters, where
+// words overlap themselves and one another everywhere.
 TEST(QDContaPalavra, SameHitsAsTheWordFilter) {
     std::mt19937 sorteio(91);
     const std::string letras = "aab n";
@@ -59,9 +68,13 @@ TEST(QDContaPalavra, SameHitsAsTheWordFilter) {
         if (palavra.front() == ' ' || palavra.back() == ' ') continue;  // the filter trims a phrase's blanks
         // Half the texts are copies of the word with a few letters between, so long words occur too.
         std::string alvo;
-        while (i % 2 == 0 && alvo.size() < 70) alvo += palavra.substr(0, palavra.size() - sorteio() % 2) + texto(sorteio() % 3);
-        if (i % 2) alvo = texto(sorteio() % 90);
-        ASSERT_EQ(QDContaPalavra(alvo, palavra), HitsDoFiltro(palavra, alvo)) << "[" << palavra << "] in [" << alvo << "]";
+        while (i % 2 == 0 && alvo.size() < 200) alvo += palavra.substr(0, palavra.size() - sorteio() % 2) + texto(sorteio() % 3);
+        if (i % 2) alvo = texto(sorteio() % 250);
+        const int esperados = HitsDoFiltro(palavra, alvo);
+        for (const std::size_t bloco : kBlocos) {
+            ASSERT_EQ(QDContaPalavraEmBlocos(alvo, palavra, bloco), esperados)
+                << "[" << palavra << "] in [" << alvo << "], blocks of " << bloco;
+        }
     }
 }
 
