@@ -214,7 +214,9 @@ TEST_F(LeDoc, ReadingStopsWhenTheReplyPassesOneMessage) {
         std::vector<QD_DOC_PS> docs(caso.qtd);
         EXPECT_EQ(empresa_.Srv().LeDoc(caso.qtd, posicoes.data(), docs.data(), caso.dwFlags), caso.esperado) << caso.qtd;
         for (QD_DOC_PS& ps : docs) {
-            if (caso.esperado != platform::S_OK) EXPECT_TRUE(NadaAlocado(ps)) << caso.qtd;
+            if (caso.esperado != platform::S_OK) {
+                EXPECT_TRUE(NadaAlocado(ps)) << caso.qtd;
+            }
             platform::idl::Codec<QD_DOC_PS>::Free(ps);
         }
     }
