@@ -1,5 +1,6 @@
 // The framework's exception bases: what the system's own exception classes derive from, and
-// the file and memory exceptions that the file layer and the allocator raise.
+// the file and memory exceptions that the file layer and the allocator raise, and the resource
+// exception of a window class that cannot be registered.
 //
 // On the original platform these were thrown by pointer and deleted by the catcher; our code
 // throws them by pointer too where the system's code does (`throw new CZTException(...)`), and
@@ -27,6 +28,9 @@ class MemoryException : public Exception {
 public:
     bool GetErrorMessage(char* buffer, unsigned length, unsigned* helpContext = nullptr) const override;
 };
+
+// A resource the program cannot do without (a window class) could not be made.
+class ResourceException : public Exception {};
 
 class FileException : public Exception {
 public:

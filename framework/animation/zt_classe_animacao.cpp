@@ -1,15 +1,19 @@
 #include "framework/animation/zt_classe_animacao.h"
 
-#include <atomic>
+#include "platform/exception.h"
+#include "platform/ui/window/window_class.h"
 
 namespace {
 
-// The class carries nothing the window layer would look up (its cursor and background are the
-// window's own), so registering it is this flag.
-std::atomic<bool> g_classeRegistrada{false};
+constexpr const char* kClasse = "WNDBMPANIMATE";
 
 }  // namespace
 
-void ZTRegistraClasseAnimacao() { g_classeRegistrada.store(true); }
+void ZTRegistraClasseAnimacao() {
+    if (platform::ui::GetWndClassInfo(kClasse)) return;
+    using namespace platform::ui;
+    // Brush value 5, which the original platform reads as the menu colour.
+    if (!RegisterWndClass({kClasse, CS_DBLCLKS | CS_SAVEBITS | CS_GLOBALCLASS, 5})) throw new platform::ResourceException;
+}
 
-bool ZTClasseAnimacaoRegistrada() { return g_classeRegistrada.load(); }
+bool ZTClasseAnimacaoRegistrada() { return platform::ui::GetWndClassInfo(kClasse) != platform::FALSE; }

@@ -30,6 +30,8 @@ struct Rect {
     // Moves every edge outwards by dx and dy (inwards for negative values).
     void Inflate(int dx, int dy) { left -= dx; top -= dy; right += dx; bottom += dy; }
     void Deflate(int dx, int dy) { Inflate(-dx, -dy); }
+    // Moves the rectangle by dx and dy, keeping its size.
+    void Offset(int dx, int dy) { left += dx; top += dy; right += dx; bottom += dy; }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

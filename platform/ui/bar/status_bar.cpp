@@ -3,12 +3,9 @@
 #include "platform/ui/bar/lock_keys.h"
 #include "platform/ui/bar/status_bar_widget.h"
 #include "platform/ui/bar/text_fit.h"
-#include "platform/ui/draw/qt_canvas.h"
+#include "platform/ui/draw/scratch_canvas.h"
 #include "platform/ui/draw/system_colours.h"
 #include "platform/ui/resource/resources.h"
-
-#include <QImage>
-#include <QPainter>
 
 #include <algorithm>
 #include <mutex>
@@ -141,10 +138,7 @@ void StatusBar::SetWindowText(const char* text) { SetPaneText(0, text); }
 void StatusBar::GetWindowText(String& text) const { text = GetPaneText(0); }
 
 Size StatusBar::MeasureText(const String& text) const {
-    // The screen's metrics are the font's: measure on a scratch picture with the bar's font.
-    QImage scratch(1, 1, QImage::Format_ARGB32);
-    QPainter painter(&scratch);
-    QtCanvas canvas(painter);
+    ScratchCanvas canvas;
     canvas.SelectFont(GetFont());
     return canvas.MeasureText(text);
 }

@@ -5,10 +5,21 @@
 
 namespace platform::ui {
 
+namespace {
+
+Colour PaletteColour(QPalette::ColorRole role) {
+    const QColor colour = QGuiApplication::palette().color(role);
+    return Rgb(static_cast<unsigned>(colour.red()), static_cast<unsigned>(colour.green()), static_cast<unsigned>(colour.blue()));
+}
+
+}  // namespace
+
 Colour GetSysColor(int index) {
-    if (index != COLOR_BTNFACE) return 0;
-    const QColor face = QGuiApplication::palette().color(QPalette::Button);
-    return Rgb(static_cast<unsigned>(face.red()), static_cast<unsigned>(face.green()), static_cast<unsigned>(face.blue()));
+    switch (index) {
+        case COLOR_BTNFACE: return PaletteColour(QPalette::Button);
+        case COLOR_INFOBK: return PaletteColour(QPalette::ToolTipBase);
+        default: return 0;
+    }
 }
 
 }  // namespace platform::ui

@@ -9,6 +9,8 @@
 namespace platform::ui {
 
 constexpr int COLOR_BTNFACE = 15;
+// The background of tooltips.
+constexpr int COLOR_INFOBK = 24;
 
 // The colour of `index`; 0 for an index the layer does not know.
 [[nodiscard]] Colour GetSysColor(int index);

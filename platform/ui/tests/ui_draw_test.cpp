@@ -71,6 +71,16 @@ protected:
     }
 };
 
+// Paints its whole client area red.
+class RedWnd final : public Wnd {
+protected:
+    void OnPaint(Canvas& canvas) override {
+        Rect client;
+        GetClientRect(&client);
+        canvas.FillRect(client, Rgb(255, 0, 0));
+    }
+};
+
 // Counts the desktop's colour changes it hears of.
 class ColourWatch final : public Wnd {
 public:
@@ -135,6 +145,31 @@ private slots:
         // The mask colour is transparent: the border shows the button face.
         const Colour face = GetSysColor(COLOR_BTNFACE);
         QCOMPARE(picture.pixelColor(10, 40), QColor(RedOf(face), GreenOf(face), BlueOf(face)));
+    }
+
+    // A parent with WS_CLIPCHILDREN must leave its children's rectangles unpainted, and one
+    // without it (or once the flag is taken off) must paint under them.
+    void clipChildrenLeavesChildrenOut_data() {
+        QTest::addColumn<DWORD>("style");
+        QTest::addColumn<DWORD>("removed");
+        QTest::addColumn<bool>("paintedUnderChild");
+        QTest::newRow("clipping") << WS_CLIPCHILDREN << DWORD{0} << false;
+        QTest::newRow("not clipping") << DWORD{0} << DWORD{0} << true;
+        QTest::newRow("clipping taken off") << WS_CLIPCHILDREN << WS_CLIPCHILDREN << true;
+    }
+    void clipChildrenLeavesChildrenOut() {
+        QFETCH(DWORD, style);
+        QFETCH(DWORD, removed);
+        QFETCH(bool, paintedUnderChild);
+        RedWnd parent;
+        Wnd child;
+        QVERIFY(parent.Create(nullptr, 0, {0, 0, 60, 40}, style));
+        QVERIFY(child.Create(&parent, 1, {20, 10, 40, 30}));
+        parent.ModifyStyle(removed, 0);
+        QCOMPARE(parent.GetStyle() & WS_CLIPCHILDREN, style & ~removed);
+        const QImage picture = parent.GetWidget()->grab().toImage();
+        QCOMPARE(picture.pixelColor(5, 5), QColor(255, 0, 0));
+        QCOMPARE(picture.pixelColor(30, 20) == QColor(255, 0, 0), paintedUnderChild);
     }
 
     // Top-level windows must hear once of a change of the desktop's colours, and the new button

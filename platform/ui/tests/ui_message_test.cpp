@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 using namespace platform;
 using namespace platform::ui;
@@ -39,6 +41,8 @@ public:
     int counted = 0;
     int timers = 0;
     UINT_PTR lastTimer = 0;
+    // Each WM_SHOWWINDOW's wParam, with whether the window was visible as it came.
+    std::vector<std::pair<WPARAM, bool>> showMessages;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -48,6 +52,7 @@ protected:
             case kThrowStd: throw std::runtime_error("falhou");
             case kThrowOther: throw 7;
             case kCount: ++counted; return 0;
+            case WM_SHOWWINDOW: showMessages.emplace_back(wParam, IsWindowVisible() != FALSE); return 0;
             default: return Wnd::WindowProc(message, wParam, lParam);
         }
     }
@@ -179,6 +184,26 @@ private slots:
         QCOMPARE(boxes.boxes.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(boxes.boxes[0].text), text);
         QCOMPARE(boxes.boxes[0].type & MB_ICONMASK, MB_ICONERROR);
+    }
+
+    // ShowWindow must tell the window once per change of its own visibility, before the change;
+    // a child made without WS_VISIBLE must stay hidden when its parent shows.
+    void showWindowTellsTheWindowBeforeEachChange() {
+        Wnd parent;
+        QVERIFY(parent.Create(nullptr, 0, {0, 0, 50, 50}));
+        ProbeWnd child;
+        QVERIFY(child.Create(&parent, 1, {0, 0, 10, 10}, 0));
+        parent.ShowWindow(SW_SHOW);
+        QVERIFY(!child.IsWindowVisible());
+        QCOMPARE(child.GetStyle() & WS_VISIBLE, DWORD{0});
+        child.ShowWindow(SW_SHOW);
+        child.ShowWindow(SW_SHOW);
+        QCOMPARE(child.GetStyle() & WS_VISIBLE, WS_VISIBLE);
+        child.ShowWindow(SW_HIDE);
+        child.ShowWindow(SW_HIDE);
+        const std::vector<std::pair<WPARAM, bool>> expected{{TRUE, false}, {FALSE, true}};
+        QVERIFY(child.showMessages == expected);
+        QVERIFY(parent.GetStyle() & WS_VISIBLE);
     }
 
     // A timer must reach OnTimer with its id, and stop being one once killed.

@@ -39,15 +39,22 @@ struct Wnd::State {
     QMetaObject::Connection widgetGone;
     std::vector<Wnd*> children;
     std::map<UINT_PTR, QTimer*> timers;
+    // The kept style bits other than WS_VISIBLE.
+    DWORD style = 0;
 };
 
 Wnd::Wnd() : state_(std::make_unique<State>()) {}
 
 Wnd::~Wnd() { Destroy(false); }
 
-BOOL Wnd::Create(Wnd* parent, UINT id, const Rect& rect) {
+BOOL Wnd::Create(Wnd* parent, UINT id, const Rect& rect, DWORD style) {
     if (m_hWnd || (parent && !parent->GetWidget())) return FALSE;
-    if (!CreateOver(new WndWidget(*this, parent ? parent->GetChildArea() : nullptr), parent, id)) return FALSE;
+    auto* widget = new WndWidget(*this, parent ? parent->GetChildArea() : nullptr);
+    const bool visible = (style & WS_VISIBLE) != 0;
+    if (!CreateOver(widget, parent, id, visible)) return FALSE;
+    // Hidden for good, not only until the parent shows.
+    if (parent && !visible) widget->hide();
+    state_->style = style & ~WS_VISIBLE;
     if (!rect.IsEmpty()) MoveWindow(rect, FALSE);
     return TRUE;
 }
@@ -183,6 +190,13 @@ BOOL Wnd::ShowWindow(int nCmdShow) {
     QWidget* widget = GetWidget();
     if (!widget) return FALSE;
     const BOOL wasVisible = widget->isVisible() ? TRUE : FALSE;
+    const bool show = nCmdShow != SW_HIDE;
+    if (show == widget->isHidden()) {
+        const HWND self = m_hWnd;
+        Deliver(WM_SHOWWINDOW, show ? TRUE : FALSE, 0, nullptr);
+        // The handler may have destroyed the window.
+        if (detail::FindWindow(self) != this || !(widget = GetWidget())) return wasVisible;
+    }
     switch (nCmdShow) {
         case SW_HIDE: widget->hide(); break;
         case SW_SHOWMINIMIZED: widget->showMinimized(); break;
@@ -194,6 +208,21 @@ BOOL Wnd::ShowWindow(int nCmdShow) {
 }
 
 BOOL Wnd::IsWindowVisible() const { return GetWidget() && GetWidget()->isVisible() ? TRUE : FALSE; }
+
+DWORD Wnd::GetStyle() const {
+    const QWidget* widget = GetWidget();
+    return state_->style | (widget && !widget->isHidden() ? WS_VISIBLE : 0);
+}
+
+BOOL Wnd::ModifyStyle(DWORD remove, DWORD add) {
+    QWidget* widget = GetWidget();
+    if (!widget) return FALSE;
+    const DWORD style = (state_->style & ~remove) | (add & ~WS_VISIBLE);
+    if (style == state_->style) return FALSE;
+    state_->style = style;
+    widget->update();
+    return TRUE;
+}
 
 void Wnd::SetFocus() {
     if (QWidget* widget = GetWidget()) widget->setFocus(Qt::OtherFocusReason);
@@ -224,6 +253,13 @@ void Wnd::GetWindowRect(Rect* rect) const {
     }
     const QRect frame = widget->isWindow() ? widget->frameGeometry() : QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     *rect = {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+}
+
+void Wnd::ScreenToClient(Rect* rect) const {
+    const QWidget* widget = GetWidget();
+    if (!widget) return;
+    const QPoint origin = widget->mapFromGlobal(QPoint(0, 0));
+    *rect = {rect->left + origin.x(), rect->top + origin.y(), rect->right + origin.x(), rect->bottom + origin.y()};
 }
 
 void Wnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {

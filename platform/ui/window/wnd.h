@@ -35,15 +35,21 @@ constexpr int SW_SHOWMINIMIZED = 2;
 constexpr int SW_SHOWMAXIMIZED = 3;
 constexpr int SW_SHOW = 5;
 
+// The window styles the layer keeps, with their values on the original platform.
+// WS_VISIBLE: a child is shown once created (a top-level window waits for ShowWindow).
+constexpr DWORD WS_VISIBLE = 0x10000000;
+// A plain window's painting leaves out its visible children's rectangles.
+constexpr DWORD WS_CLIPCHILDREN = 0x02000000;
+
 class Wnd : public CmdTarget {
 public:
     Wnd();
     ~Wnd() override;
 
     // Creates a plain window as a child of `parent` (null: a top-level window) with control id
-    // `id` at `rect` (in the parent's client coordinates); FALSE when this object has a window
-    // already.
-    BOOL Create(Wnd* parent, UINT id, const Rect& rect = {});
+    // `id` at `rect` (in the parent's client coordinates) and `style` (WS_ bits above); FALSE when
+    // this object has a window already.
+    BOOL Create(Wnd* parent, UINT id, const Rect& rect = {}, DWORD style = WS_VISIBLE);
     // Destroys the window and its children; FALSE when there is none.
     BOOL DestroyWindow();
 
@@ -107,6 +113,11 @@ public:
     // Shows or hides by an SW_ command; TRUE when the window was visible before.
     BOOL ShowWindow(int nCmdShow);
     [[nodiscard]] BOOL IsWindowVisible() const;
+    // The kept style bits, with WS_VISIBLE while the window is not hidden itself.
+    [[nodiscard]] DWORD GetStyle() const;
+    // Takes the bits `remove` off the kept style and puts `add` on (WS_VISIBLE is ShowWindow's),
+    // repainting; FALSE without a window or when the style stays the same.
+    BOOL ModifyStyle(DWORD remove, DWORD add);
     // Gives the window the keyboard focus.
     void SetFocus();
 
@@ -118,6 +129,8 @@ public:
     void GetClientRect(Rect* rect) const;
     // The window's rectangle in screen coordinates.
     void GetWindowRect(Rect* rect) const;
+    // Turns a rectangle in screen coordinates into this window's client coordinates.
+    void ScreenToClient(Rect* rect) const;
     // Moves and sizes the window (in the parent's client coordinates; the screen's for a
     // top-level window).
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
@@ -147,7 +160,8 @@ public:
     HWND m_hWnd = nullptr;
 
 protected:
-    // Handles one message. The default sends WM_TIMER to OnTimer, WM_COMMAND to OnCommand,
+    // Handles one message (ShowWindow sends WM_SHOWWINDOW when the window's own visibility is to
+    // change). The default sends WM_TIMER to OnTimer, WM_COMMAND to OnCommand,
     // WM_SIZE to OnSize, WM_CLOSE to DestroyWindow, WM_DESTROY to OnDestroy and answers 0 to the
     // rest.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

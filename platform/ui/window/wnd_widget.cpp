@@ -5,12 +5,29 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QResizeEvent>
 
 namespace platform::ui {
 
+namespace {
+
+// A window with WS_CLIPCHILDREN paints around its visible children, as the original platform does.
+void ClipChildrenWhenAsked(QPainter& painter, const QWidget& widget) {
+    const Wnd* window = detail::WindowOfWidget(&widget);
+    if (!window || !(window->GetStyle() & WS_CLIPCHILDREN)) return;
+    QRegion clip(widget.rect());
+    for (const QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden() && !child->isWindow()) clip -= child->geometry();
+    }
+    painter.setClipRegion(clip);
+}
+
+}  // namespace
+
 void WndWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    ClipChildrenWhenAsked(painter, *this);
     QtCanvas canvas(painter);
     WindowEvents::Paint(*window_, canvas);
 }
