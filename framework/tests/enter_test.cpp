@@ -27,15 +27,10 @@ constexpr int kFora = -1;                     // the focus is on the holding dia
 constexpr UINT kBarreira = WM_APP + 7;        // posted after a key: every message posted before it has run
 constexpr int kLimitePerguntas = 20;          // a refusing page gives in after this many questions
 
+// A tab stop, one row per control.
 DialogControl Controle(ControlKind kind, UINT id, const char* text, UINT options = 0) {
-    DialogControl control;
-    control.kind = kind;
-    control.id = id;
-    control.text = text;
-    control.rect = {10, static_cast<int>(id % 100) * 14, 150, static_cast<int>(id % 100) * 14 + 12};
-    control.tabStop = true;
-    control.options = options;
-    return control;
+    const int top = static_cast<int>(id % 100) * 14;
+    return {.kind = kind, .id = id, .text = text, .rect = {10, top, 150, top + 12}, .tabStop = true, .options = options};
 }
 
 DialogTemplate Ficha() {
