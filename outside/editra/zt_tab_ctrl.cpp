@@ -37,6 +37,11 @@ BOOL CZTTabCtrl::Create(const platform::ui::Rect& rect, Wnd* pai, UINT id) {
     return TRUE;
 }
 
+void CZTTabCtrl::OnTakeOver(Wnd& previous) {
+    TabCtrl::OnTakeOver(previous);
+    GetWidget()->setFocusPolicy(Qt::StrongFocus);
+}
+
 int CZTTabCtrl::IncluiPasta(const char* titulo, Wnd* pagina) {
     if (!m_hWnd || !pagina || !pagina->m_hWnd) return -1;
     const int nPasta = InsertItem(GetItemCount(), titulo, reinterpret_cast<platform::LPARAM>(pagina->m_hWnd));

@@ -51,6 +51,8 @@ public:
 protected:
     // A click on a page the test refuses goes back to the page shown before.
     void OnSelChange() override;
+    // A template's tab control taken over (SubclassDlgItem, DDX_Control) is a tab stop too.
+    void OnTakeOver(platform::ui::Wnd& previous) override;
 
 private:
     void MostraPasta(int nPasta);
