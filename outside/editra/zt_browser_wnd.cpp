@@ -19,14 +19,9 @@ CZTBrowserWnd::~CZTBrowserWnd() = default;
 
 BOOL CZTBrowserWnd::OnInitialUpdate() {
     if (!m_hWnd) return FALSE;
-    if (!m_Grid.GetSafeHwnd()) {
-        if (!m_Grid.Cria(this, kIdGrid)) return FALSE;
-        platform::ui::Rect client;
-        GetClientRect(&client);
-        m_Grid.MoveWindow(client, FALSE);
-        // The dialog focuses this window as its tab stop; the grid is what takes the keys.
-        GetWidget()->setFocusProxy(m_Grid.GetWidget());
-    }
+    if (!m_Grid.CriaOcupando(this, kIdGrid)) return FALSE;
+    // The dialog focuses this window as its tab stop; the grid is what takes the keys.
+    GetWidget()->setFocusProxy(m_Grid.GetWidget());
     return m_Grid.Inicializa();
 }
 

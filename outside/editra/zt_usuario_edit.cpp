@@ -1,10 +1,51 @@
 #include "outside/editra/zt_usuario_edit.h"
 
 #include "outside/editra/zt_usuarios_empresa.h"
+#include "platform/ui/window/qt_text.h"
+
+#include <QCompleter>
+#include <QLineEdit>
+#include <QStandardItemModel>
 
 using platform::BOOL;
 using platform::FALSE;
 using platform::TRUE;
+
+namespace {
+
+// Completes the code being typed (the text after the last ',') from the offered users' names;
+// the name chosen becomes its user's code.
+class CompletadorUsuarios final : public QCompleter {
+public:
+    explicit CompletadorUsuarios(QLineEdit* editor) : QCompleter(editor), modelo_(new QStandardItemModel(this)), editor_(editor) {
+        setModel(modelo_);
+        setCaseSensitivity(Qt::CaseInsensitive);
+        setCompletionMode(QCompleter::PopupCompletion);
+    }
+
+    void SetUsuarios(const std::vector<REGUSU_PS>& usuarios) {
+        modelo_->clear();
+        for (const REGUSU_PS& reg : usuarios) {
+            auto* item = new QStandardItem(platform::ui::QtTextOf(reg.szNome));
+            item->setData(QString::number(reg.iCodigo), Qt::UserRole);
+            modelo_->appendRow(item);
+        }
+    }
+
+    QStringList splitPath(const QString& caminho) const override { return {caminho.mid(caminho.lastIndexOf(u',') + 1).trimmed()}; }
+    QString pathFromIndex(const QModelIndex& indice) const override {
+        const QString texto = editor_->text();
+        const int virgula = static_cast<int>(texto.lastIndexOf(u','));
+        const QString antes = virgula < 0 ? QString() : texto.left(virgula + 1) + u' ';
+        return antes + indice.data(Qt::UserRole).toString();
+    }
+
+private:
+    QStandardItemModel* modelo_;
+    QLineEdit* editor_;
+};
+
+}  // namespace
 
 BOOL CUsuarioEdit::Inicializa(const char* empresa, std::uint16_t filial) {
     m_strEmpresa = empresa ? empresa : "";
@@ -19,6 +60,7 @@ BOOL CUsuarioEdit::Refresh() {
     for (const REGUSU_PS& reg : usuarios) {
         if (TestaUsuario(reg)) m_oferecidos.push_back(reg);
     }
+    CompletaNomes();
     AtualizaStatic();
     return platform::FAILED(hr) ? FALSE : TRUE;
 }
@@ -67,4 +109,15 @@ void CUsuarioEdit::OnTextoDigitado(bool bDoUsuario) {
         m_iUsuario = codigos.empty() ? 0 : codigos.front();
     }
     SetUsuario(m_iUsuario);
+}
+
+void CUsuarioEdit::CompletaNomes() {
+    auto* editor = qobject_cast<QLineEdit*>(GetWidget());
+    if (!editor) return;
+    auto* completador = dynamic_cast<CompletadorUsuarios*>(editor->completer());
+    if (!completador) {
+        completador = new CompletadorUsuarios(editor);
+        editor->setCompleter(completador);
+    }
+    completador->SetUsuarios(m_oferecidos);
 }

@@ -3,7 +3,9 @@
 //
 // Inicializa reads the company's users and keeps those that pass the user test (TestaUsuario):
 // by default, holding a right of the required module (SetAcessoModuloObrigatorio). Only those
-// users are offered: a typed code of any other user is dropped. A typed text is read only while
+// users are offered: a typed code of any other user is dropped. Typing the start of an offered
+// user's name offers the matching names; choosing one writes that user's code in place of the
+// name. A typed text is read only while
 // IsHabilitado answers TRUE; otherwise the choice is shown again. User-interface thread.
 #pragma once
 
@@ -53,6 +55,9 @@ protected:
     void OnTextoDigitado(bool bDoUsuario) override;
 
 private:
+    // Offers the names of m_oferecidos while the user types.
+    void CompletaNomes();
+
     platform::String m_strEmpresa;
     std::uint16_t m_iFilial = 0;
     std::uint16_t m_iModulo = 0;

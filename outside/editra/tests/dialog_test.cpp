@@ -75,7 +75,8 @@ protected:
 
 class PaginaCampos final : public Dialog {
 public:
-    PaginaCampos() : Dialog(kTemplate) {}
+    // The mask is chosen before the template's edit is taken over.
+    PaginaCampos() : Dialog(kTemplate) { codigo.SetMascara("##.##.##"); }
 
     CZTEditMascara codigo;
     CZTArquivoEdit arquivo;
@@ -86,7 +87,6 @@ public:
 protected:
     BOOL OnInitDialog() override {
         const BOOL resultado = Dialog::OnInitDialog();
-        codigo.SetMascara("##.##.##");
         codigo.SetLimitText(8);
         grid.SetGridID("CGridDadosPesquisa");
         grid.SetTipoSelecao(CZTGrid::kSelecaoUmaLinha);

@@ -10,6 +10,8 @@
 #include "platform/tests/support/test_environment.h"
 #include "platform/ui/control/static.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -170,6 +172,30 @@ private slots:
         QCOMPARE(QString(TextoDe(*edit)), QString("4"));
     }
 
+    // Typing the start of a name after the codes offers the offered users of that name only
+    // (Bruno has no right); choosing one writes its code after the codes typed before.
+    void typedNameIsCompletedToItsCode() {
+        auto edit = NovoPicker<CMultiUsuarioEdit>();
+        QVERIFY(edit);
+        edit->SetAcessoModuloObrigatorio(kModulo);
+        QVERIFY(edit->Inicializa(kEmpresa, 1));
+        edit->SetFocus();
+        QTRY_VERIFY(edit->GetWidget()->hasFocus());
+        auto* editor = qobject_cast<QLineEdit*>(edit->GetWidget());
+        QTest::keyClicks(editor, "1, b");
+        QCOMPARE(editor->completer()->completionCount(), 0);
+        QTest::keyClick(editor, Qt::Key_Backspace);
+        QTest::keyClicks(editor, "c");
+        QCOMPARE(editor->completer()->completionCount(), 1);
+        QTRY_VERIFY(editor->completer()->popup()->isVisible());
+        QTest::keyClick(editor->completer()->popup(), Qt::Key_Down);
+        QTest::keyClick(editor->completer()->popup(), Qt::Key_Return);
+        QCOMPARE(editor->text(), QString("1, 3"));
+        outro_->SetFocus();
+        QTRY_VERIFY(outro_->GetWidget()->hasFocus());
+        QCOMPARE(edit->GetUsuarios(), (std::vector<std::uint16_t>{kAna, kCarla}));
+    }
+
     // The program's list: emptied, filled in its order, shown by Atualiza, read back; a form's
     // clearing (SetTexto "") empties it.
     void programListShowsAndReadsBack() {
@@ -180,14 +206,16 @@ private slots:
         QCOMPARE(edit->GetFilial(), std::uint16_t{7});
         edit->AdicionaUsuario(kAna);
         edit->RemoveTodos();
-        for (const std::uint16_t codigo : {kCarla, kAna, kCarla}) edit->AdicionaUsuario(codigo);
+        // The program may list a user the picker does not offer (Bruno); only offered ones are named.
+        for (const std::uint16_t codigo : {kCarla, kAna, kCarla, kBruno}) edit->AdicionaUsuario(codigo);
         edit->Atualiza();
-        QCOMPARE(edit->GetUsuarios(), (std::vector<std::uint16_t>{kCarla, kAna}));
-        QCOMPARE(QString(TextoDe(*edit)), QString("3, 1"));
+        const std::vector<std::uint16_t> lista{kCarla, kAna, kBruno};
+        QCOMPARE(edit->GetUsuarios(), lista);
+        QCOMPARE(QString(TextoDe(*edit)), QString("3, 1, 2"));
         QCOMPARE(QString(TextoDe(*estatico_)), QString("Carla, Ana"));
         // Passing through the field without typing keeps the list as the program set it.
         Digita(*edit, "");
-        edit->Atualiza();
+        QCOMPARE(edit->GetUsuarios(), lista);
         edit->SetTexto("");
         QVERIFY(edit->GetUsuarios().empty());
         QCOMPARE(QString(TextoDe(*estatico_)), QString());
