@@ -5,8 +5,8 @@
 // by default, holding a right of the required module (SetAcessoModuloObrigatorio). Only those
 // users are offered: a typed code of any other user is dropped. Typing the start of an offered
 // user's name offers the matching names; choosing one writes that user's code in place of the
-// name. A typed text is read only while
-// IsHabilitado answers TRUE; otherwise the choice is shown again. User-interface thread.
+// name. A typed text is read only while IsHabilitado answers TRUE; otherwise the choice is shown
+// again. User-interface thread.
 #pragma once
 
 #include "outside/conexo/regusu_ps.h"
