@@ -17,6 +17,7 @@ constexpr char kValorNome[] = "Nome";
 constexpr char kValorPai[] = "UsuarioPai";
 constexpr char kValorSupervisor[] = "Supervisor";
 constexpr char kValorFiliais[] = "Filiais";
+constexpr char kValorDesativada[] = "Desativada";
 // Every user code has at most one key.
 constexpr std::size_t QD_MAX_USUARIOS = 0x10000;
 // The branch list: at most 1,000 numbers of three digits and their separators.
@@ -44,6 +45,34 @@ HRESULT InterpretaFiliais(const std::string& lista, FILIAIS_ATIVAS& filiais) {
         filiais.bAtiva[numero] = 1;
         inicio = fim + 1;
         if (fim + 1 == lista.size()) return CONEXO_E_DADOS_INVALIDOS;  // a trailing separator
+    }
+    return platform::S_OK;
+}
+
+// The codes of the sub-keys of the company's `grupo` key in ascending order (names that are no
+// code are skipped); none when the key is missing.
+HRESULT ListaCodigos(const char* empresa, const char* grupo, std::vector<std::uint16_t>& codigos) {
+    if (!EmpresaValida(empresa)) return platform::E_INVALIDARG;
+    std::vector<CZTString> nomes;
+    const CZTString chave = ChaveEmpresa(empresa) + "\\" + grupo;
+    if (const HRESULT hr = ListaSubChaves(chave, QD_MAX_USUARIOS, nomes); platform::FAILED(hr)) return hr;
+    std::vector<std::uint16_t> lidos;
+    for (const CZTString& nome : nomes) {
+        std::uint16_t codigo = 0;
+        if (InterpretaCodigo(nome.str(), codigo)) lidos.push_back(codigo);
+    }
+    std::sort(lidos.begin(), lidos.end());
+    codigos = std::move(lidos);
+    return platform::S_OK;
+}
+
+// Opens the key of branch `codigo` (for writing when `gravar`): S_OK, or the error as the branch
+// readers report it.
+HRESULT AbreFilial(const char* empresa, std::uint16_t codigo, Chave& chave, bool gravar = false) {
+    if (!EmpresaValida(empresa)) return platform::E_INVALIDARG;
+    const CZTString caminho = ConexoChaveFilial(empresa, codigo);
+    if (const auto erro = gravar ? chave.AbreParaGravar(caminho) : chave.Abre(caminho)) {
+        return erro == platform::ERROR_FILE_NOT_FOUND ? CONEXO_E_FILIAL_INEXISTENTE : platform::HResultFromWin32(erro);
     }
     return platform::S_OK;
 }
@@ -87,26 +116,25 @@ HRESULT ConexoLeUsuario(const char* empresa, std::uint16_t codigo, REGUSU_PS* re
 }
 
 HRESULT ConexoListaUsuarios(const char* empresa, std::vector<std::uint16_t>& usuarios) {
-    if (!EmpresaValida(empresa)) return platform::E_INVALIDARG;
-    std::vector<CZTString> nomes;
-    const CZTString chave = ChaveEmpresa(empresa) + "\\" + kUsuarios;
-    if (const HRESULT hr = ListaSubChaves(chave, QD_MAX_USUARIOS, nomes); platform::FAILED(hr)) return hr;
-    std::vector<std::uint16_t> codigos;
-    for (const CZTString& nome : nomes) {
-        std::uint16_t codigo = 0;
-        if (InterpretaCodigo(nome.str(), codigo)) codigos.push_back(codigo);
-    }
-    std::sort(codigos.begin(), codigos.end());
-    usuarios = std::move(codigos);
+    return ListaCodigos(empresa, kUsuarios, usuarios);
+}
+
+HRESULT ConexoListaFiliais(const char* empresa, std::vector<std::uint16_t>& filiais) {
+    return ListaCodigos(empresa, kFiliais, filiais);
+}
+
+HRESULT ConexoLeFilialDesativada(const char* empresa, std::uint16_t codigo, bool& desativada) {
+    Chave chave;
+    if (const HRESULT hr = AbreFilial(empresa, codigo, chave); platform::FAILED(hr)) return hr;
+    platform::DWORD valor = 0;
+    if (const HRESULT hr = LeNumero(chave, kValorDesativada, 1, valor); platform::FAILED(hr)) return hr;
+    desativada = valor != 0;
     return platform::S_OK;
 }
 
 HRESULT ConexoLeNomeFilial(const char* empresa, std::uint16_t codigo, CZTString& nome) {
-    if (!EmpresaValida(empresa)) return platform::E_INVALIDARG;
     Chave chave;
-    if (const auto erro = chave.Abre(ConexoChaveFilial(empresa, codigo))) {
-        return erro == platform::ERROR_FILE_NOT_FOUND ? CONEXO_E_FILIAL_INEXISTENTE : platform::HResultFromWin32(erro);
-    }
+    if (const HRESULT hr = AbreFilial(empresa, codigo, chave); platform::FAILED(hr)) return hr;
     std::string lido;
     const HRESULT hr = LeTexto(chave, kValorNome, CONEXO_TAM_NOME_FILIAL, lido);
     if (hr == kValorAusente) return CONEXO_E_FILIAL_INEXISTENTE;
@@ -141,4 +169,10 @@ HRESULT ConexoGravaFilial(const char* empresa, std::uint16_t codigo, const char*
     Chave chave;
     if (const auto erro = chave.Cria(ConexoChaveFilial(empresa, codigo))) return platform::HResultFromWin32(erro);
     return GravaTexto(chave, kValorNome, nome);
+}
+
+HRESULT ConexoGravaFilialDesativada(const char* empresa, std::uint16_t codigo, bool desativada) {
+    Chave chave;
+    if (const HRESULT hr = AbreFilial(empresa, codigo, chave, true); platform::FAILED(hr)) return hr;
+    return GravaNumero(chave, kValorDesativada, desativada ? 1 : 0);
 }

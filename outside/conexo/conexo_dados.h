@@ -7,7 +7,8 @@
 //   ...\Usuarios\<code>   "Nome" (text, at most 40 characters), "UsuarioPai" (number, 0 = none),
 //                         "Supervisor" (number, 0 or 1), "Filiais" (text: the active branch
 //                         numbers 0 to 999 separated by ',', e.g. "1,3")
-//   ...\Filiais\<code>    "Nome" (text, at most 60 characters)
+//   ...\Filiais\<code>    "Nome" (text, at most 60 characters), "Desativada" (number, 0 or 1;
+//                         missing: 0): a deactivated branch keeps its records but takes no new work
 //
 // Codes are written in decimal without leading zeros. Texts are Windows-1252. Every value read is
 // checked (type, length, range) before use; a value that fails the check is reported as
@@ -43,6 +44,12 @@ constexpr int CONEXO_TAM_NOME_FILIAL = 60;
 // not users and are skipped); none when the company has no users' key. S_OK; E_INVALIDARG for
 // an empty company; the registry's error.
 [[nodiscard]] platform::HRESULT ConexoListaUsuarios(const char* empresa, std::vector<std::uint16_t>& usuarios);
+// The codes of the branches of `empresa` in ascending order, as ConexoListaUsuarios lists users.
+[[nodiscard]] platform::HRESULT ConexoListaFiliais(const char* empresa, std::vector<std::uint16_t>& filiais);
+// Whether branch `codigo` of `empresa` is deactivated. S_OK; E_INVALIDARG for an empty company;
+// CONEXO_E_FILIAL_INEXISTENTE; CONEXO_E_DADOS_INVALIDOS; the registry's error. `desativada`
+// changes only on S_OK.
+[[nodiscard]] platform::HRESULT ConexoLeFilialDesativada(const char* empresa, std::uint16_t codigo, bool& desativada);
 // Reads the name of branch `codigo` of `empresa`. S_OK; E_INVALIDARG for an empty company;
 // CONEXO_E_FILIAL_INEXISTENTE when the branch or its name is missing or empty;
 // CONEXO_E_DADOS_INVALIDOS; or the registry's error. `nome` changes only on S_OK.
@@ -56,3 +63,6 @@ constexpr int CONEXO_TAM_NOME_FILIAL = 60;
 // Writes the name of branch `codigo` of `empresa`, creating its key. S_OK; E_INVALIDARG for an
 // empty company or an empty or too long name; or the registry's error.
 [[nodiscard]] platform::HRESULT ConexoGravaFilial(const char* empresa, std::uint16_t codigo, const char* nome);
+// Marks the existing branch `codigo` of `empresa` deactivated or active again. S_OK; E_INVALIDARG
+// for an empty company; CONEXO_E_FILIAL_INEXISTENTE; the registry's error.
+[[nodiscard]] platform::HRESULT ConexoGravaFilialDesativada(const char* empresa, std::uint16_t codigo, bool desativada);

@@ -42,14 +42,23 @@ std::optional<platform::String> MostraDialogo(QWidget* dono, const CZTPedidoArqu
 
 BOOL CZTArquivoEdit::Create(UINT style, const platform::ui::Rect& rect, platform::ui::Wnd* pai, UINT id, const char* texto) {
     if (!CZTEditDF::Create(style, rect, pai, id, texto)) return FALSE;
+    CriaBotao();
+    return TRUE;
+}
+
+void CZTArquivoEdit::OnTakeOver(platform::ui::Wnd& previous) {
+    CZTEditDF::OnTakeOver(previous);
+    CriaBotao();
+}
+
+void CZTArquivoEdit::CriaBotao() {
     auto* editor = qobject_cast<QLineEdit*>(GetWidget());
-    if (!editor) return TRUE;
+    if (!editor) return;
     QAction* procura = editor->addAction(editor->style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
     const platform::ui::HWND self = m_hWnd;
     QObject::connect(procura, &QAction::triggered, editor, [self] {
         if (auto* edit = dynamic_cast<CZTArquivoEdit*>(FromHandle(self))) platform::ui::RunGuarded([edit] { edit->Procura(); });
     });
-    return TRUE;
 }
 
 void CZTArquivoEdit::SetCompletaPasta(BOOL completa) {

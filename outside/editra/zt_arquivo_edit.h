@@ -45,7 +45,13 @@ public:
     // installed before.
     static CZTDialogoArquivoTeste SetDialogoTeste(CZTDialogoArquivoTeste dialogo);
 
+protected:
+    // A template's edit taken over (SubclassDlgItem, DDX_Control) gets the browse button too.
+    void OnTakeOver(platform::ui::Wnd& previous) override;
+
 private:
+    // Puts the browse button into the edit.
+    void CriaBotao();
     [[nodiscard]] platform::String PastaGuardada() const;
     void GuardaPasta(const platform::String& caminho) const;
 

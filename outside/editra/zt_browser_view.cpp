@@ -12,11 +12,7 @@ CZTBrowserView::CZTBrowserView() : m_Grid(*this) {}
 CZTBrowserView::~CZTBrowserView() = default;
 
 void CZTBrowserView::OnInitialUpdate() {
-    if (!m_Grid.GetSafeHwnd() && m_Grid.Cria(this, kIdGrid)) {
-        platform::ui::Rect client;
-        GetClientRect(&client);
-        m_Grid.MoveWindow(client, platform::FALSE);
-    }
+    m_Grid.CriaOcupando(this, kIdGrid);
     m_Grid.Inicializa();
     View::OnInitialUpdate();
 }

@@ -50,6 +50,11 @@ BOOL CZTEditMascara::Create(UINT style, const platform::ui::Rect& rect, platform
     return platform::TRUE;
 }
 
+void CZTEditMascara::OnTakeOver(platform::ui::Wnd& previous) {
+    CZTEditDF::OnTakeOver(previous);
+    LigaMascara();
+}
+
 void CZTEditMascara::SetMascara(const char* mascara) {
     m_strMascara = mascara ? mascara : "";
     LigaMascara();

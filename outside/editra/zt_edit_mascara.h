@@ -25,6 +25,10 @@ public:
     [[nodiscard]] platform::UINT GetOption1() const { return m_nOpcao1; }
     [[nodiscard]] platform::UINT GetOption2() const { return m_nOpcao2; }
 
+protected:
+    // A template's edit taken over (SubclassDlgItem, DDX_Control) lays the mask over typing too.
+    void OnTakeOver(platform::ui::Wnd& previous) override;
+
 private:
     // Lays the mask over each edit the user makes; once per window.
     void LigaMascara();

@@ -109,6 +109,15 @@ BOOL CZTGrid::Cria(platform::ui::Wnd* pai, UINT id) {
     return TRUE;
 }
 
+BOOL CZTGrid::CriaOcupando(platform::ui::Wnd* pai, UINT id) {
+    if (m_hWnd) return TRUE;
+    if (!pai || !Cria(pai, id)) return FALSE;
+    platform::ui::Rect client;
+    pai->GetClientRect(&client);
+    MoveWindow(client, FALSE);
+    return TRUE;
+}
+
 void CZTGrid::SetGridID(const char* id) { state_->gridId = id; }
 const platform::String& CZTGrid::GetGridID() const { return state_->gridId; }
 void CZTGrid::SetGravarConfiguracoes(BOOL gravar) { state_->gravar = gravar != FALSE; }

@@ -38,6 +38,9 @@ public:
     // Creates the grid's window as a child of `pai` with control id `id`; FALSE when it has one
     // already or the parent has none. Settings made before carry over.
     platform::BOOL Cria(platform::ui::Wnd* pai, platform::UINT id);
+    // Cria, over the whole client area of `pai` (a view or a dialog's control holding the grid);
+    // TRUE without doing anything when the window exists already.
+    platform::BOOL CriaOcupando(platform::ui::Wnd* pai, platform::UINT id);
 
     // Settings, before Inicializa.
     void SetGridID(const char* id);

@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -129,4 +130,31 @@ TEST(ConexoDados, WritersRefuseWhatCannotBeRead) {
     std::memset(&filiais, 1, sizeof filiais);
     ASSERT_EQ(ConexoLeUsuario(kEmpresa, 2, nullptr, &filiais), platform::S_OK);
     for (const std::uint8_t ativa : filiais.bAtiva) ASSERT_EQ(ativa, 0);
+}
+
+// Branches list in code order, a new branch is active, and the deactivation mark is kept per
+// branch (a write to the wrong key, or a read of another branch's, would show here).
+TEST(ConexoDados, BranchesListAndKeepTheirDeactivation) {
+    kelvo::testing::TestEnvironment ambiente;
+    std::vector<std::uint16_t> filiais;
+    ASSERT_EQ(ConexoListaFiliais(kEmpresa, filiais), platform::S_OK);
+    EXPECT_TRUE(filiais.empty());
+    for (const std::uint16_t codigo : {12, 3, 7}) ASSERT_EQ(ConexoGravaFilial(kEmpresa, codigo, "Filial"), platform::S_OK);
+    ASSERT_EQ(ConexoListaFiliais(kEmpresa, filiais), platform::S_OK);
+    EXPECT_EQ(filiais, (std::vector<std::uint16_t>{3, 7, 12}));
+
+    bool desativada = true;
+    ASSERT_EQ(ConexoLeFilialDesativada(kEmpresa, 3, desativada), platform::S_OK);
+    EXPECT_FALSE(desativada);
+    ASSERT_EQ(ConexoGravaFilialDesativada(kEmpresa, 7, true), platform::S_OK);
+    ASSERT_EQ(ConexoLeFilialDesativada(kEmpresa, 7, desativada), platform::S_OK);
+    EXPECT_TRUE(desativada);
+    ASSERT_EQ(ConexoLeFilialDesativada(kEmpresa, 3, desativada), platform::S_OK);
+    EXPECT_FALSE(desativada);
+    ASSERT_EQ(ConexoGravaFilialDesativada(kEmpresa, 7, false), platform::S_OK);
+    ASSERT_EQ(ConexoLeFilialDesativada(kEmpresa, 7, desativada), platform::S_OK);
+    EXPECT_FALSE(desativada);
+    // Marking a branch that does not exist creates nothing.
+    EXPECT_EQ(ConexoGravaFilialDesativada(kEmpresa, 99, true), CONEXO_E_FILIAL_INEXISTENTE);
+    EXPECT_EQ(ConexoLeFilialDesativada(kEmpresa, 99, desativada), CONEXO_E_FILIAL_INEXISTENTE);
 }

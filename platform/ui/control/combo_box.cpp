@@ -106,4 +106,9 @@ void ComboBox::GetWindowText(String& text) const {
     text = combo ? AnsiTextOf(combo->currentText()) : String();
 }
 
+LRESULT ComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == CB_SETCURSEL) return SetCurSel(static_cast<int>(wParam));
+    return Wnd::WindowProc(message, wParam, lParam);
+}
+
 }  // namespace platform::ui

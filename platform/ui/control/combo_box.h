@@ -16,6 +16,8 @@ namespace platform::ui {
 // values on the original platform.
 constexpr int CB_ERR = -1;
 constexpr WORD CBN_SELCHANGE = 1;
+// The message that selects an item by index (wParam; -1: none), answered as SetCurSel.
+constexpr UINT CB_SETCURSEL = 0x014E;
 
 class ComboBox : public Wnd {
 public:
@@ -44,6 +46,10 @@ public:
     // The edit's text; for a drop-down list, the selected item's (setting it changes nothing).
     void SetWindowText(const char* text) override;
     void GetWindowText(String& text) const override;
+
+protected:
+    // CB_SETCURSEL selects as SetCurSel does; the rest as for any window.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 }  // namespace platform::ui
