@@ -1,8 +1,9 @@
 // The client library's code pickers against the real Vaultis on the demo company, with types and
-// locations stored through the program's connection: a typed code shows its description and
-// names its record, a position shows its code, a process-restricted type picker offers only that
-// process's types, a type limits the location picker, and the multi-type picker's positions
-// round-trip.
+// locations stored through the program's connection: only what the session may see is offered,
+// a typed code shows its description and names its record, a position shows its code, a
+// process-restricted type picker offers only that process's types, a type limits the location
+// picker, and the multi-type picker's positions round-trip.
+#include "outside/conexo/conexo_dados.h"
 #include "outside/pendora/qd_app_info.h"
 #include "outside/pendora/ui/qd_locais_arq_edit.h"
 #include "outside/pendora/ui/qd_multi_tip_doc_edit.h"
@@ -83,6 +84,15 @@ Classe Registro(const char* codigo, const char* texto, const std::vector<T>& lis
 std::uint32_t GravaTipo(const char* codigo, const char* nome, const std::vector<QD_E_PROCESSO>& processos = {}) {
     const auto tipo = Registro<CQDTipDoc, &QD_TIPDOC_PS::szCodigo, &QD_TIPDOC_PS::szNome, &QD_TIPDOC_PS::nQtdProcessos,
                                &QD_TIPDOC_PS::pProcessos>(codigo, nome, processos);
+    return Gravado(tipo, [](std::uint32_t* pPos, const CQDTipDoc& registro) {
+        return CQDAppInfo::GetInstance()->GetConexao().GravaTipDoc(pPos, registro);
+    });
+}
+
+// Stores a type that only `usuarios` may see (none: everyone); its position.
+std::uint32_t GravaTipoDeUsuarios(const char* codigo, const char* nome, const std::vector<std::uint16_t>& usuarios) {
+    const auto tipo = Registro<CQDTipDoc, &QD_TIPDOC_PS::szCodigo, &QD_TIPDOC_PS::szNome, &QD_TIPDOC_PS::nQtdUsuarios,
+                               &QD_TIPDOC_PS::pUsuarios>(codigo, nome, usuarios);
     return Gravado(tipo, [](std::uint32_t* pPos, const CQDTipDoc& registro) {
         return CQDAppInfo::GetInstance()->GetConexao().GravaTipDoc(pPos, registro);
     });
@@ -253,6 +263,24 @@ private slots:
         QVERIFY(picker);
         QVERIFY(!picker->QdInicializa());
         QVERIFY(picker->GetItens().empty());
+    }
+
+    // A user who is no supervisor is offered the types open to everyone and those listing them,
+    // never a type kept for another user.
+    void typesKeptForAnotherUserAreNotOffered() {
+        constexpr std::uint16_t kUsuario = 2;
+        REGUSU_PS usuario;
+        usuario.iCodigo = kUsuario;
+        std::strncpy(usuario.szNome, "Comum", sizeof usuario.szNome - 1);
+        QCOMPARE(ConexoGravaUsuario(kelvo::setup::kDemoCompany, usuario, {kelvo::setup::kDemoBranch}), S_OK);
+        QVERIFY(GravaTipoDeUsuarios("01", "Todos", {}));
+        QVERIFY(GravaTipoDeUsuarios("02", "Do outro", {3}));
+        QVERIFY(GravaTipoDeUsuarios("03", "Dele", {3, kUsuario}));
+        QCOMPARE(CQDAppInfo::GetInstance()->Inicializa(kelvo::setup::kDemoCompany, kUsuario, 2), S_OK);
+        const auto picker = NovoPicker<CQDTipDocEdit>();
+        QVERIFY(picker);
+        QVERIFY(picker->QdInicializa());
+        QCOMPARE(Codigos(picker->GetItens()), (std::vector<std::string>{"01", "03"}));
     }
 
     // A type picker restricted to a process offers only the types that list it, in code order,
