@@ -22,6 +22,7 @@ platform::String Texto(const char (&campo)[N]) {
     return platform::String(campo, static_cast<int>(::strnlen(campo, N)));
 }
 
+// A filter record with every byte zero: no test of its own.
 template <class Filtro>
 Filtro FiltroVazio() {
     Filtro filtro;
