@@ -1,0 +1,106 @@
+#include "framework/dialog/zt_fc_dialog.h"
+
+#include "framework/dialog/zt_fc_passeio_paginas.h"
+#include "framework/form/zt_fc_controles.h"
+#include "framework/form/zt_fc_paginas.h"
+#include "framework/form/zt_fc_teclas.h"
+#include "platform/interaction.h"
+#include "platform/ui/window/virtual_keys.h"
+
+using platform::BOOL;
+using platform::ui::MSG;
+using platform::ui::Wnd;
+
+CZTFCDialog::CZTFCDialog() = default;
+
+CZTFCDialog::CZTFCDialog(platform::UINT templateId, Wnd* parent) : Dialog(templateId, parent) {}
+
+CZTFCDialog::~CZTFCDialog() = default;
+
+void CZTFCDialog::Inicializa() {
+    for (CZTFCDialog* pagina : ZTFCGetPaginasDialogo(*this)) pagina->Inicializa();
+    m_bInicializado = 1;
+}
+
+void CZTFCDialog::Finaliza() {
+    for (CZTFCDialog* pagina : ZTFCGetPaginasDialogo(*this)) pagina->Finaliza();
+    m_bInicializado = 0;
+}
+
+void CZTFCDialog::MostraRegistro(CZTFCDados* registro) {
+    for (CZTFCDialog* pagina : ZTFCGetPaginasDialogo(*this)) pagina->MostraRegistro(registro);
+}
+
+void CZTFCDialog::MostraRegistros(std::int32_t quantidade, CZTFCDados** registros) {
+    for (CZTFCDialog* pagina : ZTFCGetPaginasDialogo(*this)) pagina->MostraRegistros(quantidade, registros);
+}
+
+void CZTFCDialog::LeRegistros(std::int32_t quantidade, CZTFCDados** registros) {
+    for (CZTFCDialog* pagina : ZTFCGetPaginasDialogo(*this)) pagina->LeRegistros(quantidade, registros);
+}
+
+void CZTFCDialog::LeRegistro(CZTFCDados* registro) {
+    for (CZTFCDialog* pagina : ZTFCGetPaginasDialogo(*this)) pagina->LeRegistro(registro);
+}
+
+void CZTFCDialog::LimpaCampos() { ZTFCLimpaControles(*this); }
+
+Wnd* CZTFCDialog::GetPrimeiroControle() { return GetNextDlgTabItem(nullptr); }
+
+BOOL CZTFCDialog::TrataTeclas(MSG* pMsg) {
+    if (!pMsg) return FALSE;
+    const std::optional<ZTFCTeclaNavegacao> tecla = ZTFCLeTeclaNavegacao(*pMsg);
+    if (!tecla) return FALSE;
+    Wnd* focada = Wnd::FromHandle(pMsg->hwnd);
+    if (tecla->bEnter && ZTFCClicaBotao(*this, focada)) return TRUE;
+    if (tecla->bEnter && ZTFCIsEditMultiLinha(focada)) return FALSE;
+    return ZTFCPasseiaPaginas(*this, focada, tecla->bVolta);
+}
+
+BOOL CZTFCDialog::PreTranslateMessage(MSG* pMsg) {
+    if (!m_enter.TrataMensagem(pMsg)) return TRUE;
+    if (TrataTeclas(pMsg)) return TRUE;
+    // The frame's accelerators, not the dialog manager, answer these two.
+    if (pMsg->message == platform::ui::WM_KEYDOWN &&
+        (pMsg->wParam == platform::ui::VK_F5 || pMsg->wParam == platform::ui::VK_F9)) {
+        return FALSE;
+    }
+    return Dialog::PreTranslateMessage(pMsg);
+}
+
+BOOL CZTFCDialog::OnInitDialog() {
+    const BOOL resultado = Dialog::OnInitDialog();
+    m_enter.Anexa(this);
+    return resultado;
+}
+
+void CZTFCDialog::OnOK() {
+    if (!RepassaAoDonoDasAbas(platform::IDOK)) Dialog::OnOK();
+}
+
+void CZTFCDialog::OnCancel() {
+    if (!RepassaAoDonoDasAbas(platform::IDCANCEL)) Dialog::OnCancel();
+}
+
+BOOL CZTFCDialog::RepassaAoDonoDasAbas(platform::UINT comando) {
+    Wnd* abas = GetParent();
+    if (!abas || abas->GetKind() != platform::ui::WindowKind::TabControl || !abas->GetParent()) return FALSE;
+    abas->GetParent()->SendMessage(platform::ui::WM_COMMAND, comando);
+    return TRUE;
+}
+
+platform::LRESULT CZTFCDialog::WindowProc(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam) {
+    const platform::LRESULT resultado = Dialog::WindowProc(message, wParam, lParam);
+    if (message == platform::ui::WM_SHOWWINDOW && wParam) {
+        if (Wnd* primeiro = GetPrimeiroControle()) ZTFCFocaNoDialogo(*this, *primeiro);
+    }
+    return resultado;
+}
+
+std::vector<CZTFCDialog*> ZTFCGetPaginasDialogo(const Wnd& janela) {
+    std::vector<CZTFCDialog*> dialogos;
+    for (Wnd* pagina : ZTFCGetPaginas(janela)) {
+        if (auto* dialogo = dynamic_cast<CZTFCDialog*>(pagina)) dialogos.push_back(dialogo);
+    }
+    return dialogos;
+}
