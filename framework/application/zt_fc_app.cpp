@@ -3,6 +3,8 @@
 #include "framework/application/zt_fc_acesso.h"
 #include "framework/application/zt_fc_excecao_nao_tratada.h"
 #include "framework/application/zt_fc_finalizavel.h"
+#include "framework/form/zt_fc_formulario.h"
+#include "platform/ui/box/message_box.h"
 #include "platform/ui/document/document.h"
 #include "platform/ui/document/frame_wnd.h"
 
@@ -27,6 +29,18 @@ bool CZTFCApp::TrataErro(CZTFCException&) {
     if (!frame) return false;
     if (auto* documento = dynamic_cast<CZTFCFinalizavel*>(frame->GetActiveDocument())) documento->OnFinaliza();
     return false;
+}
+
+void CZTFCApp::MostraErroValidacao(CZTFCValidador* validador) {
+    if (!validador) return;
+    CZTString texto = validador->GetMensagem();
+    if (texto.IsEmpty()) {
+        if (auto* formulario = dynamic_cast<CZTFCFormulario*>(validador->GetJanela())) {
+            texto = formulario->FormataMensagemValidacao(validador);
+        }
+    }
+    if (texto.IsEmpty()) return;
+    platform::ui::MessageBox(ZTGetMainWnd(), texto, m_strTitulo, platform::MB_ICONWARNING);
 }
 
 platform::BOOL CZTFCApp::InitInstance() { return platform::TRUE; }

@@ -15,6 +15,7 @@
 #include <memory>
 
 class CZTFCException;
+class CZTFCValidador;
 
 class CZTFCApp : public platform::ui::WinApp {
 public:
@@ -40,6 +41,11 @@ public:
     // when the main window is a frame whose active document can be wound up (CZTFCFinalizavel),
     // that document's OnFinaliza; always false.
     virtual bool TrataErro(CZTFCException& erro);
+
+    // Tells the user why `validador` failed: its own text, else the text its form or dialog
+    // formats for it (FormataMensagemValidacao), in a warning box over the main window captioned
+    // with the title. An empty text shows no box.
+    virtual void MostraErroValidacao(CZTFCValidador* validador);
 
     // Both do no more than the window layer's: the program's application does the work.
     platform::BOOL InitInstance() override;

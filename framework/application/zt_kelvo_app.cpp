@@ -3,6 +3,7 @@
 #include "framework/app/zt_kelvo_usuario.h"
 #include "framework/application/zt_fc_parametros.h"
 #include "framework/application/zt_kelvo_exception.h"
+#include "framework/form/zt_fc_validador.h"
 #include "outside/empral/ui/zt_escolha_empresa_janela.h"
 #include "outside/empral/zt_emp.h"
 #include "outside/mensor/zt_mensor.h"
@@ -24,6 +25,15 @@ bool CZTKelvoApp::TrataErro(CZTFCException& erro) {
     const CZTString empresa = m_pAppInfo ? m_pAppInfo->GetEmpresa() : CZTString();
     return ZTTrataErro2(erro.GetCodigo(), erro.GetSubCodigo(), extra, empresa, erro.GetArquivoFonte(),
                         erro.GetLinha(), erro.GetCompilacao());
+}
+
+void CZTKelvoApp::MostraErroValidacao(CZTFCValidador* validador) {
+    if (!validador || validador->GetNumeroMensagem() == 0) {
+        CZTFCApp::MostraErroValidacao(validador);
+        return;
+    }
+    const CZTString sistema = m_pAppInfo ? m_pAppInfo->GetSistema() : CZTString();
+    ZTMensagem(validador->GetNumeroMensagem(), sistema);
 }
 
 void CZTKelvoApp::ProcessaLinhaComando(CZTFCParametros& parametros) {

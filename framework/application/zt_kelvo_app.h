@@ -33,6 +33,10 @@ public:
     // other error object); true when the report was shown. The framework's behaviour is not run.
     bool TrataErro(CZTFCException& erro) override;
 
+    // A validator with a message number shows that message of the suite's message file for the
+    // application information's system ("DF"); any other is shown as the framework shows it.
+    void MostraErroValidacao(CZTFCValidador* validador) override;
+
     // Parses the command line into `parametros`; when switch U gives a non-zero branch and
     // switch E a company code, preselects that company, branch and switch L's session number.
     // Otherwise nothing is stored.
