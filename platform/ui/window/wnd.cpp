@@ -183,6 +183,7 @@ BOOL Wnd::ShowWindow(int nCmdShow) {
     QWidget* widget = GetWidget();
     if (!widget) return FALSE;
     const BOOL wasVisible = widget->isVisible() ? TRUE : FALSE;
+    const bool wasHidden = widget->isHidden();
     switch (nCmdShow) {
         case SW_HIDE: widget->hide(); break;
         case SW_SHOWMINIMIZED: widget->showMinimized(); break;
@@ -190,6 +191,8 @@ BOOL Wnd::ShowWindow(int nCmdShow) {
         case SW_SHOWNORMAL: widget->isWindow() ? widget->showNormal() : widget->show(); break;
         default: widget->show(); break;
     }
+    // As on the original platform, the window hears of a change of its own shown state only.
+    if (widget->isHidden() != wasHidden) SendMessage(WM_SHOWWINDOW, widget->isHidden() ? FALSE : TRUE);
     return wasVisible;
 }
 

@@ -31,12 +31,6 @@ bool WindowEventFilter::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut:
             WindowEvents::Deliver(window_, WM_KILLFOCUS, 0, 0, nullptr);
             return false;
-        case QEvent::Show:
-        case QEvent::Hide:
-            // A minimised or restored top-level window is no ShowWindow.
-            if (event->spontaneous()) return false;
-            WindowEvents::Deliver(window_, WM_SHOWWINDOW, event->type() == QEvent::Show ? TRUE : FALSE, 0, nullptr);
-            return false;
         case QEvent::Close:
             // Handled from the queue, outside the widget's own event, since closing may destroy it.
             event->ignore();
