@@ -4,6 +4,7 @@
 #include "framework/application/zt_fc_excecao_nao_tratada.h"
 #include "framework/application/zt_fc_finalizavel.h"
 #include "framework/form/zt_fc_formulario.h"
+#include "framework/navigation/zt_enter.h"
 #include "platform/ui/box/message_box.h"
 #include "platform/ui/document/document.h"
 #include "platform/ui/document/frame_wnd.h"
@@ -14,7 +15,10 @@
 
 CZTFCApp::CZTFCApp()
     : platform::ui::WinApp(nullptr),
-      m_anteriorTratadorExcecoes(platform::ui::SetExceptionHandler(ZTTrataExcecaoNaoTratada)) {}
+      m_anteriorTratadorExcecoes(platform::ui::SetExceptionHandler(ZTTrataExcecaoNaoTratada)) {
+    // The navigation's page messages are process-wide numbers that exist before any window.
+    CZTEnter::RegistraMensagens();
+}
 
 CZTFCApp::~CZTFCApp() { platform::ui::SetExceptionHandler(std::move(m_anteriorTratadorExcecoes)); }
 

@@ -19,7 +19,7 @@ class CZTFCValidador;
 
 class CZTFCApp : public platform::ui::WinApp {
 public:
-    // No name, an empty title, no user object.
+    // No name, an empty title, no user object; registers the navigation's page messages.
     CZTFCApp();
     // Deletes the user object, then the title; puts the previous exception handler back.
     ~CZTFCApp() override;

@@ -1,7 +1,5 @@
 #include "outside/editra/zt_tab_ctrl.h"
 
-#include "platform/ui/window/window_events.h"
-
 #include <QWidget>
 
 using platform::BOOL;
@@ -10,32 +8,20 @@ using platform::TRUE;
 using platform::UINT;
 using platform::ui::Wnd;
 
-namespace {
-
-// The first (or last) of the page's own controls that Tab may reach: enabled, not hidden and
-// taking the focus by Tab, in creation order, which is the tab order.
-Wnd* ParadaDaPagina(const Wnd& pagina, bool ultima) {
-    const QWidget* widget = pagina.GetWidget();
-    if (!widget) return nullptr;
-    Wnd* encontrada = nullptr;
-    for (const QObject* filho : widget->children()) {
-        const auto* controle = qobject_cast<const QWidget*>(filho);
-        if (!controle || controle->isHidden() || !controle->isEnabled() || !(controle->focusPolicy() & Qt::TabFocus)) continue;
-        Wnd* janela = platform::ui::detail::WindowOfWidget(controle);
-        if (!janela) continue;
-        if (!ultima) return janela;
-        encontrada = janela;
-    }
-    return encontrada;
-}
-
-}  // namespace
-
 BOOL CZTTabCtrl::Create(const platform::ui::Rect& rect, Wnd* pai, UINT id) {
     if (!TabCtrl::Create(rect, pai, id)) return FALSE;
-    GetWidget()->setFocusPolicy(Qt::StrongFocus);
+    SetTabStop(TRUE);
+    TomaFoco();
     return TRUE;
 }
+
+void CZTTabCtrl::OnTakeOver(Wnd& anterior) {
+    TabCtrl::OnTakeOver(anterior);
+    m_habilitadas.assign(static_cast<std::size_t>(GetItemCount()), true);
+    TomaFoco();
+}
+
+void CZTTabCtrl::TomaFoco() { GetWidget()->setFocusPolicy(Qt::StrongFocus); }
 
 int CZTTabCtrl::IncluiPasta(const char* titulo, Wnd* pagina) {
     if (!m_hWnd || !pagina || !pagina->m_hWnd) return -1;
@@ -87,7 +73,7 @@ Wnd* CZTTabCtrl::PegaDlgTabItem(int nDirecao) {
     const bool anterior = nDirecao == kTabItemAnterior;
     if (SelecionaPastaOrdem(anterior ? kOrdemAnterior : kOrdemProxima) < 0) return nullptr;
     const Wnd* pagina = GetJanelaPastaSelecionada();
-    return pagina ? ParadaDaPagina(*pagina, anterior) : nullptr;
+    return pagina ? pagina->GetNextDlgTabItem(nullptr, anterior ? TRUE : FALSE) : nullptr;
 }
 
 void CZTTabCtrl::OnSelChange() {

@@ -1,10 +1,12 @@
 // CZTTabCtrl: the suite's tab control, whose tabs ("pastas") each carry a page window.
 //
-// A page (a child of the tab control, usually a dialog) is kept as its tab's item data, placed
-// in the display area, shown while its tab is selected and hidden otherwise. A page may be
+// A page (a child of the tab control, usually a dialog made with the tab control as its parent,
+// so that the page's parent is the tab control) is kept as its tab's item data, placed in the
+// display area, shown while its tab is selected and hidden otherwise. A page may be
 // disabled; the per-page test (IsPastaSelecionavel, which subclasses may narrow) decides which
 // pages a selection may reach, by the user's click, by index or in order. The control itself is
-// a tab stop. User-interface thread.
+// a tab stop of its parent's dialog manager, made by Create or taken over from a template's tab
+// control. User-interface thread.
 #pragma once
 
 #include "platform/ui/control/tab_ctrl.h"
@@ -19,7 +21,7 @@ public:
     static constexpr int kTabItemProximo = 3;
     static constexpr int kTabItemAnterior = 4;
 
-    // Creates the control as TabCtrl::Create does; it takes the focus as a tab stop.
+    // Creates the control as TabCtrl::Create does, a tab stop that takes the focus.
     platform::BOOL Create(const platform::ui::Rect& rect, platform::ui::Wnd* pai, platform::UINT id);
 
     // Adds page `pagina` (a child of this control) under the tab `titulo`, last; its index, -1
@@ -44,16 +46,19 @@ public:
     [[nodiscard]] platform::ui::Wnd* GetJanelaPastaSelecionada() const;
 
     // Moves to the next page (kTabItemProximo) or the previous one (kTabItemAnterior) as
-    // SelecionaPastaOrdem does and answers its first tab stop (backward: its last); null when
-    // there is no such page or it has no tab stop.
+    // SelecionaPastaOrdem does and answers its first tab stop in the dialog manager's order
+    // (backward: its last); null when there is no such page or it has no tab stop.
     platform::ui::Wnd* PegaDlgTabItem(int nDirecao);
 
 protected:
     // A click on a page the test refuses goes back to the page shown before.
     void OnSelChange() override;
+    // A template's tab control taken over keeps its tabs, all enabled, and takes the focus.
+    void OnTakeOver(platform::ui::Wnd& anterior) override;
 
 private:
     void MostraPasta(int nPasta);
+    void TomaFoco();
     [[nodiscard]] bool IsIndice(int nPasta) const { return nPasta >= 0 && nPasta < GetItemCount(); }
 
     std::vector<bool> m_habilitadas;

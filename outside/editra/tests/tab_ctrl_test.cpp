@@ -66,6 +66,8 @@ private slots:
             QVERIFY(pagina->janela.Create(abas_.get(), 0));
             QVERIFY(pagina->primeiro.Create(0, {10, 10, 200, 32}, &pagina->janela, 1));
             QVERIFY(pagina->ultimo.Create(0, {10, 40, 200, 62}, &pagina->janela, 2));
+            pagina->primeiro.SetTabStop(TRUE);
+            pagina->ultimo.SetTabStop(TRUE);
             QCOMPARE(abas_->IncluiPasta(QByteArray("P\xe1gina ") + QByteArray::number(i), &pagina->janela), i);
             paginas_.push_back(std::move(pagina));
         }
@@ -155,7 +157,7 @@ private slots:
     }
 
     // The next page's first tab stop, the previous page's last, nothing past the end; a control
-    // that is disabled or hidden is no tab stop.
+    // that is disabled, hidden or not marked as a tab stop is no tab stop.
     void tabStopsOfTheNextPage() {
         QCOMPARE(abas_->PegaDlgTabItem(CZTTabCtrl::kTabItemProximo), &paginas_[1]->primeiro);
         QCOMPARE(abas_->GetCurSel(), 1);
@@ -170,15 +172,31 @@ private slots:
         QVERIFY(abas_->SelecionaPasta(2));
         paginas_[1]->ultimo.ShowWindow(SW_HIDE);
         QCOMPARE(abas_->PegaDlgTabItem(CZTTabCtrl::kTabItemAnterior), nullptr);
+        // An edit takes the focus by Tab in Qt; only the dialog manager's mark makes it a stop.
+        QVERIFY(abas_->SelecionaPasta(1));
+        paginas_[2]->primeiro.SetTabStop(FALSE);
+        QCOMPARE(abas_->PegaDlgTabItem(CZTTabCtrl::kTabItemProximo), &paginas_[2]->ultimo);
     }
 
-    // A tab control on a page is itself that page's tab stop, so a walk can descend into it.
+    // A tab control on a page is itself that page's tab stop, so a walk can descend into it;
+    // so is one taken over from a dialog template.
     void theControlIsATabStop() {
         CZTTabCtrl interna;
         QVERIFY(interna.Create({10, 80, 200, 200}, &paginas_[1]->janela, 3));
         paginas_[1]->primeiro.EnableWindow(FALSE);
         paginas_[1]->ultimo.EnableWindow(FALSE);
         QCOMPARE(abas_->PegaDlgTabItem(CZTTabCtrl::kTabItemProximo), &interna);
+        QVERIFY(interna.DestroyWindow());
+        TabCtrl doModelo;
+        QVERIFY(doModelo.Create({10, 80, 200, 200}, &paginas_[1]->janela, 4));
+        doModelo.SetTabStop(TRUE);
+        doModelo.InsertItem(0, "A");
+        CZTTabCtrl tomada;
+        QVERIFY(tomada.SubclassDlgItem(4, &paginas_[1]->janela));
+        QCOMPARE(tomada.IsPastaHabilitada(0), TRUE);
+        QVERIFY(tomada.GetWidget()->focusPolicy() & Qt::TabFocus);
+        QVERIFY(abas_->SelecionaPasta(0));
+        QCOMPARE(abas_->PegaDlgTabItem(CZTTabCtrl::kTabItemProximo), &tomada);
     }
 };
 

@@ -3,10 +3,6 @@
 #include "platform/ui/control/button.h"
 #include "platform/ui/control/edit.h"
 #include "platform/ui/dialog/tab_order.h"
-#include "platform/ui/window/window_events.h"
-
-#include <QApplication>
-#include <QWidget>
 
 namespace platform::ui {
 
@@ -47,13 +43,7 @@ Button* GetDefaultButton(const Wnd& dialog) {
 
 namespace detail {
 
-Wnd* ChildHoldingFocus(const Wnd& dialog) {
-    const QWidget* focused = QApplication::focusWidget();
-    for (; focused; focused = focused->parentWidget()) {
-        if (Wnd* window = WindowOfWidget(focused)) return ChildContaining(dialog, window);
-    }
-    return nullptr;
-}
+Wnd* ChildHoldingFocus(const Wnd& dialog) { return ChildContaining(dialog, Wnd::GetFocus()); }
 
 Wnd* ChildContaining(const Wnd& dialog, Wnd* window) {
     for (; window; window = window->GetParent()) {

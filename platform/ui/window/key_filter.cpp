@@ -11,15 +11,6 @@ namespace platform::ui::detail {
 
 namespace {
 
-// The window of the widget, or of the nearest parent widget that has one (a combo's edit).
-Wnd* NearestWindow(const QWidget* widget) {
-    for (; widget; widget = widget->parentWidget()) {
-        if (Wnd* window = WindowOfWidget(widget)) return window;
-        if (widget->isWindow()) return nullptr;
-    }
-    return nullptr;
-}
-
 MSG MessageOf(const Wnd& window, UINT virtualKey, Qt::KeyboardModifiers modifiers) {
     MSG msg;
     msg.hwnd = window.m_hWnd;

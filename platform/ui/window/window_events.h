@@ -24,6 +24,9 @@ void StartWindowLayer();
 
 // The live window whose widget is `widget`; null for a widget of no window.
 [[nodiscard]] Wnd* WindowOfWidget(const QWidget* widget);
+// The window of the widget, or of the nearest parent widget in its top-level window that has one
+// (a combo's edit); null when none has.
+[[nodiscard]] Wnd* NearestWindow(const QWidget* widget);
 
 }  // namespace detail
 }  // namespace platform::ui

@@ -8,6 +8,7 @@
 #include "platform/ui/window/window_registry.h"
 #include "platform/ui/window/wnd_widget.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
@@ -202,6 +203,8 @@ void Wnd::SetFocus() {
     if (QWidget* widget = GetWidget()) widget->setFocus(Qt::OtherFocusReason);
 }
 
+Wnd* Wnd::GetFocus() { return detail::NearestWindow(QApplication::focusWidget()); }
+
 void Wnd::Invalidate(BOOL erase) { InvalidateRect(nullptr, erase); }
 
 void Wnd::InvalidateRect(const Rect* rect, BOOL) {
@@ -318,6 +321,14 @@ Wnd* WindowOfWidget(const QWidget* widget) {
     if (!widget) return nullptr;
     const QVariant handle = widget->property(kHandleProperty);
     return handle.isValid() ? FindWindow(reinterpret_cast<HWND>(handle.value<quintptr>())) : nullptr;
+}
+
+Wnd* NearestWindow(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget()) {
+        if (Wnd* window = WindowOfWidget(widget)) return window;
+        if (widget->isWindow()) return nullptr;
+    }
+    return nullptr;
 }
 
 }  // namespace detail

@@ -110,6 +110,9 @@ public:
     [[nodiscard]] BOOL IsWindowVisible() const;
     // Gives the window the keyboard focus.
     void SetFocus();
+    // The window that holds the keyboard focus (for a widget inside a control, that control);
+    // null when no window of ours has it.
+    [[nodiscard]] static Wnd* GetFocus();
 
     // Asks for the whole client area (or `rect` of it; null: all) to be painted again.
     void Invalidate(BOOL erase = TRUE);
