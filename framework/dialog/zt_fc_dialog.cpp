@@ -8,6 +8,8 @@
 #include "platform/ui/window/virtual_keys.h"
 
 using platform::BOOL;
+using platform::FALSE;
+using platform::TRUE;
 using platform::ui::MSG;
 using platform::ui::Wnd;
 

@@ -40,7 +40,7 @@ public:
     // Tab and Enter across the dialog's controls and the pages around it; TRUE when consumed.
     virtual platform::BOOL TrataTeclas(platform::ui::MSG* pMsg);
 
-    [[nodiscard]] platform::BOOL GetInicializado() const { return m_bInicializado ? TRUE : FALSE; }
+    [[nodiscard]] platform::BOOL GetInicializado() const { return m_bInicializado ? platform::TRUE : platform::FALSE; }
 
     // The navigation object, then TrataTeclas, then (but for F5 and F9, which go on to the
     // windows around) the dialog manager.

@@ -7,6 +7,8 @@
 #include <algorithm>
 
 using platform::BOOL;
+using platform::FALSE;
+using platform::TRUE;
 using platform::ui::Wnd;
 
 namespace {

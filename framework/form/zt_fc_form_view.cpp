@@ -11,6 +11,8 @@
 #include <vector>
 
 using platform::BOOL;
+using platform::FALSE;
+using platform::TRUE;
 using platform::ui::Wnd;
 
 namespace {

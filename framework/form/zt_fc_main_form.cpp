@@ -9,6 +9,8 @@
 #include "platform/ui/dialog/dialog_manager.h"
 
 using platform::BOOL;
+using platform::FALSE;
+using platform::TRUE;
 using platform::ui::MSG;
 using platform::ui::Wnd;
 

@@ -1,5 +1,6 @@
 #include "framework/form/zt_fc_teclas.h"
 
+#include "framework/app/zt_fc_usuario.h"
 #include "framework/application/zt_fc_acesso.h"
 #include "platform/ui/control/button.h"
 #include "platform/ui/window/virtual_keys.h"
@@ -26,15 +27,15 @@ std::optional<ZTFCTeclaNavegacao> ZTFCLeTeclaNavegacao(const MSG& msg) {
 }
 
 platform::BOOL ZTFCClicaBotao(Wnd& destino, Wnd* botao) {
-    if (!botao || botao->GetKind() != WindowKind::PushButton) return FALSE;
+    if (!botao || botao->GetKind() != WindowKind::PushButton) return platform::FALSE;
     destino.SendMessage(platform::ui::WM_COMMAND,
                         platform::MAKEWPARAM(static_cast<platform::WORD>(botao->GetDlgCtrlID()), platform::ui::BN_CLICKED),
                         reinterpret_cast<platform::LPARAM>(botao->m_hWnd));
-    return TRUE;
+    return platform::TRUE;
 }
 
 bool ZTFCIsEditMultiLinha(const Wnd* janela) { return janela && janela->GetKind() == WindowKind::WantReturnEdit; }
 
 void ZTFCFocaNoDialogo(Wnd& dialogo, Wnd& controle) {
-    dialogo.SendMessage(platform::ui::WM_NEXTDLGCTL, reinterpret_cast<platform::WPARAM>(controle.m_hWnd), TRUE);
+    dialogo.SendMessage(platform::ui::WM_NEXTDLGCTL, reinterpret_cast<platform::WPARAM>(controle.m_hWnd), platform::TRUE);
 }

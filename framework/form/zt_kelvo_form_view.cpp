@@ -5,11 +5,11 @@
 #include "framework/view/zt_fc_hints.h"
 
 void CZTKelvoFormView::OnUpdate(platform::ui::View* sender, platform::LPARAM hint, platform::ui::Object* hintObject) {
-    if (hint == ZTFC_HINT_EMPRESA_ABERTA) return ZTFCHabilitaControles(*this, TRUE);
+    if (hint == ZTFC_HINT_EMPRESA_ABERTA) return ZTFCHabilitaControles(*this, platform::TRUE);
     CZTFCFormView::OnUpdate(sender, hint, hintObject);
 }
 
 void CZTKelvoFormView::OnIdleUpdateCmdUI() {
     if (ZTTemEmpresa()) return CZTFCFormView::OnIdleUpdateCmdUI();
-    ZTFCHabilitaControles(*this, FALSE);
+    ZTFCHabilitaControles(*this, platform::FALSE);
 }
