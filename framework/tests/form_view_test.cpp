@@ -91,17 +91,26 @@ CZTString TextoDe(const Wnd& janela, UINT id) {
 class PaginaObs final : public CZTFCDialog {
 public:
     void LeRegistro(CZTFCDados* registro) override { static_cast<RegistroFicha*>(registro)->obs = TextoDe(*this, kObs); }
+    void LeRegistros(std::int32_t quantidade, CZTFCDados** registros) override {
+        for (std::int32_t i = 0; i < quantidade; ++i) LeRegistro(registros[i]);
+    }
     void MostraRegistro(CZTFCDados* registro) override {
         SetDlgItemText(kObs, static_cast<RegistroFicha*>(registro)->obs.GetString());
     }
 };
 
+struct PaginaNova {
+    CZTFCDialog* pagina;
+    UINT modelo;
+    const char* titulo;
+};
+
 // A tab control over `dono` with `paginas` (made over it from their templates).
-void MontaAbas(CZTTabCtrl& abas, Wnd& dono, const std::vector<std::pair<CZTFCDialog*, UINT>>& paginas, Rect onde) {
+void MontaAbas(CZTTabCtrl& abas, Wnd& dono, const std::vector<PaginaNova>& paginas, Rect onde) {
     QVERIFY(abas.Create(onde, &dono, kAbas));
-    for (const auto& [pagina, modelo] : paginas) {
-        QVERIFY(pagina->Create(modelo, &abas));
-        QVERIFY(abas.IncluiPasta("P\xE1gina", pagina) >= 0);
+    for (const PaginaNova& nova : paginas) {
+        QVERIFY(nova.pagina->Create(nova.modelo, &abas));
+        QVERIFY(abas.IncluiPasta(nova.titulo, nova.pagina) >= 0);
     }
 }
 
@@ -120,10 +129,14 @@ public:
         CZTKelvoFormView::OnInitialUpdate();
         QVERIFY(mascara.SubclassDlgItem(kMascara, this));
         mascara.SetMascara("##.##.##");
-        MontaAbas(abas, *this, {{&geral, kPaginaGeral}, {&obs, kPaginaObs}}, {20, 110, 440, 250});
+        MontaAbas(abas, *this, {{&geral, kPaginaGeral, "Geral"}, {&obs, kPaginaObs, "Observa\xE7\xF5""es"}},
+                  {20, 150, 480, 290});
         obs.AdicionaValidador(new CZTFCCampoRequeridoValidador(kObs, kMensagemObs, &obs));
     }
     void OnLeRegistro(CZTFCDados* registro) override { static_cast<RegistroFicha*>(registro)->nome = TextoDe(*this, kNome); }
+    void OnLeRegistros(std::int32_t quantidade, CZTFCDados** registros) override {
+        for (std::int32_t i = 0; i < quantidade; ++i) OnLeRegistro(registros[i]);
+    }
     void OnMostraRegistro(CZTFCDados* registro) override {
         SetWindowTextOf(kNome, static_cast<RegistroFicha*>(registro)->nome.GetString());
     }
@@ -276,13 +289,47 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(*ficha_, focado));
     }
 
+    // Tab on the last control before the tab control goes into the next page's first control;
+    // Shift+Tab with no page before the selected one spends the key and the focus stays.
+    void tabBeforeTheTabControlEntersTheNextPage() {
+        ficha_->abas.SelecionaPasta(0);
+        Foca(*ficha_, kGravar);
+        QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(*ficha_, kGravar));
+        Tecla(Qt::Key_Tab);
+        QCOMPARE(ficha_->abas.GetCurSel(), 1);
+        QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(ficha_->obs, kObs));
+
+        ficha_->abas.SelecionaPasta(0);
+        Foca(*ficha_, kNome);
+        QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(*ficha_, kNome));
+        Tecla(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(ficha_->abas.GetCurSel(), 0);
+        QCOMPARE(QApplication::focusWidget(), WidgetDe(*ficha_, kNome));
+    }
+
+    // A batch read with nothing selected reads the current record; a failed field reads none.
+    void batchReadWithoutASelectionReadsTheCurrentRecord() {
+        kelvo::testing::RecordedWindowBoxes caixas;
+        documento_->SetRegistroAtual(new RegistroFicha);
+        auto& atual = *static_cast<RegistroFicha*>(documento_->GetRegistroAtual());
+        ficha_->SetWindowTextOf(kNome, "Lote");
+        QCOMPARE(ficha_->LeSelecao(), FALSE);
+        QVERIFY(atual.nome.IsEmpty());
+        ficha_->obs.SetDlgItemText(kObs, "ok");
+        QCOMPARE(ficha_->LeSelecao(), TRUE);
+        QCOMPARE(QByteArray(atual.obs.GetString()), QByteArray("ok"));
+        QCOMPARE(QByteArray(atual.nome.GetString()), QByteArray("Lote"));
+        QCOMPARE(caixas.boxes.size(), std::size_t{1});
+        QCOMPARE(documento_->GetFormView(), static_cast<CZTFCFormView*>(ficha_));
+    }
+
     // Escape on a page ends the dialog that owns the page's tab control, not the page.
     void escapeOnAPageClosesItsOwningDialog() {
         DialogoDono dono;
         CZTTabCtrl abas;
         CZTFCDialog pagina;
         QVERIFY(dono.Create(kDono, frame_));
-        MontaAbas(abas, dono, {{&pagina, kPaginaInterna}}, {10, 10, 400, 200});
+        MontaAbas(abas, dono, {{&pagina, kPaginaInterna, "Interna"}}, {10, 10, 400, 200});
         Foca(pagina, kInterno);
         QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(pagina, kInterno));
         Tecla(Qt::Key_Escape);
@@ -298,8 +345,8 @@ private slots:
         CZTTabCtrl externas, internas;
         CZTFCDialog externa1, externa2, interna1, interna2;
         QVERIFY(dono.Create(kDono, frame_));
-        MontaAbas(externas, dono, {{&externa1, kDono}, {&externa2, kPaginaGeral}}, {6, 6, 420, 300});
-        MontaAbas(internas, externa1, {{&interna1, kPaginaInterna}, {&interna2, kPaginaObs}}, {6, 6, 380, 220});
+        MontaAbas(externas, dono, {{&externa1, kDono, "Externa 1"}, {&externa2, kPaginaGeral, "Externa 2"}}, {6, 6, 420, 300});
+        MontaAbas(internas, externa1, {{&interna1, kPaginaInterna, "Interna 1"}, {&interna2, kPaginaObs, "Interna 2"}}, {6, 6, 380, 220});
         QVERIFY(internas.SelecionaPasta(1));
         Foca(interna2, kObsFim);
         QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(interna2, kObsFim));
