@@ -323,6 +323,15 @@ private slots:
         QCOMPARE(documento_->GetFormView(), static_cast<CZTFCFormView*>(ficha_));
     }
 
+    // A page that is shown starts at its first control.
+    void aShownPageStartsAtItsFirstControl() {
+        ficha_->abas.SelecionaPasta(0);
+        Foca(*ficha_, kNome);
+        QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(*ficha_, kNome));
+        QVERIFY(ficha_->abas.SelecionaPasta(1));
+        QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(ficha_->obs, kObs));
+    }
+
     // Escape on a page ends the dialog that owns the page's tab control, not the page.
     void escapeOnAPageClosesItsOwningDialog() {
         DialogoDono dono;
