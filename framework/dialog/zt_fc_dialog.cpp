@@ -50,13 +50,11 @@ void CZTFCDialog::LimpaCampos() { ZTFCLimpaControles(*this); }
 Wnd* CZTFCDialog::GetPrimeiroControle() { return GetNextDlgTabItem(nullptr); }
 
 BOOL CZTFCDialog::TrataTeclas(MSG* pMsg) {
-    if (!pMsg) return FALSE;
-    const std::optional<ZTFCTeclaNavegacao> tecla = ZTFCLeTeclaNavegacao(*pMsg);
+    const std::optional<ZTFCTeclaNavegacao> tecla = ZTFCLeTeclaNavegacao(pMsg);
     if (!tecla) return FALSE;
-    Wnd* focada = Wnd::FromHandle(pMsg->hwnd);
-    if (tecla->bEnter && ZTFCClicaBotao(*this, focada)) return TRUE;
-    if (tecla->bEnter && ZTFCIsEditMultiLinha(focada)) return FALSE;
-    return ZTFCPasseiaPaginas(*this, focada, tecla->bVolta);
+    if (tecla->bEnter && ZTFCClicaBotao(*this, tecla->pFocada)) return TRUE;
+    if (tecla->bEnter && ZTFCIsEditMultiLinha(tecla->pFocada)) return FALSE;
+    return ZTFCPasseiaPaginas(*this, tecla->pFocada, tecla->bVolta);
 }
 
 BOOL CZTFCDialog::PreTranslateMessage(MSG* pMsg) {

@@ -60,17 +60,15 @@ void CZTFCMainForm::OnMostraRegistros(std::int32_t, CZTFCDados**) {}
 void CZTFCMainForm::OnMostraRegistro(CZTFCDados*) {}
 
 BOOL CZTFCMainForm::TrataTeclas(MSG* pMsg) {
-    if (!pMsg) return FALSE;
-    const std::optional<ZTFCTeclaNavegacao> tecla = ZTFCLeTeclaNavegacao(*pMsg);
+    const std::optional<ZTFCTeclaNavegacao> tecla = ZTFCLeTeclaNavegacao(pMsg);
     if (!tecla) return FALSE;
-    Wnd* focada = Wnd::FromHandle(pMsg->hwnd);
-    if (tecla->bEnter && ZTFCClicaBotao(*m_pJanela, focada)) return TRUE;
-    Wnd* controle = platform::ui::detail::ChildContaining(*m_pJanela, focada);
+    if (tecla->bEnter && ZTFCClicaBotao(*m_pJanela, tecla->pFocada)) return TRUE;
+    Wnd* controle = platform::ui::detail::ChildContaining(*m_pJanela, tecla->pFocada);
     CZTTabCtrl* abas = GetTabCtrl();
     if (abas && m_pJanela->GetNextDlgTabItem(controle, tecla->bVolta ? TRUE : FALSE) == abas) {
         return EntraNaPagina(*abas, tecla->bVolta);
     }
-    if (!tecla->bEnter || ZTFCIsEditMultiLinha(focada)) return FALSE;
+    if (!tecla->bEnter || ZTFCIsEditMultiLinha(tecla->pFocada)) return FALSE;
     m_pJanela->SendMessage(platform::ui::WM_NEXTDLGCTL, tecla->bVolta ? 1 : 0, FALSE);
     return TRUE;
 }

@@ -19,11 +19,11 @@ bool EnterComoTab() {
 
 }  // namespace
 
-std::optional<ZTFCTeclaNavegacao> ZTFCLeTeclaNavegacao(const MSG& msg) {
-    if (msg.message != platform::ui::WM_KEYDOWN || msg.control || msg.alt) return std::nullopt;
-    if (msg.wParam == platform::ui::VK_TAB) return ZTFCTeclaNavegacao{false, msg.shift};
-    if (msg.wParam == platform::ui::VK_RETURN && EnterComoTab()) return ZTFCTeclaNavegacao{true, msg.shift};
-    return std::nullopt;
+std::optional<ZTFCTeclaNavegacao> ZTFCLeTeclaNavegacao(const MSG* pMsg) {
+    if (!pMsg || pMsg->message != platform::ui::WM_KEYDOWN || pMsg->control || pMsg->alt) return std::nullopt;
+    const bool bEnter = pMsg->wParam == platform::ui::VK_RETURN;
+    if (pMsg->wParam != platform::ui::VK_TAB && !(bEnter && EnterComoTab())) return std::nullopt;
+    return ZTFCTeclaNavegacao{bEnter, pMsg->shift, Wnd::FromHandle(pMsg->hwnd)};
 }
 
 platform::BOOL ZTFCClicaBotao(Wnd& destino, Wnd* botao) {

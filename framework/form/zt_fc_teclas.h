@@ -14,14 +14,15 @@ namespace platform::ui {
 class Wnd;
 }
 
-// A navigation key: Enter or Tab, forward or (Shift) backward.
+// A navigation key: Enter or Tab, forward or (Shift) backward, on the focused window.
 struct ZTFCTeclaNavegacao {
     bool bEnter = false;
     bool bVolta = false;
+    platform::ui::Wnd* pFocada = nullptr;
 };
 
-// The navigation key of `msg`; nothing when the message is no such key.
-[[nodiscard]] std::optional<ZTFCTeclaNavegacao> ZTFCLeTeclaNavegacao(const platform::ui::MSG& msg);
+// The navigation key of `pMsg`; nothing when the message is none or no such key.
+[[nodiscard]] std::optional<ZTFCTeclaNavegacao> ZTFCLeTeclaNavegacao(const platform::ui::MSG* pMsg);
 
 // Enter on a push button runs it: WM_COMMAND (BN_CLICKED) with its id to `destino`. FALSE, with
 // nothing sent, when `botao` is no push button.
