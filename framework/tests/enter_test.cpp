@@ -1,7 +1,8 @@
 // The Enter-key navigation on real widgets: a dialog holding a tab control of three page
 // dialogs, each page feeding its navigation object before its own dialog manager. Enter and Tab
 // at a page's ends, Ctrl+PgDn, Ctrl+PgUp and Ctrl+Tab, pages that keep or refuse the focus, the
-// page message and callback, push buttons, check boxes and excluded controls.
+// page message and callback, an inner tab control on a page, push buttons, check boxes and
+// excluded controls.
 #include "framework/application/zt_fc_app.h"
 #include "framework/navigation/zt_enter.h"
 #include "outside/editra/zt_tab_ctrl.h"
@@ -27,15 +28,10 @@ constexpr int kFora = -1;                     // the focus is on the holding dia
 constexpr UINT kBarreira = WM_APP + 7;        // posted after a key: every message posted before it has run
 constexpr int kLimitePerguntas = 20;          // a refusing page gives in after this many questions
 
+// A tab stop, one row per control.
 DialogControl Controle(ControlKind kind, UINT id, const char* text, UINT options = 0) {
-    DialogControl control;
-    control.kind = kind;
-    control.id = id;
-    control.text = text;
-    control.rect = {10, static_cast<int>(id % 100) * 14, 150, static_cast<int>(id % 100) * 14 + 12};
-    control.tabStop = true;
-    control.options = options;
-    return control;
+    const int top = static_cast<int>(id % 100) * 14;
+    return {.kind = kind, .id = id, .text = text, .rect = {10, top, 150, top + 12}, .tabStop = true, .options = options};
 }
 
 DialogTemplate Ficha() {
@@ -374,6 +370,23 @@ private slots:
         QCOMPARE(Pag(0).enter.TrocaPagina(TRUE, TRUE, TRUE), FALSE);
         QCOMPARE(ficha_->abas.GetCurSel(), 0);
         QCOMPARE(Visiveis(), SoVisivel(0));
+    }
+
+    // An inner tab control whose one page cannot change, alone on an outer page: wrapping round
+    // goes on to the outer tab control's next page.
+    void wrapAtAnInnerTabControlSwitchesTheOuterPages() {
+        ficha_->GetDlgItem(kAntes)->EnableWindow(FALSE);
+        for (UINT id : {kPrimeiro, kNotas, kMarca, kBotao, kUltimo}) Pag(0).GetDlgItem(id)->EnableWindow(FALSE);
+        CZTTabCtrl internas;
+        QVERIFY(internas.Create({10, 10, 300, 200}, &Pag(0), kAbas));
+        PaginaTeste interna;
+        QVERIFY(interna.Create(kPagina, &internas));
+        QCOMPARE(internas.IncluiPasta("Interna", &interna), 0);
+        interna.GotoDlgCtrl(interna.GetDlgItem(kPrimeiro));
+        Press(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(internas.GetCurSel(), 0);
+        QCOMPARE(ficha_->abas.GetCurSel(), 1);
+        QCOMPARE(Visiveis(), SoVisivel(1));
     }
 
     // Enter presses a push button once, by a posted click; on a check box it only moves on.
