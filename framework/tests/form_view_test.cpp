@@ -165,6 +165,19 @@ public:
 
 class DocumentoFicha final : public CZTFCDocument {};
 
+// A main window that counts the requests to close it and stays.
+class JanelaPrincipal final : public Wnd {
+public:
+    int pedidosDeFechar = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_CLOSE) return Wnd::WindowProc(message, wParam, lParam);
+        ++pedidosDeFechar;
+        return 0;
+    }
+};
+
 // A dialog that holds pages and writes down the commands that reach it.
 class DialogoDono final : public CZTFCDialog {
 public:
@@ -345,6 +358,21 @@ private slots:
         QCOMPARE(dono.comandos, std::vector<UINT>{static_cast<UINT>(IDCANCEL)});
         QVERIFY(!dono.IsWindowVisible());
         QVERIFY(pagina.GetWidget()->isVisibleTo(dono.GetWidget()));
+    }
+
+    // Escape on a page of the form reaches the form as IDCANCEL, which asks the main window to
+    // close.
+    void escapeOnAFormsPageAsksTheMainWindowToClose() {
+        JanelaPrincipal principal;
+        QVERIFY(principal.Create(nullptr, 0, {0, 0, 50, 50}));
+        app_->m_pMainWnd = &principal;
+        ficha_->abas.SelecionaPasta(0);
+        Foca(ficha_->geral, kCodigo);
+        QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(ficha_->geral, kCodigo));
+        Tecla(Qt::Key_Escape);
+        QTRY_COMPARE(principal.pedidosDeFechar, 1);
+        QVERIFY(ficha_->geral.IsWindowVisible());
+        app_->m_pMainWnd = frame_;
     }
 
     // Enter on the last control of an inner tab control's last page climbs to the outer tab
