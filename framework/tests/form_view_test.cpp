@@ -8,6 +8,7 @@
 #include "framework/document/zt_fc_document.h"
 #include "framework/form/zt_fc_validador.h"
 #include "framework/form/zt_kelvo_form_view.h"
+#include "framework/view/zt_fc_blocos.h"
 #include "framework/view/zt_fc_hints.h"
 #include "outside/editra/zt_edit_mascara.h"
 #include "outside/editra/zt_tab_ctrl.h"
@@ -24,6 +25,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 using namespace platform;
@@ -73,12 +75,19 @@ DialogTemplate Pagina(UINT primeiro, UINT segundo) {
 // A dialog that owns a tab control; its commands are written down.
 DialogTemplate Dono() { return {"Dono", {"", 8}, {280, 200}, {}}; }
 
-// The record the form reads and shows.
+// The record the form reads and shows; it counts its live copies.
 class RegistroFicha final : public CZTFCDados {
 public:
+    static inline int vivos = 0;
     CZTString nome;
     CZTString obs;
+
+    RegistroFicha() { ++vivos; }
+    RegistroFicha(const RegistroFicha& outro) : CZTFCDados(outro), nome(outro.nome), obs(outro.obs) { ++vivos; }
+    ~RegistroFicha() override { --vivos; }
+    RegistroFicha& operator=(const RegistroFicha&) = default;
     [[nodiscard]] CZTFCDados* Clone() const override { return new RegistroFicha(*this); }
+    void Set(const void* valor) override { *this = *static_cast<const RegistroFicha*>(valor); }
 };
 
 CZTString TextoDe(const Wnd& janela, UINT id) {
@@ -120,6 +129,8 @@ public:
     FichaView() : CZTKelvoFormView(kFormulario) {}
 
     std::vector<UINT> comandos;
+    std::vector<CZTFCDados*> mostrados;
+    std::vector<std::string> nomesMostrados;
     CZTEditMascara mascara;
     CZTTabCtrl abas;
     CZTFCDialog geral;
@@ -136,6 +147,10 @@ public:
     void OnLeRegistro(CZTFCDados* registro) override { static_cast<RegistroFicha*>(registro)->nome = TextoDe(*this, kNome); }
     void OnLeRegistros(std::int32_t quantidade, CZTFCDados** registros) override {
         for (std::int32_t i = 0; i < quantidade; ++i) OnLeRegistro(registros[i]);
+    }
+    void OnMostraRegistros(std::int32_t quantidade, CZTFCDados** registros) override {
+        mostrados.assign(registros, registros + quantidade);
+        for (CZTFCDados* registro : mostrados) nomesMostrados.push_back(static_cast<RegistroFicha*>(registro)->nome.GetString());
     }
     void OnMostraRegistro(CZTFCDados* registro) override {
         SetWindowTextOf(kNome, static_cast<RegistroFicha*>(registro)->nome.GetString());
@@ -416,6 +431,32 @@ private slots:
         documento_->UpdateAllViews(nullptr, ZTFC_HINT_FINALIZA);
         QVERIFY(!ficha_->geral.GetInicializado());
         QVERIFY(!ficha_->obs.GetInicializado());
+    }
+
+    // A grid selection of several rows shows the form copies of the selected records, deleted
+    // once shown; the document's selection is left as it was.
+    void selectedRecordsAreShownAsClones() {
+        documento_->SetMultiSelecao(true);
+        documento_->SetRegistroAtual(new RegistroFicha);
+        RegistroFicha primeiro, segundo;
+        primeiro.nome = "Ana";
+        segundo.nome = "Bia";
+        const void* valores[] = {&primeiro, &segundo};
+        const ROWCOL linhas[] = {1, 2};
+        ZTFC_BLOCO_REGISTROS bloco;
+        bloco.nQuantidade = 2;
+        bloco.pHandles = linhas;
+        bloco.ppRegistros = valores;
+        const int antes = RegistroFicha::vivos - static_cast<int>(documento_->GetSelecao().size());
+        documento_->UpdateAllViews(nullptr, ZTFC_HINT_SELECAO_GRID, &bloco);
+        QCOMPARE(ficha_->nomesMostrados, (std::vector<std::string>{"Ana", "Bia"}));
+        const auto& selecao = documento_->GetSelecao();
+        QCOMPARE(selecao.size(), std::size_t{2});
+        for (CZTFCDados* mostrado : ficha_->mostrados) {
+            QVERIFY(mostrado != selecao[0].get() && mostrado != selecao[1].get());
+        }
+        // Only the document's new selection of two outlives the hint.
+        QCOMPARE(RegistroFicha::vivos, antes + 2);
     }
 
     // Without a company the idle update keeps the form disabled (its label and IDCANCEL aside);
