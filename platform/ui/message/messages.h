@@ -26,7 +26,7 @@ constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_SYSCOLORCHANGE = 0x0015;
-// wParam TRUE when the window is shown, FALSE when it is hidden.
+// Sent by ShowWindow before a window is shown (wParam TRUE) or hidden (FALSE); lParam 0.
 constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_NEXTDLGCTL = 0x0028;
 constexpr UINT WM_DRAWITEM = 0x002B;

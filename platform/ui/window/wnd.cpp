@@ -184,7 +184,13 @@ BOOL Wnd::ShowWindow(int nCmdShow) {
     QWidget* widget = GetWidget();
     if (!widget) return FALSE;
     const BOOL wasVisible = widget->isVisible() ? TRUE : FALSE;
-    const bool wasHidden = widget->isHidden();
+    const bool show = nCmdShow != SW_HIDE;
+    if (show == widget->isHidden()) {
+        const HWND self = m_hWnd;
+        Deliver(WM_SHOWWINDOW, show ? TRUE : FALSE, 0, nullptr);
+        // The handler may have destroyed the window.
+        if (detail::FindWindow(self) != this || !(widget = GetWidget())) return wasVisible;
+    }
     switch (nCmdShow) {
         case SW_HIDE: widget->hide(); break;
         case SW_SHOWMINIMIZED: widget->showMinimized(); break;
@@ -192,8 +198,6 @@ BOOL Wnd::ShowWindow(int nCmdShow) {
         case SW_SHOWNORMAL: widget->isWindow() ? widget->showNormal() : widget->show(); break;
         default: widget->show(); break;
     }
-    // As on the original platform, the window hears of a change of its own shown state only.
-    if (widget->isHidden() != wasHidden) SendMessage(WM_SHOWWINDOW, widget->isHidden() ? FALSE : TRUE);
     return wasVisible;
 }
 

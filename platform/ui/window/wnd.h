@@ -104,8 +104,7 @@ public:
     // Enables or disables input; TRUE when the window was disabled before.
     BOOL EnableWindow(BOOL enable = TRUE);
     [[nodiscard]] BOOL IsWindowEnabled() const;
-    // Shows or hides by an SW_ command; TRUE when the window was visible before. A window
-    // shown or hidden by it hears WM_SHOWWINDOW (wParam: shown).
+    // Shows or hides by an SW_ command; TRUE when the window was visible before.
     BOOL ShowWindow(int nCmdShow);
     [[nodiscard]] BOOL IsWindowVisible() const;
     // Gives the window the keyboard focus.
