@@ -5,6 +5,7 @@
 #include "framework/form/zt_fc_paginas.h"
 #include "framework/form/zt_fc_teclas.h"
 #include "platform/interaction.h"
+#include "platform/ui/dialog/dialog_manager.h"
 #include "platform/ui/window/virtual_keys.h"
 
 using platform::BOOL;
@@ -90,11 +91,27 @@ BOOL CZTFCDialog::RepassaAoDonoDasAbas(platform::UINT comando) {
 }
 
 platform::LRESULT CZTFCDialog::WindowProc(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam) {
-    const platform::LRESULT resultado = Dialog::WindowProc(message, wParam, lParam);
-    if (message == platform::ui::WM_SHOWWINDOW && wParam) {
-        if (Wnd* primeiro = GetPrimeiroControle()) ZTFCFocaNoDialogo(*this, *primeiro);
+    const platform::UINT focaPrimeiro = MensagemFocaPrimeiro();
+    if (message == focaPrimeiro && focaPrimeiro) {
+        FocaPrimeiroControle();
+        return 0;
     }
+    const platform::LRESULT resultado = Dialog::WindowProc(message, wParam, lParam);
+    // WM_SHOWWINDOW comes before the window shows, and a hidden control takes no focus: the
+    // move waits in the queue until the dialog is on screen.
+    if (message == platform::ui::WM_SHOWWINDOW && wParam) PostMessage(focaPrimeiro);
     return resultado;
+}
+
+platform::UINT CZTFCDialog::MensagemFocaPrimeiro() {
+    static const platform::UINT mensagem = platform::ui::RegisterWindowMessage("CZTFCDialog::FocaPrimeiroControle");
+    return mensagem;
+}
+
+void CZTFCDialog::FocaPrimeiroControle() {
+    // Whoever showed the dialog may have put the focus on one of its controls meanwhile.
+    if (!IsWindowVisible() || platform::ui::detail::ChildHoldingFocus(*this)) return;
+    if (Wnd* primeiro = GetPrimeiroControle()) ZTFCFocaNoDialogo(*this, *primeiro);
 }
 
 std::vector<CZTFCDialog*> ZTFCGetPaginasDialogo(const Wnd& janela) {

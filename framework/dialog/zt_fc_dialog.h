@@ -59,6 +59,10 @@ protected:
 private:
     // FALSE when the dialog is no page: the command is the base's to handle.
     platform::BOOL RepassaAoDonoDasAbas(platform::UINT comando);
+    // The first tab stop gets the focus, unless the dialog is hidden or one of its controls has it.
+    void FocaPrimeiroControle();
+    // The message that a shown dialog posts itself to do so.
+    [[nodiscard]] static platform::UINT MensagemFocaPrimeiro();
 
     CZTEnter m_enter;
     std::uint8_t m_bInicializado = 0;
