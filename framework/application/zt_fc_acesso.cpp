@@ -15,3 +15,8 @@ CZTKelvoAppInfo* ZTGetAppInfo() {
     const auto* app = dynamic_cast<CZTKelvoApp*>(ZTGetApp());
     return app ? app->GetAppInfo() : nullptr;
 }
+
+bool ZTTemEmpresa() {
+    const CZTKelvoAppInfo* appInfo = ZTGetAppInfo();
+    return appInfo && appInfo->TemEmpresa();
+}

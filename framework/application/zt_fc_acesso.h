@@ -20,3 +20,5 @@ class Wnd;
 [[nodiscard]] CZTFCUsuario* ZTGetUsuarioApp();
 // The running application's application information, when it is a suite application.
 [[nodiscard]] CZTKelvoAppInfo* ZTGetAppInfo();
+// Whether the running suite application has a company selected.
+[[nodiscard]] bool ZTTemEmpresa();

@@ -1,10 +1,10 @@
 #include "framework/document/zt_fc_document.h"
 
-#include "framework/app/zt_kelvo_app_info.h"
 #include "framework/application/zt_fc_acesso.h"
 #include "framework/application/zt_fc_exception.h"
 #include "framework/data/zt_fc_dados.h"
 #include "framework/document/zt_fc_resultado_gravacao.h"
+#include "framework/form/zt_fc_form_view.h"
 #include "framework/view/zt_fc_blocos.h"
 #include "framework/view/zt_fc_grid_view.h"
 #include "framework/view/zt_fc_hints.h"
@@ -50,12 +50,6 @@ const GanchoGravacao kGanchos[] = {
 bool TemViewAtiva() {
     const auto* frame = dynamic_cast<platform::ui::FrameWnd*>(platform::ui::AfxGetMainWnd());
     return frame && frame->GetActiveView();
-}
-
-// The company commands act only while a company is selected.
-bool TemEmpresa() {
-    const CZTKelvoAppInfo* appInfo = ZTGetAppInfo();
-    return appInfo && appInfo->TemEmpresa();
 }
 
 void Desliga(platform::ui::CmdUI* cmdUI) {
@@ -156,6 +150,8 @@ void CZTFCDocument::OnFinaliza() { UpdateAllViews(nullptr, ZTFC_HINT_FINALIZA); 
 
 CZTFCGridView* CZTFCDocument::GetGridView() { return BuscaView<CZTFCGridView>(); }
 
+CZTFCFormView* CZTFCDocument::GetFormView() { return BuscaView<CZTFCFormView>(); }
+
 ZTFC_CLASSE_THREAD CZTFCDocument::GetClasseThread() { return nullptr; }
 
 void CZTFCDocument::ConfiguraThread(CZTListaInterfaces&) {}
@@ -169,13 +165,13 @@ void CZTFCDocument::OnAtualizar() { Atualiza(nullptr); }
 
 void CZTFCDocument::OnColunaLista(platform::UINT id, platform::UINT first, platform::UINT last) {
     CZTFCGridView* grid = GetGridView();
-    if (!grid || !TemEmpresa()) return;
+    if (!grid || !ZTTemEmpresa()) return;
     grid->GetGrid().OnColunaLista(id, first, last);
 }
 
 void CZTFCDocument::OnUpdateCommandLista(platform::ui::CmdUI* cmdUI, platform::UINT first, platform::UINT last) {
     CZTFCGridView* grid = GetGridView();
-    if (!grid || !TemEmpresa()) return Desliga(cmdUI);
+    if (!grid || !ZTTemEmpresa()) return Desliga(cmdUI);
     grid->GetGrid().OnUpdateCommandLista(cmdUI, first, last);
 }
 

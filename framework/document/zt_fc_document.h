@@ -18,6 +18,7 @@
 #include <vector>
 
 class CZTBaseParaRotinas;
+class CZTFCFormView;
 class CZTFCGridView;
 class CZTFCThreadGravacao;
 class CZTListaInterfaces;
@@ -74,6 +75,8 @@ public:
     void OnFinaliza() override;
     // The first view that is a grid view; null when none.
     [[nodiscard]] virtual CZTFCGridView* GetGridView();
+    // The first view that is a record form; null when none.
+    [[nodiscard]] virtual CZTFCFormView* GetFormView();
 
     // Save hooks, reached through hint 3: a single save or a batch ended with status 0 or with a
     // positive `status`. Empty here but OnLoteGravadoAviso, which makes the selection copies of
