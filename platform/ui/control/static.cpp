@@ -7,9 +7,40 @@
 
 namespace platform::ui {
 
+namespace {
+
+// The window text as given, '&' prefixes and all: the label shows another form of it.
+constexpr char kWindowText[] = "kelvoWindowText";
+
+// A label's text shows its mnemonic as Win32 does: "&x" underlines x, "&&" is one '&'.
+QString ShownText(const QString& text) {
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != u'&' || i + 1 == text.size()) {
+            shown += QString(text[i]).toHtmlEscaped();
+        } else if (text[++i] == u'&') {
+            shown += QStringLiteral("&amp;");
+        } else {
+            shown += QStringLiteral("<u>") + QString(text[i]).toHtmlEscaped() + QStringLiteral("</u>");
+        }
+    }
+    return shown;
+}
+
+void SetLabelText(QLabel& label, const char* text) {
+    const QString windowText = QtTextOf(text);
+    label.setProperty(kWindowText, windowText);
+    label.setTextFormat(Qt::RichText);
+    label.setText(ShownText(windowText));
+}
+
+}  // namespace
+
 BOOL Static::Create(const char* text, const Rect& rect, Wnd* parent, UINT id) {
     if (m_hWnd || !parent) return FALSE;
-    return CreateOverWidget(new QLabel(QtTextOf(text)), rect, parent, id);
+    auto* label = new QLabel;
+    SetLabelText(*label, text);
+    return CreateOverWidget(label, rect, parent, id);
 }
 
 BOOL Static::CreateGroupBox(const char* text, const Rect& rect, Wnd* parent, UINT id) {
@@ -25,7 +56,7 @@ BOOL Static::CreateOverWidget(QWidget* widget, const Rect& rect, Wnd* parent, UI
 
 void Static::SetWindowText(const char* text) {
     if (auto* label = qobject_cast<QLabel*>(GetWidget())) {
-        label->setText(QtTextOf(text));
+        SetLabelText(*label, text);
     } else if (auto* box = qobject_cast<QGroupBox*>(GetWidget())) {
         box->setTitle(QtTextOf(text));
     }
@@ -33,7 +64,7 @@ void Static::SetWindowText(const char* text) {
 
 void Static::GetWindowText(String& text) const {
     if (const auto* label = qobject_cast<const QLabel*>(GetWidget())) {
-        text = AnsiTextOf(label->text());
+        text = AnsiTextOf(label->property(kWindowText).toString());
     } else if (const auto* box = qobject_cast<const QGroupBox*>(GetWidget())) {
         text = AnsiTextOf(box->title());
     } else {

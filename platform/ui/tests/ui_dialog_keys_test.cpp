@@ -8,6 +8,7 @@
 #include "platform/ui/window/virtual_keys.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -225,9 +226,14 @@ private slots:
     }
 
     // A label's mnemonic goes to the next tab stop; a push button's runs it once (Qt's own
-    // shortcut must not click it a second time); a check box's checks it.
+    // shortcut must not click it a second time); a check box's checks it. The label keeps its
+    // window text and shows the letter underlined, not the '&'.
     void mnemonicsActOnTheirControls() {
         QVERIFY(dialog_->Create(kForm, frame_.get()));
+        String label;
+        dialog_->GetDlgItemText(1000, label);
+        QCOMPARE(QString(label.GetString()), QString("&Nome:"));
+        QCOMPARE(qobject_cast<QLabel*>(dialog_->GetDlgItem(1000)->GetWidget())->text(), QString("<u>N</u>ome:"));
         dialog_->GotoDlgCtrl(dialog_->GetDlgItem(kNotes));
         Press(Qt::Key_N, Qt::AltModifier);
         QCOMPARE(FocusedId(*dialog_), kName);
