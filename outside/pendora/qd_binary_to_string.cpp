@@ -24,7 +24,7 @@ CZTString Decimal(std::int64_t valor, int casas) {
         resto /= 10;
     }
     std::string inteiro = std::to_string(resto);
-    for (int i = static_cast<int>(inteiro.size()) - 3; i > 0; i -= 3) inteiro.insert(static_cast<std::size_t>(i), ".");
+    for (int i = static_cast<int>(inteiro.size()) - 3; i > 0; i -= 3) inteiro.insert(static_cast<std::size_t>(i), 1, '.');
     std::string texto = (negativo ? "-" : "") + inteiro;
     if (casas > 0) texto += "," + decimais;
     return CZTString(std::move(texto));
