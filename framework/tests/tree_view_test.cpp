@@ -122,7 +122,8 @@ private slots:
                 raiz = view_->InsereDatas(pedido);
             }
             QVERIFY2(raiz == tree.GetRootItem() && !tree.GetNextSiblingItem(raiz), caso.caso);
-            QCOMPARE(Ramo(tree, raiz), std::string(caso.esperado));
+            const std::string ramo = Ramo(tree, raiz);
+            QVERIFY2(ramo == caso.esperado, (std::string(caso.caso) + ": " + ramo).c_str());
         }
     }
 
