@@ -8,15 +8,8 @@ using platform::FALSE;
 using platform::TRUE;
 using platform::ui::HTREEITEM;
 
-namespace {
-
-// The tree's control id inside the view.
-constexpr platform::UINT kIdArvore = 1;
-
-}  // namespace
-
 CZTFCTreeView::CZTFCTreeView() {
-    m_Tree.SetSelectionHandlers(
+    GetTreeCtrl().SetSelectionHandlers(
         [this](HTREEITEM, HTREEITEM) {
             KillTimer(kTimerSelecao);
             return FALSE;  // the selection may move
@@ -28,20 +21,13 @@ CZTFCTreeView::CZTFCTreeView() {
 
 CZTFCTreeView::~CZTFCTreeView() = default;
 
-platform::ui::TreeCtrl& CZTFCTreeView::GetTreeCtrl() {
-    if (m_Tree.GetSafeHwnd() || !GetSafeHwnd()) return m_Tree;
-    platform::ui::Rect client;
-    GetClientRect(&client);
-    // The child, visible and bordered window styles are what every child window is here.
-    if (m_Tree.Create(0, client, this, kIdArvore)) {
-        m_Tree.ModifyStyle(0, platform::ui::TVS_HASBUTTONS | platform::ui::TVS_HASLINES | platform::ui::TVS_SHOWSELALWAYS);
-    }
-    return m_Tree;
+void CZTFCTreeView::PreCreateWindow(platform::DWORD& treeStyle) {
+    treeStyle |= platform::ui::TVS_HASBUTTONS | platform::ui::TVS_HASLINES | platform::ui::TVS_SHOWSELALWAYS;
 }
 
 void CZTFCTreeView::OnInitialUpdate() {
     static_cast<void>(GetTreeCtrl());
-    View::OnInitialUpdate();
+    TreeView::OnInitialUpdate();
     EnableWindow(FALSE);
 }
 
@@ -55,7 +41,7 @@ void CZTFCTreeView::OnSelecionaItem(const char* texto, HTREEITEM item) {
 
 HTREEITEM CZTFCTreeView::BuscaItem(const platform::DWORD* pDados) {
     if (!pDados) return nullptr;
-    return m_Tree.FindItemDepthFirst([&](HTREEITEM item) { return m_Tree.GetItemData(item) == *pDados; });
+    return GetTreeCtrl().FindItemDepthFirst([&](HTREEITEM item) { return GetTreeCtrl().GetItemData(item) == *pDados; });
 }
 
 platform::BOOL CZTFCTreeView::SetIgnoraSelecao(platform::BOOL bIgnora) {
@@ -67,7 +53,7 @@ platform::BOOL CZTFCTreeView::SetIgnoraSelecao(platform::BOOL bIgnora) {
 void CZTFCTreeView::OnInicializaView() { EnableWindow(TRUE); }
 
 void CZTFCTreeView::OnLimpaView() {
-    m_Tree.DeleteAllItems();
+    GetTreeCtrl().DeleteAllItems();
     EnableWindow(FALSE);
 }
 
@@ -77,18 +63,13 @@ void CZTFCTreeView::OnUpdate(platform::ui::View* sender, platform::LPARAM hint, 
 
 void CZTFCTreeView::OnTimer(platform::UINT_PTR id) {
     if (id != kTimerSelecao) {
-        View::OnTimer(id);
+        TreeView::OnTimer(id);
         return;
     }
     KillTimer(kTimerSelecao);
-    const HTREEITEM item = m_Tree.GetSelectedItem();
+    const HTREEITEM item = GetTreeCtrl().GetSelectedItem();
     // The item may have gone since the timer started: then nobody is told.
     if (!item) return;
-    const platform::String texto = m_Tree.GetItemText(item);
+    const platform::String texto = GetTreeCtrl().GetItemText(item);
     OnSelecionaItem(texto, item);
-}
-
-void CZTFCTreeView::OnSize(platform::UINT type, int cx, int cy) {
-    View::OnSize(type, cx, cy);
-    if (m_Tree.GetSafeHwnd()) m_Tree.MoveWindow(0, 0, cx, cy);
 }

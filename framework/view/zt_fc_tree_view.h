@@ -1,8 +1,7 @@
 // CZTFCTreeView: a view that is one tree control and reports the item where the user stops.
 //
 // The tree is made over the whole view on first use (GetTreeCtrl, also called by
-// OnInitialUpdate) once the view has its window, since the layer sends views no WM_CREATE. A
-// selection change starts timer 1 of 400 ms, and the next change restarts it, so fast movement
+// OnInitialUpdate), with buttons, lines and the selection always shown. A selection change starts timer 1 of 400 ms, and the next change restarts it, so fast movement
 // through the tree gives one hint 2 (the tree block), from this view, for the item where the
 // user stopped. While the ignore-selection flag is set (programs set it around filling the
 // tree) selections tell nobody. The view is disabled from OnInitialUpdate until the document
@@ -10,10 +9,9 @@
 #pragma once
 
 #include "framework/view/zt_fc_view.h"
-#include "platform/ui/control/tree_ctrl.h"
-#include "platform/ui/document/view.h"
+#include "platform/ui/document/tree_view.h"
 
-class CZTFCTreeView : public platform::ui::View, public CZTFCView {
+class CZTFCTreeView : public platform::ui::TreeView, public CZTFCView {
 public:
     // The timer that waits for the selection to rest, and how long.
     static constexpr platform::UINT_PTR kTimerSelecao = 1;
@@ -21,9 +19,6 @@ public:
 
     CZTFCTreeView();
     ~CZTFCTreeView() override;
-
-    // The tree; it has no window until the view has one.
-    [[nodiscard]] platform::ui::TreeCtrl& GetTreeCtrl();
 
     // Makes the tree, the view's own update, then disables the view.
     void OnInitialUpdate() override;
@@ -41,8 +36,5 @@ public:
 protected:
     void OnUpdate(platform::ui::View* sender, platform::LPARAM hint, platform::ui::Object* objeto) override;
     void OnTimer(platform::UINT_PTR id) override;
-    void OnSize(platform::UINT type, int cx, int cy) override;
-
-private:
-    platform::ui::TreeCtrl m_Tree;
+    void PreCreateWindow(platform::DWORD& treeStyle) override;
 };
