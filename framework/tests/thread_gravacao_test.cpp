@@ -19,6 +19,8 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <semaphore>
@@ -88,6 +90,9 @@ public:
     void AguardaInicio() { comecadas_.acquire(); }
     void Libera(int quantas = 1) { liberadas_.release(quantas); }
 
+    // Runs on the worker before the save of the record numbered n ends; set before it starts.
+    std::function<void(int n)> antesDoFim;
+
     ZTFC_STATUS_GRAVACAO GravaRegistro(CZTFCDados* registro) override {
         return Grava("registro " + Valor(registro), registro);
     }
@@ -104,9 +109,10 @@ private:
     ZTFC_STATUS_GRAVACAO Grava(const std::string& linha, const CZTFCDados* primeiro) {
         comecadas_.release();
         if (retida_) liberadas_.acquire();
-        diario_.Anota(linha);
         const auto* numero = dynamic_cast<const Numero*>(primeiro);
         const int n = numero ? numero->valor : 0;
+        if (antesDoFim) antesDoFim(n);
+        diario_.Anota(linha);
         return {100 + n, n, new std::int32_t(n)};
     }
 
@@ -217,7 +223,13 @@ private slots:
     // A second record queued while the first is saved must wait for that save, and each save
     // must work on its own copy: the caller's record may change at once.
     void twoRecordsInARowSaveOneAfterTheOther() {
-        ThreadDeTeste thread(diario_, true);
+        ThreadDeTeste thread(diario_);
+        // The first save outlasts a second call that does not wait: it ends once that call has
+        // returned, or after a grace period when the call rightly waits for it.
+        std::binary_semaphore segundaVoltou{0};
+        thread.antesDoFim = [&](int n) {
+            if (n == 1) static_cast<void>(segundaVoltou.try_acquire_for(std::chrono::milliseconds(200)));
+        };
         Inicia(thread);
         Numero um(1);
         Numero dois(2);
@@ -227,8 +239,8 @@ private slots:
         std::thread segunda([&] {
             thread.EnfileiraRegistro(&dois);
             diario_.Anota("segunda enfileirada");
+            segundaVoltou.release();
         });
-        thread.Libera(2);
         segunda.join();
         thread.AguardaOcioso();
         QVERIFY(diario_.Posicao("registro 1") < diario_.Posicao("segunda enfileirada"));
