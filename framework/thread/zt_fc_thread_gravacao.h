@@ -33,7 +33,8 @@ class CZTFCThreadGravacao {
 public:
     // Not running yet: the idle event is set, nothing is queued.
     CZTFCThreadGravacao();
-    // Stops a thread still running, then frees the queued record and batch.
+    // Stops a thread still running, then frees the queued record and batch. A subclass's hooks
+    // are gone by then: whoever deletes a running worker calls Para first, as the document does.
     virtual ~CZTFCThreadGravacao();
     CZTFCThreadGravacao(const CZTFCThreadGravacao&) = delete;
     CZTFCThreadGravacao& operator=(const CZTFCThreadGravacao&) = delete;
