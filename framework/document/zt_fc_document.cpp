@@ -1,10 +1,13 @@
 #include "framework/document/zt_fc_document.h"
 
+#include "framework/app/zt_fc_usuario.h"
 #include "framework/application/zt_fc_acesso.h"
 #include "framework/application/zt_fc_exception.h"
 #include "framework/data/zt_fc_dados.h"
 #include "framework/document/zt_fc_resultado_gravacao.h"
 #include "framework/form/zt_fc_form_view.h"
+#include "framework/status/zt_status_bar_envio.h"
+#include "framework/thread/zt_fc_thread_gravacao.h"
 #include "framework/view/zt_fc_blocos.h"
 #include "framework/view/zt_fc_grid_view.h"
 #include "framework/view/zt_fc_hints.h"
@@ -52,6 +55,33 @@ bool TemViewAtiva() {
     return frame && frame->GetActiveView();
 }
 
+// The save road with a saving thread: `enfileira` queues the save. The wait cursor ends on
+// every path, also without a thread.
+template <class F>
+void GravaPelaThread(CZTFCThreadGravacao* thread, bool comIndicador, F enfileira) {
+    const platform::ui::WaitCursor espera;
+    if (!thread) return;
+    const auto indica = [comIndicador](platform::WORD estado) {
+        if (comIndicador) ZTSetIndicadorStatusBar(estado);
+    };
+    if (thread->IsOcupado()) indica(2);
+    enfileira(*thread);
+    indica(1);
+    const CZTFCUsuario* usuario = ZTGetUsuarioApp();
+    if (!usuario || !usuario->GetAguardaGravacao()) return;
+    indica(2);
+    thread->AguardaOcioso();
+    indica(0);
+}
+
+// Queues Clones of `registros` as a batch.
+void EnfileiraCopias(CZTFCThreadGravacao& thread, const std::vector<const CZTFCDados*>& registros) {
+    const auto quantidade = static_cast<std::int32_t>(registros.size());
+    auto** lote = new CZTFCDados*[registros.size()];
+    for (std::size_t i = 0; i < registros.size(); ++i) lote[i] = registros[i] ? registros[i]->Clone() : nullptr;
+    thread.EnfileiraLote(quantidade, lote);
+}
+
 void Desliga(platform::ui::CmdUI* cmdUI) {
     cmdUI->SetCheck(0);
     cmdUI->Enable(platform::FALSE);
@@ -68,11 +98,30 @@ CZTFCDocument::CZTFCDocument() : m_pRotinas(std::make_unique<CZTBaseParaRotinas>
     });
 }
 
-CZTFCDocument::~CZTFCDocument() = default;
+CZTFCDocument::~CZTFCDocument() {
+    if (m_pThread) m_pThread->Para();
+}
 
-void CZTFCDocument::Grava(CZTFCDados*) { const platform::ui::WaitCursor espera; }
+void CZTFCDocument::Grava(CZTFCDados* registro) { GravaRegistroPelaThread(registro, false); }
 
-void CZTFCDocument::GravaSelecao() { const platform::ui::WaitCursor espera; }
+void CZTFCDocument::GravaSelecao() { GravaSelecaoPelaThread(false); }
+
+void CZTFCDocument::GravaRegistroPelaThread(CZTFCDados* registro, bool comIndicador) {
+    GravaPelaThread(m_pThread.get(), comIndicador, [&](CZTFCThreadGravacao& thread) {
+        if (GetMultiSelecao()) return EnfileiraCopias(thread, {registro});
+        thread.EnfileiraRegistro(registro);
+    });
+}
+
+void CZTFCDocument::GravaSelecaoPelaThread(bool comIndicador) {
+    GravaPelaThread(m_pThread.get(), comIndicador, [&](CZTFCThreadGravacao& thread) {
+        if (!GetMultiSelecao()) return thread.EnfileiraRegistro(GetRegistroAtual());
+        if (m_selecao.empty()) return EnfileiraCopias(thread, {GetRegistroAtual()});
+        std::vector<const CZTFCDados*> selecionados;
+        for (const auto& selecionado : m_selecao) selecionados.push_back(selecionado.get());
+        EnfileiraCopias(thread, selecionados);
+    });
+}
 
 void CZTFCDocument::SetRegistroAtual(CZTFCDados* registro) {
     const bool haviaAtual = m_pRegistroAtual != nullptr;
@@ -143,10 +192,25 @@ void CZTFCDocument::Atualiza(View* sender) {
 
 void CZTFCDocument::AtualizaSelecao() { UpdateAllViews(nullptr, ZTFC_HINT_MULTI_SELECAO); }
 
-// The saving thread would start here; this build has no thread class (GetClasseThread is null).
-void CZTFCDocument::OnInicializa() {}
+void CZTFCDocument::OnInicializa() {
+    if (m_pThread) return;
+    const ZTFC_CLASSE_THREAD classe = GetClasseThread();
+    if (!classe) return;
+    // Made suspended: it runs only once it has its interfaces and the window for its results.
+    m_pThread.reset(classe());
+    ConfiguraThread(m_pThread->GetInterfaces());
+    const platform::ui::Wnd* principal = ZTGetMainWnd();
+    m_pThread->SetJanela(principal ? principal->GetSafeHwnd() : nullptr);
+    m_pThread->ResumeThread();
+}
 
-void CZTFCDocument::OnFinaliza() { UpdateAllViews(nullptr, ZTFC_HINT_FINALIZA); }
+void CZTFCDocument::OnFinaliza() {
+    if (m_pThread) {
+        m_pThread->Para();
+        m_pThread.reset();
+    }
+    UpdateAllViews(nullptr, ZTFC_HINT_FINALIZA);
+}
 
 CZTFCGridView* CZTFCDocument::GetGridView() { return BuscaView<CZTFCGridView>(); }
 

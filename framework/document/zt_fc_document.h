@@ -4,8 +4,10 @@
 //
 // The document owns its current record (the one the form shows), its selection (owned copies of
 // the selected records) and the start-up library's routines object, and does its part of each
-// hint before its views hear it. This build has no saving thread: Grava and GravaSelecao only
-// show the wait cursor, and the thread-less template saves synchronously. User-interface thread.
+// hint before its views hear it. A document whose GetClasseThread names a saving thread queues
+// its saves there; it stops the thread, waits for its end and only then deletes it. Without one,
+// Grava and GravaSelecao only show the wait cursor, and the thread-less template saves
+// synchronously. User-interface thread.
 #pragma once
 
 #include "framework/application/zt_fc_finalizavel.h"
@@ -53,8 +55,10 @@ public:
     void SetMultiSelecao(bool multiSelecao) { m_bMultiSelecao = multiSelecao ? 1 : 0; }
     [[nodiscard]] bool GetMultiSelecao() const { return m_bMultiSelecao != 0; }
 
-    // Saves `registro`, or the selection (the thread-less template: the current record). Without
-    // a saving thread only the wait cursor shows, begun and ended.
+    // Queues `registro` (in multi-selection mode as a batch of one), or the selection (the
+    // current record when not in multi-selection mode or when nothing is selected), for the
+    // saving thread; waits until it is idle when the user asks to wait for saves. The wait cursor
+    // shows meanwhile, ended on every path; without a saving thread nothing else happens.
     virtual void Grava(CZTFCDados* registro);
     virtual void GravaSelecao();
     // The record value of list item `indice`; null here (the record cache's documents answer).
@@ -69,9 +73,10 @@ public:
     virtual void Atualiza(platform::ui::View* sender);
     // Hint 5: the selection starts again.
     virtual void AtualizaSelecao();
-    // Starts the document's work once the company is open (no saving thread in this build).
+    // Starts the document's work once the company is open: the saving thread its class names,
+    // unless one runs already, given its interfaces and the main window, then started.
     virtual void OnInicializa();
-    // Stops it: hint 8.
+    // Stops it: the saving thread stopped, its end awaited, then deleted; hint 8.
     void OnFinaliza() override;
     // The first view that is a grid view; null when none.
     [[nodiscard]] virtual CZTFCGridView* GetGridView();
@@ -122,6 +127,10 @@ protected:
     // The shared part of OnResultadoGravacao: hint 3, then the record copies go. False, with the
     // block left alone, when it is no result block.
     [[nodiscard]] bool AvisaResultadoGravacao(ZTFC_BLOCO_RESULTADO* bloco);
+    // Grava's and GravaSelecao's road; `comIndicador`: the status bar's save indicator shows
+    // busy (2), queued (1) and idle again (0) on the way.
+    void GravaRegistroPelaThread(CZTFCDados* registro, bool comIndicador);
+    void GravaSelecaoPelaThread(bool comIndicador);
 
 private:
     void SelecionaDoBloco(platform::ui::Object* objeto);
@@ -131,6 +140,7 @@ private:
     void LimpaSelecao() { m_selecao.clear(); }
 
     std::unique_ptr<CZTFCDados> m_pRegistroAtual;
+    std::unique_ptr<CZTFCThreadGravacao> m_pThread;
     std::unique_ptr<CZTBaseParaRotinas> m_pRotinas;
     std::vector<std::unique_ptr<CZTFCDados>> m_selecao;
     std::uint8_t m_bMultiSelecao = 0;

@@ -9,10 +9,15 @@ void ZTFCLiberaRegistros(ZTFC_BLOCO_RESULTADO& bloco) {
         return;
     }
     auto* lote = dynamic_cast<ZTFC_BLOCO_LOTE*>(&bloco);
-    if (!lote || !lote->ppRegistros) return;
-    for (std::int32_t i = 0; i < lote->nQuantidade; ++i) delete lote->ppRegistros[i];
-    delete[] lote->ppRegistros;
+    if (!lote) return;
+    ZTFCLiberaLote(lote->nQuantidade, lote->ppRegistros);
     lote->ppRegistros = nullptr;
+}
+
+void ZTFCLiberaLote(std::int32_t quantidade, CZTFCDados** registros) {
+    if (!registros) return;
+    for (std::int32_t i = 0; i < quantidade; ++i) delete registros[i];
+    delete[] registros;
 }
 
 std::int32_t ZTFCTomaExtra(ZTFC_BLOCO_RESULTADO& bloco) {

@@ -9,6 +9,8 @@
 // Deletes the block's record copies: the single save's copy, or the batch's copies and their
 // array (made with new[]). The pointers are null afterwards.
 void ZTFCLiberaRegistros(ZTFC_BLOCO_RESULTADO& bloco);
+// Deletes `quantidade` records and their new[] array (null: nothing).
+void ZTFCLiberaLote(std::int32_t quantidade, CZTFCDados** registros);
 // The extra value (0 when there is none), which is freed.
 [[nodiscard]] std::int32_t ZTFCTomaExtra(ZTFC_BLOCO_RESULTADO& bloco);
 // `linhaRegistro` for a single save's block, `linhaLote` for a batch's.

@@ -59,6 +59,10 @@ void CZTKelvoDocument::OnResultadoGravacao(ZTFC_BLOCO_RESULTADO* bloco) {
                             ZTFCLinhaDoResultado(*bloco, 410, 440), "ZTKelvoDocument.cpp");
 }
 
+void CZTKelvoDocument::Grava(CZTFCDados* registro) { GravaRegistroPelaThread(registro, true); }
+
+void CZTKelvoDocument::GravaSelecao() { GravaSelecaoPelaThread(true); }
+
 void CZTKelvoDocument::OnInicializa() {
     ZTGetServicosEmpresa().ResetBuffer(GetRotinas());
     CZTFCDocument::OnInicializa();

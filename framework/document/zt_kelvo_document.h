@@ -41,6 +41,9 @@ public:
     // value, line 410 for one record or 440 for a batch, "ZTKelvoDocument.cpp"), reported as it
     // is made; nobody catches it before the dispatch boundary.
     void OnResultadoGravacao(ZTFC_BLOCO_RESULTADO* bloco) override;
+    // The framework layer's save road, with the status bar's save indicator on the way.
+    void Grava(CZTFCDados* registro) override;
+    void GravaSelecao() override;
     // Empties the start-up routines' buffer, then the framework layer's start.
     void OnInicializa() override;
     // The framework layer's stop (hint 8), then FechaEmpresa when a company is selected.
