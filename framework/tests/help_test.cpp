@@ -160,6 +160,10 @@ private slots:
         // No help file named: no path, not the help folder itself.
         QTest::newRow("missing helpFile") << QByteArray("<a><F ajudaKelvo=\"t.htm\"/></a>") << QByteArray("F") << QByteArray("ajudaKelvo") << 0u << "" << "t.htm";
         QTest::newRow("broken XML") << QByteArray("<a><CTipoView helpFile=\"x.chm\" ajudaKelvo=\"t.htm\">") << QByteArray("CTipoView") << QByteArray("ajudaKelvo") << 0u << "" << "";
+        // A file far beyond any list of forms is not read at all.
+        QTest::newRow("a file over the size bound")
+            << QByteArray("<a><F helpFile=\"f.chm\" ajudaKelvo=\"t.htm\"/><!--") + QByteArray(4 << 20, 'x') + QByteArray("--></a>")
+            << QByteArray("F") << QByteArray("ajudaKelvo") << 0u << "" << "";
         // A document type could bring in outside or expanding entities: refused whole.
         QTest::newRow("document type refused")
             << QByteArray("<!DOCTYPE a [<!ENTITY e \"t.htm\">]><a><F helpFile=\"f.chm\" ajudaKelvo=\"&e;\"/></a>")
