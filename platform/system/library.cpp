@@ -4,6 +4,7 @@
 #include "platform/system/process_info.h"
 
 #include <dlfcn.h>
+#include <link.h>
 #include <unistd.h>
 
 namespace platform {
@@ -44,6 +45,8 @@ HMODULE LoadedModule(const char* file) {
     ::dlclose(handle);
     return ToModule(handle);
 }
+
+String BareName(const String& path) { return path.Mid(path.ReverseFind('/') + 1); }
 
 }  // namespace
 
@@ -88,6 +91,27 @@ HMODULE GetModuleHandle(const char* name) {
         if (HMODULE module = LoadedModule(path.c_str())) return module;
     }
     return LoadedModule(Utf8FromAnsi(LibraryFileName(bare)).c_str());
+}
+
+String ModuleFileName(HMODULE module) {
+    if (!module) return {};
+    if (module == GetModuleHandle(nullptr)) {
+        String program;
+        if (ModulePath(program) != ERROR_SUCCESS) return {};
+        return BareName(program);
+    }
+    link_map* map = nullptr;
+    if (::dlinfo(ToHandle(module), RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name) return {};
+    return BareName(String(AnsiFromUtf8(map->l_name)));
+}
+
+HMODULE ModuleOfAddress(const void* address) {
+    Dl_info info{};
+    link_map* map = nullptr;
+    if (!address || ::dladdr1(address, &info, reinterpret_cast<void**>(&map), RTLD_DL_LINKMAP) == 0 || !map) return nullptr;
+    // The program's own entry in the loader's list carries no name.
+    if (!map->l_name || !*map->l_name) return GetModuleHandle(nullptr);
+    return LoadedModule(map->l_name);
 }
 
 Win32Error Library::Load(const String& name) {

@@ -49,6 +49,14 @@ bool FreeLibrary(HMODULE module);
 // stays loaded); null when it is not loaded. A null name gives the program's own module.
 [[nodiscard]] HMODULE GetModuleHandle(const char* name);
 
+// The bare file name of `module`: the program's executable name ("Dossar"), a library's file
+// ("libImporix.so"); empty for a null module or one the loader does not know.
+[[nodiscard]] String ModuleFileName(HMODULE module);
+
+// The module whose code or data lies at `address` (the program or a loaded library), without
+// adding a reference; null when no module holds it.
+[[nodiscard]] HMODULE ModuleOfAddress(const void* address);
+
 // One load of a library, freed at the latest when the object goes.
 class Library {
 public:

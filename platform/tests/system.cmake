@@ -1,8 +1,9 @@
-# The running session: devices, GUIDs, host addresses, run-time libraries, MulDiv, resources,
+# The running session: devices, the desktop opener, GUIDs, host addresses, run-time libraries, MulDiv, resources,
 # the auto-reset event.
 kelvo_add_test(platform_system_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/system_auto_reset_event_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/system_desktop_opener_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_device_context_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_guid_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/system_host_addresses_test.cpp

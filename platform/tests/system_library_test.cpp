@@ -92,6 +92,25 @@ TEST(Library, NullNameIsTheProgramItself) {
     EXPECT_FALSE(FreeLibrary(nullptr));
 }
 
+// Which module code belongs to, and a module's file name: a library's dialog must find that
+// library's files, not the program's, and the program's name carries no folder.
+TEST(Library, ModulesAreNamedByFileAndFoundByAddress) {
+    static const int insideTheProgram = 0;
+    const HMODULE program = GetModuleHandle(nullptr);
+    EXPECT_EQ(ModuleOfAddress(&insideTheProgram), program);
+    EXPECT_EQ(ModuleFileName(program), "platform_system_tests");
+
+    Library library;
+    ASSERT_EQ(library.Load(kModule), ERROR_SUCCESS);
+    const auto answer = reinterpret_cast<const void*>(library.Find("SystemTestModuleAnswer"));
+    ASSERT_NE(answer, nullptr);
+    EXPECT_EQ(ModuleOfAddress(answer), library.Module());
+    EXPECT_EQ(ModuleFileName(library.Module()), "libSystemTestModule.so");
+
+    EXPECT_EQ(ModuleOfAddress(nullptr), nullptr);
+    EXPECT_EQ(ModuleFileName(nullptr), "");
+}
+
 // Loads are counted: freeing one of two loads must not pull the library from under the other.
 TEST(Library, TwoLoadsNeedTwoFrees) {
     HMODULE first = nullptr;

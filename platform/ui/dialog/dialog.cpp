@@ -31,8 +31,10 @@ Dialog::Dialog(UINT templateId, Wnd* parent) : m_pParentWnd(parent), templateId_
 Dialog::~Dialog() = default;
 
 INT_PTR Dialog::DoModal() {
-    const std::optional<DialogTemplate> found = LoadDialogTemplate(templateId_);
+    HMODULE module = nullptr;
+    const std::optional<DialogTemplate> found = LoadDialogTemplate(templateId_, &module);
     if (m_hWnd || !found) return -1;
+    SetTemplateModule(module);
     Wnd* owner = OwnerOf(m_pParentWnd);
     const QPointer<detail::DialogWidget> widget = new detail::DialogWidget(templateId_, owner ? owner->GetWidget() : nullptr);
     if (!Build(*found, widget, nullptr)) return -1;
@@ -49,8 +51,10 @@ INT_PTR Dialog::DoModal() {
 }
 
 BOOL Dialog::Create(UINT templateId, Wnd* parent) {
-    const std::optional<DialogTemplate> found = LoadDialogTemplate(templateId);
+    HMODULE module = nullptr;
+    const std::optional<DialogTemplate> found = LoadDialogTemplate(templateId, &module);
     if (m_hWnd || !found || !parent || !parent->GetWidget()) return FALSE;
+    SetTemplateModule(module);
     templateId_ = templateId;
     m_pParentWnd = parent;
     auto* widget = new detail::DialogWidget(templateId_, parent->GetChildArea());

@@ -29,8 +29,10 @@ FormView::FormView(UINT templateId) : templateId_(templateId) {}
 FormView::~FormView() = default;
 
 BOOL FormView::CreateViewWindow(Wnd& parent, UINT id) {
-    const std::optional<DialogTemplate> found = LoadDialogTemplate(templateId_);
+    HMODULE module = nullptr;
+    const std::optional<DialogTemplate> found = LoadDialogTemplate(templateId_, &module);
     if (!found) return FALSE;
+    SetTemplateModule(module);
     auto* scroller = new QScrollArea;
     scroller->setFrameShape(QFrame::NoFrame);
     auto* surface = new QWidget;

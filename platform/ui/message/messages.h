@@ -38,6 +38,8 @@ constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;
+// A help request (F1, or a click in what's-this mode); lParam points to a HELPINFO.
+constexpr UINT WM_HELP = 0x0053;
 
 // WM_SIZE's wParam for a window that is neither minimised nor maximised.
 constexpr UINT SIZE_RESTORED = 0;
@@ -57,6 +59,15 @@ LRESULT SendMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam 
 // payload freed, when the window is gone already.
 BOOL PostMessage(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
                  std::unique_ptr<MessagePayload> payload = nullptr);
+
+// What a help request names: the control (its id and window) the help is for.
+constexpr int HELPINFO_WINDOW = 1;
+struct HELPINFO {
+    UINT cbSize = sizeof(HELPINFO);
+    int iContextType = HELPINFO_WINDOW;
+    int iCtrlId = 0;
+    HWND hItemHandle{};
+};
 
 // TRUE while the window of the handle exists. Any thread.
 [[nodiscard]] BOOL IsWindow(HWND window);

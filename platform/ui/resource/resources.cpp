@@ -22,11 +22,14 @@ public:
         const std::lock_guard lock(mutex_);
         values_.insert_or_assign({module, id}, std::move(value));
     }
-    // The resource module's value, else the program's.
-    [[nodiscard]] std::optional<Value> Find(UINT id) const {
+    // The resource module's value, else the program's; `from` receives the module it came from.
+    [[nodiscard]] std::optional<Value> Find(UINT id, HMODULE* from = nullptr) const {
         const std::lock_guard lock(mutex_);
         for (HMODULE module : {ResourceModule(), GetModuleHandle(nullptr)}) {
-            if (const auto found = values_.find({module, id}); found != values_.end()) return found->second;
+            if (const auto found = values_.find({module, id}); found != values_.end()) {
+                if (from) *from = module;
+                return found->second;
+            }
         }
         return std::nullopt;
     }
@@ -90,7 +93,9 @@ BOOL LoadResourceString(UINT id, String& text) {
 
 Image LoadBitmapImage(UINT id) { return ImageOf(Registered().bitmaps.Find(id)); }
 Image LoadIconImage(UINT id) { return ImageOf(Registered().icons.Find(id)); }
-std::optional<DialogTemplate> LoadDialogTemplate(UINT id) { return Registered().dialogs.Find(id); }
+std::optional<DialogTemplate> LoadDialogTemplate(UINT id, HMODULE* module) {
+    return Registered().dialogs.Find(id, module);
+}
 
 BOOL AfxExtractSubString(String& piece, const char* full, int index, char separator) {
     piece.Empty();

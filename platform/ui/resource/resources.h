@@ -39,8 +39,9 @@ BOOL LoadResourceString(UINT id, String& text);
 // The picture of bitmap (or icon) `id`; a null image when no module has it or it cannot be read.
 [[nodiscard]] Image LoadBitmapImage(UINT id);
 [[nodiscard]] Image LoadIconImage(UINT id);
-// The template of dialog `id`; nothing when no module has it.
-[[nodiscard]] std::optional<DialogTemplate> LoadDialogTemplate(UINT id);
+// The template of dialog `id`; nothing when no module has it. `module`, when given, receives the
+// module it came from.
+[[nodiscard]] std::optional<DialogTemplate> LoadDialogTemplate(UINT id, HMODULE* module = nullptr);
 
 // Piece `index` (from 0) of `full` split at `separator`; FALSE (and `piece` empty) when there are
 // fewer pieces.

@@ -2,10 +2,12 @@
 
 #include "platform/ui/message/dispatch_boundary.h"
 #include "platform/ui/message/key_translation.h"
+#include "platform/ui/window/help_request.h"
 #include "platform/ui/window/virtual_keys.h"
 #include "platform/ui/window/window_events.h"
 
 #include <QKeyEvent>
+#include <QWhatsThis>
 
 namespace platform::ui::detail {
 
@@ -36,6 +38,18 @@ BOOL WalkPreTranslateTree(Wnd& window, MSG& msg) {
     return FALSE;
 }
 
+// F1 asks for help on the focused window; Shift+F1 enters what's-this mode, where the next click
+// asks for help on the window clicked. Both act on a key that no window took (or that its taker
+// handed on), as the default handling of the key does.
+bool OfferToHelp(Wnd& window, const MSG& msg) {
+    if (msg.wParam != VK_F1 || msg.control || msg.alt) return false;
+    if (msg.shift) {
+        QWhatsThis::enterWhatsThisMode();
+        return true;
+    }
+    return CallGuarded<BOOL>(FALSE, [&] { return SendHelpRequest(window); }) != FALSE;
+}
+
 }  // namespace
 
 bool KeyFilter::IsPassedUp(const QWidget* widget, const QEvent* event) const {
@@ -43,8 +57,18 @@ bool KeyFilter::IsPassedUp(const QWidget* widget, const QEvent* event) const {
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    if (!watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::WhatsThis) {
+        Wnd* clicked = NearestWindow(widget);
+        if (!clicked) return false;
+        // One click answers the mode, whoever handles the request.
+        event->accept();
+        QWhatsThis::leaveWhatsThisMode();
+        CallGuarded<BOOL>(FALSE, [&] { return SendHelpRequest(*clicked); });
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
     if (IsPassedUp(widget, event)) return false;
     passedOn_ = event;
     receiver_ = widget;
@@ -54,8 +78,12 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (!virtualKey || !window) return false;
     MSG msg = MessageOf(*window, virtualKey, key->modifiers());
     const KeyTranslation translation(msg);
+    const QPointer<QWidget> alive = widget;
+    const HWND handle = window->m_hWnd;
     const BOOL taken = CallGuarded<BOOL>(TRUE, [&] { return WalkPreTranslateTree(*window, msg); });
-    return taken && !translation.Dispatched();
+    if (taken && !translation.Dispatched()) return true;
+    Wnd* still = Wnd::FromHandle(handle);
+    return alive && still && OfferToHelp(*still, msg);
 }
 
 }  // namespace platform::ui::detail

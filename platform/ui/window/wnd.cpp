@@ -147,6 +147,13 @@ Wnd* Wnd::FromHandle(HWND window) { return detail::FindWindow(window); }
 
 std::vector<Wnd*> Wnd::GetChildWindows() const { return state_->children; }
 
+HMODULE Wnd::GetTemplateModule() const {
+    for (const Wnd* window = this; window; window = window->parent_) {
+        if (window->templateModule_) return window->templateModule_;
+    }
+    return GetModuleHandle(nullptr);
+}
+
 BOOL Wnd::IsChild(const Wnd* window) const {
     for (const Wnd* parent = window ? window->parent_ : nullptr; parent; parent = parent->parent_) {
         if (parent == this) return TRUE;

@@ -11,6 +11,7 @@
 // PostMessage on it.
 #pragma once
 
+#include "platform/system/library.h"
 #include "platform/text/string.h"
 #include "platform/ui/command/cmd_target.h"
 #include "platform/ui/geometry.h"
@@ -65,6 +66,11 @@ public:
     [[nodiscard]] std::vector<Wnd*> GetChildWindows() const;
     // TRUE when `window` is this window's child, grandchild and so on.
     [[nodiscard]] BOOL IsChild(const Wnd* window) const;
+
+    // The module whose template the window was made from (a dialog, a form view), else its
+    // nearest ancestor's, else the program's: the module a window belongs to for its help.
+    [[nodiscard]] HMODULE GetTemplateModule() const;
+    void SetTemplateModule(HMODULE module) { templateModule_ = module; }
 
     // What the window is, for the callers' class tests; a plain window by default.
     [[nodiscard]] virtual WindowKind GetKind() const { return WindowKind::Window; }
@@ -214,6 +220,7 @@ private:
     UINT id_ = 0;
     bool tabStop_ = false;
     bool groupStart_ = false;
+    HMODULE templateModule_ = nullptr;
     MessagePayload* payload_ = nullptr;
 };
 

@@ -37,6 +37,9 @@ TEST_F(EmbeddedDefault, FirstRunPreparesFoldersRegistryMessagesAndDemoCompany) {
 
     EXPECT_EQ(ZTGetDiretorioMensagens(), env_.Path("data/Mensagens") + "/");
     EXPECT_TRUE(fs::is_directory(env_.Path("data/Relatorios")));
+    // Context help looks for its files in the help folder.
+    EXPECT_EQ(ZTGetDiretorioAjuda(), env_.Path("data/Ajuda") + "/");
+    EXPECT_TRUE(fs::is_directory(env_.Path("data/Ajuda")));
     EXPECT_EQ(ZTGetDiretorioEmpresa(ZT_MODULO_GED, kDemoCompany), env_.Path("data/Dados/DEMO/QD") + "/");
     EXPECT_TRUE(fs::is_directory(env_.Path("data/Dados/DEMO/QD")));
     EXPECT_EQ(ZTGetDiretorioModulo(ZT_MODULO_GED), env_.Path("bin") + "/");
