@@ -24,11 +24,13 @@ void CmdTarget::MapUpdateCommandUIRange(UINT first, UINT last, UpdateHandler han
 
 BOOL CmdTarget::HandleOwnCommand(UINT id, int code, CmdUI* cmdUI) {
     if (code == CN_UPDATE_COMMAND_UI && !cmdUI) return FALSE;
+    const int wanted = code == CN_FIND_COMMAND ? CN_COMMAND : code;
     // The latest entry first: a derived class fills its table after its bases.
     const auto entry = std::find_if(entries_.rbegin(), entries_.rend(), [&](const Entry& candidate) {
-        return candidate.code == code && candidate.first <= id && id <= candidate.last;
+        return candidate.code == wanted && candidate.first <= id && id <= candidate.last;
     });
     if (entry == entries_.rend()) return FALSE;
+    if (code == CN_FIND_COMMAND) return TRUE;
     // Copies: a handler may delete this object, and its table with it.
     if (code == CN_UPDATE_COMMAND_UI) {
         const UpdateHandler update = entry->update;

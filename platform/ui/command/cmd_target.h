@@ -16,9 +16,11 @@ namespace platform::ui {
 
 class CmdUI;
 
-// OnCmdMsg's codes: run the command, or update its user-interface state.
+// OnCmdMsg's codes: run the command, update its user-interface state, or only find whether a
+// command handler is on the route (TRUE when one is; nothing runs).
 constexpr int CN_COMMAND = 0;
 constexpr int CN_UPDATE_COMMAND_UI = -1;
+constexpr int CN_FIND_COMMAND = -2;
 
 class CmdTarget {
 public:

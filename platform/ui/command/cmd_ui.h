@@ -18,7 +18,10 @@ public:
     explicit CmdUI(UINT id) : m_nID(id) {}
     virtual ~CmdUI() = default;
 
-    virtual void Enable(BOOL on = TRUE) { enabled_ = on != FALSE; }
+    virtual void Enable(BOOL on = TRUE) {
+        enabled_ = on != FALSE;
+        enableSet_ = true;
+    }
     // 0 unchecked, 1 checked, 2 indeterminate.
     virtual void SetCheck(int check = 1) { check_ = check; }
     virtual void SetText(const char* text) { text_ = text; textSet_ = true; }
@@ -27,6 +30,8 @@ public:
     BOOL DoUpdate(CmdTarget& target);
 
     [[nodiscard]] bool IsEnabled() const { return enabled_; }
+    // Whether a handler enabled or disabled the command.
+    [[nodiscard]] bool IsEnableSet() const { return enableSet_; }
     [[nodiscard]] int GetCheck() const { return check_; }
     // The text a handler set; `HasText` tells whether one did.
     [[nodiscard]] const String& GetText() const { return text_; }
@@ -36,6 +41,7 @@ public:
 
 private:
     bool enabled_ = true;
+    bool enableSet_ = false;
     int check_ = 0;
     String text_;
     bool textSet_ = false;

@@ -6,10 +6,21 @@
 // whose OnCloseDocument destroys the frame. Frames live on the heap and delete themselves once
 // destroyed; when the application's main window goes, the event loop ends. User-interface
 // thread.
+//
+// The frame carries the program's menu bar and accelerator table (loaded with the frame's
+// resource id, or set), its control bars (the toolbar AFX_IDW_TOOLBAR, the status bar
+// AFX_IDW_STATUS_BAR: children with those ids) and the status bar's message pane: while a menu
+// item is hovered the pane shows the item's prompt, and the idle message once the menu closes.
+// Each pop-up's items are updated through the route just before it opens; an item whose command
+// has no handler anywhere is disabled. The frame itself handles ID_VIEW_STATUS_BAR (shows or
+// hides the status bar, checked while shown) and ID_APP_EXIT (WM_CLOSE to the main window).
 #pragma once
 
 #include "platform/ui/document/create_context.h"
+#include "platform/ui/resource/frame_templates.h"
 #include "platform/ui/window/wnd.h"
+
+#include <memory>
 
 namespace platform::ui {
 
@@ -19,15 +30,39 @@ class View;
 // The control id of a frame's first (or only) pane.
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
 
+namespace detail {
+class FrameMenuBar;
+}
+
 class FrameWnd : public Wnd {
 public:
-    FrameWnd() = default;
+    FrameWnd();
     ~FrameWnd() override;
 
-    // Creates the frame's window (with the icon registered under `nIDResource`, when there is
-    // one), then its client area through OnCreateClient(context); FALSE when that fails, and the
-    // frame is then destroyed (and deleted, as every destroyed frame).
+    // Creates the frame's window (with the icon, menu and accelerator table registered under
+    // `nIDResource`, those there are), then its client area through OnCreateClient(context);
+    // FALSE when that fails, and the frame is then destroyed (and deleted, as every destroyed
+    // frame).
     BOOL LoadFrame(UINT nIDResource, CreateContext* context = nullptr);
+
+    // Makes the frame's menu bar from `menu`, replacing the one before; choosing an item sends
+    // WM_COMMAND with its id to the frame. Needs the frame's window.
+    void SetMenu(const MenuTemplate& menu);
+    // Replaces the frame's accelerator table.
+    void SetAccelerators(AcceleratorTable table);
+
+    // The control bar with control id `id` (AFX_IDW_TOOLBAR, AFX_IDW_STATUS_BAR); null if none.
+    [[nodiscard]] Wnd* GetControlBar(UINT id) const;
+    // Shows or hides `bar` (one of the frame's control bars) and lays the frame out again.
+    void ShowControlBar(Wnd* bar, BOOL show);
+
+    // The message pane's text (the status bar's, when the frame has one): `text`, or the prompt
+    // of command `id` (AFX_IDS_IDLEMESSAGE: the idle message).
+    void SetMessageText(const char* text);
+    void SetMessageText(UINT id);
+    // The message pane's text for command `id`: its prompt; the idle message for
+    // AFX_IDS_IDLEMESSAGE.
+    virtual void GetMessageString(UINT id, String& message) const;
 
     [[nodiscard]] View* GetActiveView() const { return activeView_; }
     // Makes `view` (one of the frame's, or null) the active view.
@@ -51,8 +86,8 @@ public:
     // The active view (and its document), the frame, then the application.
     BOOL OnCmdMsg(UINT id, int code, CmdUI* cmdUI) override;
 
-    // The frame's accelerators: TRUE when one of them took the key (and ran its command). The
-    // frame here has none; a frame with a table overrides it.
+    // The frame's accelerators: TRUE when the key is one of the table's. Its command is updated
+    // through the route first and runs (WM_COMMAND to the frame) only when enabled.
     virtual BOOL TranslateFrameAccelerators(MSG* pMsg);
     // Keys reach the frame last of all its windows: its accelerators.
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -69,8 +104,14 @@ protected:
     void OnSize(UINT type, int cx, int cy) override;
     void PostNcDestroy() override;
 
+    // ID_VIEW_STATUS_BAR: the status bar's visibility toggles; checked while it is shown.
+    void OnBarCheck(UINT id);
+    void OnUpdateControlBarMenu(CmdUI* cmdUI);
+
 private:
     View* activeView_ = nullptr;
+    AcceleratorTable accelerators_;
+    std::unique_ptr<detail::FrameMenuBar> menuBar_;
 };
 
 }  // namespace platform::ui

@@ -44,6 +44,9 @@ struct Tables {
     ResourceTable<BitmapSource> bitmaps;
     ResourceTable<BitmapSource> icons;
     ResourceTable<DialogTemplate> dialogs;
+    ResourceTable<MenuTemplate> menus;
+    ResourceTable<AcceleratorTable> accelerators;
+    ResourceTable<ToolBarTemplate> toolBars;
 };
 
 Tables& Registered() {
@@ -83,6 +86,11 @@ void RegisterString(HMODULE module, UINT id, String text) { Registered().strings
 void RegisterBitmap(HMODULE module, UINT id, BitmapSource source) { Registered().bitmaps.Add(module, id, std::move(source)); }
 void RegisterIcon(HMODULE module, UINT id, BitmapSource source) { Registered().icons.Add(module, id, std::move(source)); }
 void RegisterDialog(HMODULE module, UINT id, DialogTemplate dialog) { Registered().dialogs.Add(module, id, std::move(dialog)); }
+void RegisterMenu(HMODULE module, UINT id, MenuTemplate menu) { Registered().menus.Add(module, id, std::move(menu)); }
+void RegisterAccelerators(HMODULE module, UINT id, AcceleratorTable table) {
+    Registered().accelerators.Add(module, id, std::move(table));
+}
+void RegisterToolBar(HMODULE module, UINT id, ToolBarTemplate buttons) { Registered().toolBars.Add(module, id, std::move(buttons)); }
 
 BOOL LoadResourceString(UINT id, String& text) {
     const std::optional<String> found = Registered().strings.Find(id);
@@ -96,6 +104,9 @@ Image LoadIconImage(UINT id) { return ImageOf(Registered().icons.Find(id)); }
 std::optional<DialogTemplate> LoadDialogTemplate(UINT id, HMODULE* module) {
     return Registered().dialogs.Find(id, module);
 }
+std::optional<MenuTemplate> LoadMenuTemplate(UINT id) { return Registered().menus.Find(id); }
+std::optional<AcceleratorTable> LoadAcceleratorTable(UINT id) { return Registered().accelerators.Find(id); }
+std::optional<ToolBarTemplate> LoadToolBarTemplate(UINT id) { return Registered().toolBars.Find(id); }
 
 BOOL AfxExtractSubString(String& piece, const char* full, int index, char separator) {
     piece.Empty();

@@ -1,4 +1,5 @@
-// A program's resources in code: string-table texts, bitmaps, icons and dialog templates,
+// A program's resources in code: string-table texts, bitmaps, icons, dialog templates, menus,
+// accelerator tables and toolbars,
 // registered per module at start-up and found by id.
 //
 // A load looks in the current resource module (platform::ResourceModule(), switched to a library
@@ -12,6 +13,7 @@
 #include "platform/text/string.h"
 #include "platform/ui/draw/image.h"
 #include "platform/ui/resource/dialog_template.h"
+#include "platform/ui/resource/frame_templates.h"
 #include "platform/ui/geometry.h"
 #include "platform/win_types.h"
 
@@ -33,6 +35,9 @@ void RegisterString(HMODULE module, UINT id, String text);
 void RegisterBitmap(HMODULE module, UINT id, BitmapSource source);
 void RegisterIcon(HMODULE module, UINT id, BitmapSource source);
 void RegisterDialog(HMODULE module, UINT id, DialogTemplate dialog);
+void RegisterMenu(HMODULE module, UINT id, MenuTemplate menu);
+void RegisterAccelerators(HMODULE module, UINT id, AcceleratorTable table);
+void RegisterToolBar(HMODULE module, UINT id, ToolBarTemplate buttons);
 
 // The text of string `id`; FALSE (text unchanged) when no module has it.
 BOOL LoadResourceString(UINT id, String& text);
@@ -42,6 +47,10 @@ BOOL LoadResourceString(UINT id, String& text);
 // The template of dialog `id`; nothing when no module has it. `module`, when given, receives the
 // module it came from.
 [[nodiscard]] std::optional<DialogTemplate> LoadDialogTemplate(UINT id, HMODULE* module = nullptr);
+// Menu, accelerator table and toolbar `id`; nothing when no module has it.
+[[nodiscard]] std::optional<MenuTemplate> LoadMenuTemplate(UINT id);
+[[nodiscard]] std::optional<AcceleratorTable> LoadAcceleratorTable(UINT id);
+[[nodiscard]] std::optional<ToolBarTemplate> LoadToolBarTemplate(UINT id);
 
 // Piece `index` (from 0) of `full` split at `separator`; FALSE (and `piece` empty) when there are
 // fewer pieces.
