@@ -167,18 +167,19 @@ protected:
     }
 };
 
-// A frame whose accelerators take F5 and write it down.
-class FrameComAtalho final : public FrameWnd {
+constexpr UINT kAtualizar = 32779, kImprimir = 32800;
+
+// The frame, with the programs' accelerators (Ctrl+P printing, F5 refreshing).
+class FrameComAtalho final : public FrameWnd {};
+
+// Writes down the printing and refreshing commands that reach it along the frame's route.
+class DocumentoFicha final : public CZTFCDocument {
 public:
-    int teclasF5 = 0;
-    BOOL TranslateFrameAccelerators(MSG* pMsg) override {
-        if (pMsg->message != WM_KEYDOWN || pMsg->wParam != VK_F5) return FALSE;
-        ++teclasF5;
-        return TRUE;
+    QList<UINT> comandos;
+    DocumentoFicha() {
+        for (UINT id : {kAtualizar, kImprimir}) MapCommand(id, [this, id] { comandos << id; });
     }
 };
-
-class DocumentoFicha final : public CZTFCDocument {};
 
 // A main window that counts the requests to close it and stays.
 class JanelaPrincipal final : public Wnd {
@@ -247,6 +248,7 @@ private slots:
         frame_ = new FrameComAtalho;
         CreateContext contexto{documento_, [this] { return ficha_ = new FichaView; }};
         QVERIFY(frame_->LoadFrame(0, &contexto));
+        frame_->SetAccelerators({{FVIRTKEY | FCONTROL, 'P', kImprimir}, {FVIRTKEY, static_cast<WORD>(VK_F5), kAtualizar}});
         app_->m_pMainWnd = frame_;
         frame_->MoveWindow(0, 0, 520, 420);
         frame_->InitialUpdateFrame(documento_, TRUE);
@@ -287,13 +289,41 @@ private slots:
         QCOMPARE(caixas.boxes.size(), std::size_t{1});
     }
 
-    // F5 on a page goes past the page's dialog manager and the form's to the frame.
-    void f5OnAPageReachesTheFrame() {
+    // Where a key lands from a page's control and from a form control outside any page: the
+    // frame's accelerators run their commands (through the route, to the document) past the
+    // dialog managers (a page passing F5 on, the
+    // form offering keys to the frame first); a key nobody takes is typed into the control.
+    void keysReachTheFramesCommands_data() {
+        QTest::addColumn<bool>("naPagina");
+        QTest::addColumn<int>("tecla");
+        QTest::addColumn<Qt::KeyboardModifiers>("modificadores");
+        QTest::addColumn<QList<UINT>>("comandos");
+        QTest::addColumn<QString>("digitado");
+        const Qt::KeyboardModifiers nenhum;
+        QTest::newRow("F5 on a page") << true << int(Qt::Key_F5) << nenhum << QList<UINT>{kAtualizar} << "";
+        QTest::newRow("Ctrl+P on the form") << false << int(Qt::Key_P) << Qt::KeyboardModifiers(Qt::ControlModifier)
+                                            << QList<UINT>{kImprimir} << "";
+        // A page passes on only F5 and F9: its dialog manager keeps Ctrl+P.
+        QTest::newRow("Ctrl+P on a page") << true << int(Qt::Key_P) << Qt::KeyboardModifiers(Qt::ControlModifier)
+                                          << QList<UINT>{} << "";
+        QTest::newRow("F5 on the form") << false << int(Qt::Key_F5) << nenhum << QList<UINT>{kAtualizar} << "";
+        QTest::newRow("a letter on a page") << true << int(Qt::Key_Q) << nenhum << QList<UINT>{} << "q";
+        QTest::newRow("a letter on the form") << false << int(Qt::Key_Q) << nenhum << QList<UINT>{} << "q";
+    }
+    void keysReachTheFramesCommands() {
+        QFETCH(bool, naPagina);
+        QFETCH(int, tecla);
+        QFETCH(Qt::KeyboardModifiers, modificadores);
+        QFETCH(QList<UINT>, comandos);
+        QFETCH(QString, digitado);
         ficha_->abas.SelecionaPasta(0);
-        Foca(ficha_->geral, kDescricao);
-        QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(ficha_->geral, kDescricao));
-        Tecla(Qt::Key_F5);
-        QCOMPARE(frame_->teclasF5, 1);
+        Wnd& dialogo = naPagina ? static_cast<Wnd&>(ficha_->geral) : static_cast<Wnd&>(*ficha_);
+        const UINT id = naPagina ? kDescricao : kNome;
+        Foca(dialogo, id);
+        QTRY_COMPARE(QApplication::focusWidget(), WidgetDe(dialogo, id));
+        Tecla(static_cast<Qt::Key>(tecla), modificadores);
+        QCOMPARE(documento_->comandos, comandos);
+        QCOMPARE(QString::fromLatin1(TextoDe(dialogo, id).GetString()), digitado);
     }
 
     // Enter: with Enter-acts-as-Tab on it moves to the next control; off, the dialog manager

@@ -1,8 +1,13 @@
 #include "platform/ui/document/frame_wnd.h"
 
 #include "platform/ui/app/win_app.h"
+#include "platform/ui/bar/status_bar.h"
 #include "platform/ui/document/document.h"
 #include "platform/ui/document/view.h"
+#include "platform/ui/frame/command_state.h"
+#include "platform/ui/frame/command_strings.h"
+#include "platform/ui/frame/frame_ids.h"
+#include "platform/ui/frame/frame_menu_bar.h"
 #include "platform/ui/resource/resources.h"
 #include "platform/ui/window/wnd_widget.h"
 
@@ -26,16 +31,66 @@ void SetIcon(QWidget& widget, const Image& icon) {
     widget.setWindowIcon(QPixmap::fromImage(view.copy()));
 }
 
+// The accelerator of the key `msg` with exactly its modifiers; null when the table has none.
+const Accel* FindAccelerator(const AcceleratorTable& table, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return nullptr;
+    const BYTE modifiers = (msg.shift ? FSHIFT : 0) | (msg.control ? FCONTROL : 0) | (msg.alt ? FALT : 0);
+    const auto found = std::find_if(table.begin(), table.end(), [&](const Accel& accel) {
+        return accel.key == msg.wParam && (accel.fVirt & (FSHIFT | FCONTROL | FALT)) == modifiers;
+    });
+    return found == table.end() ? nullptr : &*found;
+}
+
+bool IsShownItself(const Wnd& window) { return (window.GetStyle() & WS_VISIBLE) != 0; }
+
 }  // namespace
+
+FrameWnd::FrameWnd() {
+    MapCommand(ID_VIEW_STATUS_BAR, [this] { OnBarCheck(ID_VIEW_STATUS_BAR); });
+    MapUpdateCommandUI(ID_VIEW_STATUS_BAR, [this](CmdUI* cmdUI) { OnUpdateControlBarMenu(cmdUI); });
+    MapCommand(ID_APP_EXIT, [] {
+        if (Wnd* main = AfxGetMainWnd()) main->SendMessage(WM_CLOSE);
+    });
+}
 
 FrameWnd::~FrameWnd() = default;
 
 BOOL FrameWnd::LoadFrame(UINT nIDResource, CreateContext* context) {
     if (!CreateOver(new QMainWindow, nullptr, 0)) return FALSE;
     SetIcon(*GetWidget(), LoadIconImage(nIDResource));
+    if (const auto menu = LoadMenuTemplate(nIDResource)) SetMenu(*menu);
+    if (auto table = LoadAcceleratorTable(nIDResource)) SetAccelerators(std::move(*table));
     if (OnCreateClient(context)) return TRUE;
     DestroyWindow();
     return FALSE;
+}
+
+void FrameWnd::SetMenu(const MenuTemplate& menu) {
+    if (GetWidget()) detail::InstallMenuBar(*this, *MainWindowOf(*this), menu);
+}
+
+void FrameWnd::SetAccelerators(AcceleratorTable table) { accelerators_ = std::move(table); }
+
+Wnd* FrameWnd::GetControlBar(UINT id) const { return GetDlgItem(id); }
+
+void FrameWnd::ShowControlBar(Wnd* bar, BOOL show) {
+    if (!bar) return;
+    bar->ShowWindow(show ? SW_SHOW : SW_HIDE);
+    RecalcLayout();
+}
+
+void FrameWnd::SetMessageText(const char* text) {
+    if (Wnd* bar = GetControlBar(AFX_IDW_STATUS_BAR)) bar->SetWindowText(text);
+}
+
+void FrameWnd::SetMessageText(UINT id) {
+    String message;
+    GetMessageString(id, message);
+    SetMessageText(message.GetString());
+}
+
+void FrameWnd::GetMessageString(UINT id, String& message) const {
+    message = id == AFX_IDS_IDLEMESSAGE ? IdleMessage() : CommandPrompt(id);
 }
 
 void FrameWnd::SetActiveView(View* view) { activeView_ = view; }
@@ -79,7 +134,15 @@ BOOL FrameWnd::OnCmdMsg(UINT id, int code, CmdUI* cmdUI) {
     return app && app->OnCmdMsg(id, code, cmdUI) ? TRUE : FALSE;
 }
 
-BOOL FrameWnd::TranslateFrameAccelerators(MSG*) { return FALSE; }
+BOOL FrameWnd::TranslateFrameAccelerators(MSG* pMsg) {
+    const Accel* accel = pMsg ? FindAccelerator(accelerators_, *pMsg) : nullptr;
+    if (!accel) return FALSE;
+    const UINT id = accel->cmd;
+    // A disabled command's key is taken and does nothing.
+    CmdUI state(id);
+    if (UpdateCommandState(*this, state)) SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 1), 0);
+    return TRUE;
+}
 
 BOOL FrameWnd::PreTranslateMessage(MSG* pMsg) { return TranslateFrameAccelerators(pMsg); }
 
@@ -108,6 +171,19 @@ LRESULT FrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void FrameWnd::OnSize(UINT, int, int) { RecalcLayout(); }
+
+void FrameWnd::OnBarCheck(UINT id) {
+    if (Wnd* bar = GetControlBar(id)) ShowControlBar(bar, IsShownItself(*bar) ? FALSE : TRUE);
+}
+
+void FrameWnd::OnUpdateControlBarMenu(CmdUI* cmdUI) {
+    const Wnd* bar = GetControlBar(cmdUI->m_nID);
+    if (!bar) {
+        cmdUI->Enable(FALSE);
+        return;
+    }
+    cmdUI->SetCheck(IsShownItself(*bar) ? 1 : 0);
+}
 
 void FrameWnd::PostNcDestroy() { delete this; }
 

@@ -20,8 +20,6 @@
 #include "platform/ui/resource/frame_templates.h"
 #include "platform/ui/window/wnd.h"
 
-#include <memory>
-
 namespace platform::ui {
 
 class Document;
@@ -29,10 +27,6 @@ class View;
 
 // The control id of a frame's first (or only) pane.
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
-
-namespace detail {
-class FrameMenuBar;
-}
 
 class FrameWnd : public Wnd {
 public:
@@ -104,14 +98,14 @@ protected:
     void OnSize(UINT type, int cx, int cy) override;
     void PostNcDestroy() override;
 
-    // ID_VIEW_STATUS_BAR: the status bar's visibility toggles; checked while it is shown.
+    // A bar's command (ID_VIEW_STATUS_BAR): the control bar of that id is hidden when shown and
+    // shown when hidden; its update checks it while shown, and disables it without such a bar.
     void OnBarCheck(UINT id);
     void OnUpdateControlBarMenu(CmdUI* cmdUI);
 
 private:
     View* activeView_ = nullptr;
     AcceleratorTable accelerators_;
-    std::unique_ptr<detail::FrameMenuBar> menuBar_;
 };
 
 }  // namespace platform::ui
