@@ -1,6 +1,7 @@
 // The record form and the framework dialog on real widgets and key presses: a failed validation
-// on a page, Enter and Escape on pages, F5 passing on to the frame, the walk out of a nested tab
-// control, Enter with Enter-acts-as-Tab off, the hints a form answers, and the company rule.
+// on a page, Enter and Escape on pages, F5 and Ctrl+P reaching the frame's accelerators, the walk
+// out of a nested tab control, Enter with Enter-acts-as-Tab off, the hints a form answers, and the
+// company rule.
 #include "framework/app/zt_kelvo_app_info.h"
 #include "framework/application/zt_kelvo_app.h"
 #include "framework/data/zt_fc_dados.h"

@@ -272,7 +272,7 @@ private slots:
     }
 
     // The toolbar's buttons: one per id with its tip and its own picture, running their commands
-    // and following their handlers at idle.
+    // and following their handlers at idle; the frame hides and shows the bar.
     void toolBarButtonsRunAndFollowTheirHandlersAtIdle() {
         ToolBar& bar = frame_->toolBar;
         QCOMPARE(bar.GetCount(), 5);
@@ -299,6 +299,10 @@ private slots:
         buttons[0]->trigger();
         buttons[1]->trigger();
         QCOMPARE(frame_->ran, (QList<UINT>{kOpen, kMark}));
+        frame_->ShowControlBar(frame_->GetControlBar(AFX_IDW_TOOLBAR), FALSE);
+        QVERIFY(!widget->isVisible());
+        frame_->ShowControlBar(&bar, TRUE);
+        QVERIFY(widget->isVisible());
     }
 
 private:
