@@ -30,6 +30,7 @@ function(kelvo_add_program name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KELVO_PROGRAM_FOLDER})
 endfunction()
 
 function(kelvo_add_test name)

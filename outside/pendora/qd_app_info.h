@@ -40,6 +40,13 @@ public:
     // True when the user may use right `iDireito` of module `iModulo`.
     [[nodiscard]] bool PossuiAcesso(std::uint16_t iModulo, std::uint16_t iDireito) const;
 
+    // Starts the module's program `szPrograma` detached, so that it opens the running program's
+    // company, branch and session without asking; it runs on when this program ends. True once it
+    // is started; a program that is not part of this installation or cannot be started is
+    // reported to the user. Lives on the window side (outside/pendora/ui), which shows the
+    // messages: only the programs call it, never the server.
+    bool ExecutaPrograma(const char* szPrograma);
+
 private:
     void EsqueceUsuario();
 

@@ -1,13 +1,8 @@
 #include "platform/tests/support/fake_opener.h"
 
-#include "platform/tests/support/child_processes.h"
+#include "platform/tests/support/folder_wait.h"
 #include "platform/tests/support/test_environment.h"
 
-#include <poll.h>
-#include <sys/inotify.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdlib>
 
 namespace kelvo::testing {
@@ -54,22 +49,12 @@ std::vector<std::string> FakeOpener::Recorded() const {
 }
 
 std::vector<std::string> FakeOpener::Opened(std::size_t calls) {
-    const auto limit = std::chrono::steady_clock::now() + kWaitLimit;
-    // The opener runs detached: its record moved into the folder is the event waited for. The
-    // watch starts before the first look, so no record can fall between the two.
-    const int watch = ::inotify_init1(IN_CLOEXEC);
-    if (watch >= 0) ::inotify_add_watch(watch, records_.c_str(), IN_MOVED_TO);
-    std::vector<std::string> recorded = Recorded();
-    while (watch >= 0 && recorded.size() < calls) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(limit - std::chrono::steady_clock::now());
-        if (left.count() <= 0) break;
-        pollfd waiting{watch, POLLIN, 0};
-        if (::poll(&waiting, 1, static_cast<int>(left.count())) <= 0) break;
-        char events[4096];
-        static_cast<void>(::read(watch, events, sizeof events));
+    // The opener runs detached: its record moved into the folder is the event waited for.
+    std::vector<std::string> recorded;
+    static_cast<void>(WaitInFolder(records_, [&] {
         recorded = Recorded();
-    }
-    if (watch >= 0) ::close(watch);
+        return recorded.size() >= calls;
+    }));
     return recorded;
 }
 
