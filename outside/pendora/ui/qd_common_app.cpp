@@ -1,0 +1,17 @@
+#include "outside/pendora/ui/qd_common_app.h"
+
+#include "util/com/zt_filtro_mensagens.h"
+
+namespace {
+
+// The suite's registry key, under which every program's profile lives.
+constexpr char kChaveSuite[] = "Quorvel";
+
+}  // namespace
+
+platform::BOOL CQDCommonApp::InitInstance() {
+    if (!CZTKelvoApp::InitInstance()) return platform::FALSE;
+    SetChaveRegistro(kChaveSuite);
+    ZTInstalaFiltroMensagens();
+    return platform::TRUE;
+}

@@ -1,0 +1,18 @@
+// CQDCommonApp: the client library's application, the base of every program of the module: the
+// suite's application with the suite's start-up, so that each program keeps its settings under
+// the suite's key and its COM calls run under the thread's message filter.
+//
+// A program sets its title in its constructor and calls this InitInstance first from its own.
+// User-interface thread only.
+#pragma once
+
+#include "framework/application/zt_kelvo_app.h"
+
+class CQDCommonApp : public CZTKelvoApp {
+public:
+    using CZTKelvoApp::CZTKelvoApp;
+
+    // The profile under "Software\Quorvel\<title>" and the message filter installed on the
+    // calling thread; TRUE.
+    platform::BOOL InitInstance() override;
+};
