@@ -56,8 +56,8 @@ bool IniciaRoteiroTeste() {
     return true;
 }
 
-int FinalizaRoteiroTeste() {
-    if (!Executor()) return 0;
+int FinalizaRoteiroTeste(int codigoDoPrograma) {
+    if (!Executor()) return codigoDoPrograma;
     const int resultado = Executor()->AoSair();
     Executor().reset();
     return resultado;

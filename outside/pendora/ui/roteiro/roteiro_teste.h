@@ -11,8 +11,8 @@ namespace kelvo::roteiro {
 
 // Reads the script KELVO_TEST_SCRIPT names and starts it; true when a script runs.
 bool IniciaRoteiroTeste();
-// For the program's end (ExitInstance): 0 without a script or when every step was done, else the
-// failure of the first step not done.
-int FinalizaRoteiroTeste();
+// For the program's end (ExitInstance), with the exit code the program would give: that code
+// without a script, 0 when every step was done; else the failure of the first step not done.
+int FinalizaRoteiroTeste(int codigoDoPrograma);
 
 }  // namespace kelvo::roteiro

@@ -1,8 +1,8 @@
-// A small program for the test script's tests: at start a choice dialog (a combo, then OK) and a
+// A small program over the module's application for the test script's tests: at start a choice dialog (a combo, then OK) and a
 // question box, then a frame whose form holds an edit and a tree; one command opens a dialog
 // with an edit, another records what the controls hold. What happens is written to stdout, one
 // line each, for the test to compare.
-#include "outside/pendora/ui/roteiro/roteiro_teste.h"
+#include "outside/pendora/ui/qd_common_app.h"
 #include "platform/ui/app/run_application.h"
 #include "platform/ui/box/message_box.h"
 #include "platform/ui/control/combo_box.h"
@@ -125,11 +125,13 @@ public:
     }
 };
 
-class AppTeste final : public WinApp {
+class AppTeste final : public CQDCommonApp {
 public:
+    AppTeste() { SetTitulo("RoteiroTeste"); }
+
     BOOL InitInstance() override {
+        if (!CQDCommonApp::InitInstance()) return FALSE;
         RegistraModelos();
-        kelvo::roteiro::IniciaRoteiroTeste();
         DialogoEscolha escolha;
         if (escolha.DoModal() != IDOK) return FALSE;
         Registra("chose " + escolha.escolhida);
@@ -141,7 +143,6 @@ public:
         quadro->InitialUpdateFrame(contexto.m_pCurrentDoc, TRUE);
         return TRUE;
     }
-    int ExitInstance() override { return kelvo::roteiro::FinalizaRoteiroTeste(); }
 };
 
 }  // namespace
