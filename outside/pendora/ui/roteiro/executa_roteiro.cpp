@@ -1,6 +1,5 @@
 #include "outside/pendora/ui/roteiro/executa_roteiro.h"
 
-#include "outside/editra/zt_grid.h"
 #include "outside/pendora/ui/roteiro/seleciona_controle.h"
 #include "platform/ui/app/idle_task.h"
 #include "platform/ui/app/win_app.h"
