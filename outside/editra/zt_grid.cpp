@@ -7,6 +7,7 @@
 #include "platform/ui/app/win_app.h"
 #include "platform/ui/command/cmd_ui.h"
 #include "platform/ui/message/dispatch_boundary.h"
+#include "platform/ui/window/qt_text.h"
 
 #include <QHeaderView>
 #include <QPointer>
@@ -334,6 +335,22 @@ BOOL CZTGrid::GetCelulaAtual(ROWCOL& linha, ROWCOL& coluna) const {
 void CZTGrid::MostraLinha(ROWCOL linha) {
     const QModelIndex celula = IndiceDaCelula(linha, 0);
     if (celula.isValid()) state_->tabela->scrollTo(celula);
+}
+
+BOOL CZTGrid::SelecionaLinhaComoUsuario(ROWCOL linha) {
+    if (!state_->modelo || linha == 0 || linha > state_->modelo->GetItens()) return FALSE;
+    const QModelIndex celula = IndiceDaCelula(linha, 0);
+    if (!celula.isValid()) return FALSE;
+    if (!state_->tabela->PodeIrPara(celula)) return TRUE;
+    state_->tabela->selectionModel()->setCurrentIndex(celula, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    state_->tabela->scrollTo(celula);
+    return TRUE;
+}
+
+platform::String CZTGrid::GetTextoCelula(ROWCOL linha, ROWCOL coluna) const {
+    const QModelIndex celula = IndiceDaCelula(linha, coluna);
+    if (!celula.isValid()) return {};
+    return platform::ui::AnsiTextOf(state_->modelo->data(celula, Qt::DisplayRole).toString());
 }
 
 void CZTGrid::RedesenhaLinha(ROWCOL linha) {

@@ -107,6 +107,13 @@ public:
     platform::BOOL GetCelulaAtual(ROWCOL& linha, ROWCOL& coluna) const;
     // Scrolls row `linha` into view.
     void MostraLinha(ROWCOL linha);
+    // Selects row `linha` as a click on its first shown cell does (for the test script): the
+    // owner may keep the current row (OnAntesMudarLinha), else hears of the selection. FALSE
+    // outside the item rows.
+    platform::BOOL SelecionaLinhaComoUsuario(ROWCOL linha);
+    // The text the cell at row `linha`, column `coluna` (the user's order) shows; empty outside
+    // the rows and columns.
+    [[nodiscard]] platform::String GetTextoCelula(ROWCOL linha, ROWCOL coluna) const;
 
     // Draws the cells whose style names control `id` through `controle` (which outlives the
     // grid's window); a second control under one id replaces the first.

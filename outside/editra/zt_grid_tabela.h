@@ -12,6 +12,8 @@ public:
     CZTGridTabela(CZTGridCallbacks& callbacks, QWidget* pai);
 
     void keyboardSearch(const QString&) override {}
+    // Whether the current cell may go to `destino` (always, within the current row).
+    bool PodeIrPara(const QModelIndex& destino);
 
 protected:
     QModelIndex moveCursor(CursorAction acao, Qt::KeyboardModifiers modificadores) override;
@@ -20,8 +22,5 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
-    // Whether the current cell may go to `destino` (always, within the current row).
-    bool PodeIrPara(const QModelIndex& destino);
-
     CZTGridCallbacks& callbacks_;
 };

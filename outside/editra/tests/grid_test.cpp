@@ -308,6 +308,30 @@ private slots:
         QCOMPARE(vista->duplosCliques.back(), (std::pair<ROWCOL, ROWCOL>{4, 0}));
     }
 
+    // The test script's row choice must reach the owner as a click does, respect the owner's
+    // keeping of the row, and refuse rows past the items (the totals line included); a cell's
+    // text is what the owner gave it, in the user's column order.
+    void selectingAsTheUserTellsTheOwner() {
+        VistaTeste* vista = NovaVista(10);
+        QVERIFY(vista);
+        CZTGrid& grid = vista->GetGrid();
+        grid.SetEnableTotalizacao(TRUE);
+        QVERIFY(grid.SelecionaLinhaComoUsuario(4));
+        QCOMPARE(vista->indices, std::vector<long>{3});
+        QCOMPARE(grid.GetLinhaSelecionada(), ROWCOL{4});
+        vista->permiteMudarLinha = FALSE;
+        QVERIFY(grid.SelecionaLinhaComoUsuario(6));
+        QCOMPARE(grid.GetLinhaSelecionada(), ROWCOL{4});
+        vista->permiteMudarLinha = TRUE;
+        QVERIFY(!grid.SelecionaLinhaComoUsuario(0));
+        QVERIFY(!grid.SelecionaLinhaComoUsuario(11));
+        QCOMPARE(vista->indices, std::vector<long>{3});
+        TabelaDe(*vista).horizontalHeader()->moveSection(1, 0);
+        QCOMPARE(QString(grid.GetTextoCelula(7, 0).GetString()), QString("Tipo de documento 6"));
+        QCOMPARE(QString(grid.GetTextoCelula(7, 1).GetString()), QString("006"));
+        QVERIFY(grid.GetTextoCelula(12, 0).IsEmpty());
+    }
+
     // A picture of a filled grid: 30 rows, one column hidden, three rows selected.
     void screenshotOfAFilledGrid() {
         VistaTeste* vista = NovaVista(30, CZTGrid::kSelecaoVariasLinhas);

@@ -72,6 +72,13 @@ int ComboBox::SetCurSel(int index) {
     return valid ? index : CB_ERR;
 }
 
+int ComboBox::GetLBText(int index, String& text) const {
+    const QComboBox* combo = ComboOf(GetWidget());
+    if (!combo || !IsItem(combo, index)) return CB_ERR;
+    text = AnsiTextOf(combo->itemText(index));
+    return text.GetLength();
+}
+
 int ComboBox::GetCurSel() const {
     const QComboBox* combo = ComboOf(GetWidget());
     return combo && combo->currentIndex() >= 0 ? combo->currentIndex() : CB_ERR;

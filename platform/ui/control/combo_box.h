@@ -35,6 +35,8 @@ public:
     [[nodiscard]] int GetCount() const;
     // Selects item `index` (-1: none); the index, CB_ERR for -1 or an index outside the list.
     int SetCurSel(int index);
+    // Item `index`'s text into `text`; its length, CB_ERR for an index outside the list.
+    int GetLBText(int index, String& text) const;
     // The selected item's index; CB_ERR when none is.
     [[nodiscard]] int GetCurSel() const;
     // Sets and reads the item's data; CB_ERR for an index outside the list (0 when set).

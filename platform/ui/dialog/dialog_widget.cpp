@@ -1,6 +1,7 @@
 #include "platform/ui/dialog/dialog_widget.h"
 
 #include "platform/ui/box/next_dialog.h"
+#include "platform/ui/box/shown_window.h"
 #include "platform/ui/message/dispatch_boundary.h"
 #include "platform/ui/window/qt_text.h"
 #include "platform/ui/window/window_events.h"
@@ -39,7 +40,11 @@ void DialogWidget::showEvent(QShowEvent* event) {
     // From the loop: a hook that ends the dialog must find exec's loop running.
     // Dropped by Qt when the widget is gone first.
     QMetaObject::invokeMethod(this, [this] {
-        if (Wnd* dialog = WindowOfWidget(this)) RunGuarded([&] { RunNextDialogHook(templateId_, *dialog); });
+        Wnd* dialog = WindowOfWidget(this);
+        if (!dialog) return;
+        // Seen as shown before a hook ends it, so that a wait for it is over too.
+        RunGuarded([&] { ReportWindowShown(templateId_, *dialog); });
+        if ((dialog = WindowOfWidget(this))) RunGuarded([&] { RunNextDialogHook(templateId_, *dialog); });
     }, Qt::QueuedConnection);
 }
 

@@ -1,7 +1,7 @@
 // The Qt side of a dialog (internal): the dialog's font and base units, and the QDialog whose
 // keys and showing become the layer's. Qt's default button and Escape handling are off: Enter
 // and Escape are the dialog manager's; once shown, the next-dialog hook of the template runs
-// from the event loop.
+// from the event loop, after the shown-window watcher heard of it.
 #pragma once
 
 #include "platform/ui/geometry.h"

@@ -1,12 +1,15 @@
 #include "platform/ui/document/form_view.h"
 
+#include "platform/ui/box/shown_window.h"
 #include "platform/ui/dialog/dialog_controls.h"
 #include "platform/ui/dialog/dialog_manager.h"
 #include "platform/ui/dialog/dialog_units.h"
 #include "platform/ui/dialog/dialog_widget.h"
 #include "platform/ui/document/frame_wnd.h"
+#include "platform/ui/message/dispatch_boundary.h"
 #include "platform/ui/resource/resources.h"
 
+#include <QEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -21,6 +24,21 @@ QScrollBar* BarOf(const Wnd& view, int bar) {
     if (!scroller) return nullptr;
     return bar == SB_VERT ? scroller->verticalScrollBar() : scroller->horizontalScrollBar();
 }
+
+// Tells the shown-window watcher each time the form's view becomes visible.
+class ShownReporter final : public QObject {
+public:
+    ShownReporter(UINT templateId, Wnd& view, QObject* parent) : QObject(parent), templateId_(templateId), view_(view) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) RunGuarded([&] { ReportWindowShown(templateId_, view_); });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    UINT templateId_;
+    Wnd& view_;
+};
 
 }  // namespace
 
@@ -38,6 +56,8 @@ BOOL FormView::CreateViewWindow(Wnd& parent, UINT id) {
     auto* surface = new QWidget;
     surface->setFont(detail::QtDialogFont(found->font));
     scroller->setWidget(surface);
+    // Owned by the scroller, so that it goes with the view's widget.
+    scroller->installEventFilter(new ShownReporter(templateId_, *this, scroller));
     if (!CreateOver(scroller, &parent, id)) return FALSE;
     SetChildArea(surface);
     const Size baseUnits = detail::DialogBaseUnits(surface->font());

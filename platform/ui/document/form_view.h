@@ -4,7 +4,8 @@
 // template's size, and the scroll sizes start there. The form view is a dialog to its controls:
 // WM_NEXTDLGCTL, the dialog manager and data exchange work on it as on a dialog. Its
 // pre-translation offers a key first to its frames (their accelerators), then to its own dialog
-// manager. Lives on the heap like every view. User-interface thread.
+// manager. Each time the view becomes visible the shown-window watcher hears of it
+// (platform/ui/box/shown_window.h). Lives on the heap like every view. User-interface thread.
 #pragma once
 
 #include "platform/ui/document/view.h"

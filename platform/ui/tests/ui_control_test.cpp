@@ -109,7 +109,8 @@ private slots:
         QCOMPARE(parent_->notices, expected);
     }
 
-    // Item data stays with its item; indexes outside the list answer CB_ERR and select nothing.
+    // Item data and text stay with their item; indexes outside the list answer CB_ERR and select
+    // nothing.
     void comboKeepsItemsAndTheirData() {
         const DWORD_PTR wide = DWORD_PTR{1} << 40;
         QCOMPARE(combo_.SetItemData(0, 100), 0);
@@ -128,6 +129,12 @@ private slots:
         QCOMPARE(text, String("Tr\xEAs"));
         QCOMPARE(combo_.SetCurSel(3), CB_ERR);
         QCOMPARE(combo_.GetCurSel(), CB_ERR);
+        // An item's text comes back in the code page, whatever is selected; none outside the list.
+        String item;
+        QCOMPARE(combo_.GetLBText(2, item), 4);
+        QCOMPARE(item, String("Tr\xEAs"));
+        QCOMPARE(combo_.GetLBText(3, item), CB_ERR);
+        QCOMPARE(item, String("Tr\xEAs"));
     }
 
     // Filling or refilling a list selects nothing (a dialog that refills a list from another's

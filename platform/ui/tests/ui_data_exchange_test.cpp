@@ -1,6 +1,7 @@
 // Data exchange between a dialog's members and its controls, a control object taking over a
 // template's control, the controls' update handlers, and a form view's fit to its frame.
 #include "platform/interaction.h"
+#include "platform/ui/box/shown_window.h"
 #include "platform/ui/command/cmd_ui.h"
 #include "platform/ui/control/button.h"
 #include "platform/ui/control/combo_box.h"
@@ -223,6 +224,27 @@ private slots:
         view->ResizeParentToFit(shrinkOnly ? TRUE : FALSE);
         const QSize expected = keepsSize ? start : total;
         QTRY_COMPARE(view->GetWidget()->size(), expected);
+        frame->DestroyWindow();
+    }
+
+    // A form view is reported to the shown-window watcher with its template when its frame
+    // shows it, not when it is made, so that a wait for a form ends once the user can see it.
+    void formViewIsReportedWhenShown() {
+        std::vector<std::pair<UINT, Wnd*>> shown;
+        const ShownWindowWatcher previous = SetShownWindowWatcher([&shown](UINT templateId, Wnd& window) {
+            shown.emplace_back(templateId, &window);
+        });
+        auto* frame = new FrameWnd;
+        CreateContext context{nullptr, [] { return static_cast<View*>(new FichaView); }};
+        QVERIFY(frame->LoadFrame(0, &context));
+        const bool beforeShowing = shown.empty();
+        frame->ShowWindow(SW_SHOW);
+        QVERIFY(QTest::qWaitForWindowExposed(frame->GetWidget()));
+        SetShownWindowWatcher(previous);
+        QVERIFY(beforeShowing);
+        QCOMPARE(shown.size(), std::size_t{1});
+        QCOMPARE(shown.front().first, kTemplate);
+        QCOMPARE(shown.front().second, frame->GetDlgItem(AFX_IDW_PANE_FIRST));
         frame->DestroyWindow();
     }
 

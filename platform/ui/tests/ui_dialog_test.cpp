@@ -2,6 +2,7 @@
 // are made, and how radios and check boxes keep their checks.
 #include "platform/interaction.h"
 #include "platform/ui/box/next_dialog.h"
+#include "platform/ui/box/shown_window.h"
 #include "platform/ui/control/button.h"
 #include "platform/ui/dialog/dialog.h"
 #include "platform/ui/resource/resources.h"
@@ -142,6 +143,23 @@ private slots:
         Dialog dialog(kTemplate, frame_.get());
         QCOMPARE(dialog.DoModal(), static_cast<INT_PTR>(expected));
         QVERIFY(!dialog.GetSafeHwnd());
+    }
+
+    // The shown-window watcher must hear of a dialog, with its template, before the dialog's hook
+    // can end it, so that a wait for a dialog that is answered at once is over too.
+    void watcherHearsOfAShownDialogBeforeItsHook() {
+        QStringList log;
+        const ShownWindowWatcher previous = SetShownWindowWatcher([&log](UINT templateId, Wnd& shown) {
+            log << QStringLiteral("shown %1 visible=%2").arg(templateId).arg(shown.IsWindowVisible());
+        });
+        OnNextDialog(kTemplate, [&log](Wnd& shown) {
+            log << "hook";
+            static_cast<Dialog&>(shown).EndDialog(IDOK);
+        });
+        Dialog dialog(kTemplate, frame_.get());
+        QCOMPARE(dialog.DoModal(), static_cast<INT_PTR>(IDOK));
+        SetShownWindowWatcher(previous);
+        QCOMPARE(log, (QStringList{QStringLiteral("shown %1 visible=1").arg(kTemplate), "hook"}));
     }
 
     // Callers fill the controls in OnInitDialog: they must exist then, and the dialog not show yet.

@@ -1,0 +1,100 @@
+// Reading the test script: what each verb's line becomes, and which line a bad script names.
+#include "outside/pendora/ui/roteiro/le_roteiro.h"
+
+#include "platform/interaction.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvo::roteiro {
+namespace {
+
+struct LinhaBoa {
+    const char* linha;
+    Verbo verbo;
+    platform::UINT id;
+    int resposta;
+    std::optional<platform::UINT> controle;
+    std::optional<int> indice;
+    const char* texto;  // of the choice when there is one, else the typed text
+};
+
+TEST(LeRoteiro, EachVerbReadsItsFields) {
+    const LinhaBoa casos[] = {
+        {"box yes", Verbo::Caixa, 0, platform::IDYES, {}, {}, ""},
+        {"box 7", Verbo::Caixa, 0, 7, {}, {}, ""},
+        {"dialog 100 cancel", Verbo::Dialogo, 100, platform::IDCANCEL, {}, {}, ""},
+        {"dialog 0x64 ok select 1001 text Beta Gama", Verbo::Dialogo, 100, platform::IDOK, 1001, {}, "Beta Gama"},
+        {"dialog 100 1 select 1001 index 2", Verbo::Dialogo, 100, 1, 1001, 2, ""},
+        {"command 32771", Verbo::Comando, 32771, 0, {}, {}, ""},
+        // The typed text keeps its inner and trailing spaces: only the one separating space goes.
+        {"type 3002  two  spaces ", Verbo::Digita, 3002, 0, {}, {}, " two  spaces "},
+        {"type 3002", Verbo::Digita, 3002, 0, {}, {}, ""},
+        {"select 3001 index 0", Verbo::Seleciona, 0, 0, 3001, 0, ""},
+        {"select 3001 text Segundo item", Verbo::Seleciona, 0, 0, 3001, {}, "Segundo item"},
+        {"wait 300", Verbo::Espera, 300, 0, {}, {}, ""},
+        {"  end  ", Verbo::Fim, 0, 0, {}, {}, ""},
+    };
+    for (const LinhaBoa& caso : casos) {
+        SCOPED_TRACE(caso.linha);
+        const LeituraRoteiro leitura = LeRoteiro(caso.linha);
+        ASSERT_EQ(leitura.erro, "");
+        ASSERT_EQ(leitura.passos.size(), 1u);
+        const PassoRoteiro& passo = leitura.passos.front();
+        EXPECT_EQ(passo.verbo, caso.verbo);
+        EXPECT_EQ(passo.id, caso.id);
+        EXPECT_EQ(passo.resposta, caso.resposta);
+        EXPECT_EQ(passo.escolha.has_value(), caso.controle.has_value());
+        if (passo.escolha) {
+            EXPECT_EQ(passo.escolha->controle, *caso.controle);
+            EXPECT_EQ(passo.escolha->indice, caso.indice);
+            EXPECT_EQ(std::string(passo.escolha->texto.GetString()), caso.texto);
+        } else {
+            EXPECT_EQ(std::string(passo.texto.GetString()), caso.texto);
+        }
+    }
+}
+
+// Comments and blank lines take no step but still count, so that a step names its own line.
+TEST(LeRoteiro, StepsKeepTheirLineNumberAndText) {
+    const LeituraRoteiro leitura = LeRoteiro("# start\r\n\r\nwait 300\r\n   # again\ncommand 5\n");
+    ASSERT_EQ(leitura.erro, "");
+    ASSERT_EQ(leitura.passos.size(), 2u);
+    EXPECT_EQ(NomeDoPasso(leitura.passos[0]), "line 3: wait 300");
+    EXPECT_EQ(NomeDoPasso(leitura.passos[1]), "line 5: command 5");
+}
+
+// Typed text arrives in the file as UTF-8 and is kept in Windows-1252, as every text of the layer.
+TEST(LeRoteiro, TextIsKeptInTheCodePage) {
+    const LeituraRoteiro leitura = LeRoteiro("type 1 Edi\xC3\xA7\xC3\xA3o");
+    ASSERT_EQ(leitura.passos.size(), 1u);
+    EXPECT_EQ(std::string(leitura.passos[0].texto.GetString()), "Edi\xE7\xE3o");
+}
+
+// A bad line stops the reading and is named by number, reason and text; no step survives it.
+TEST(LeRoteiro, BadLinesAreNamed) {
+    const struct {
+        const char* roteiro;
+        const char* erro;
+    } casos[] = {
+        {"wait 1\nclick 5", "line 2: unknown verb \"click\": click 5"},
+        {"command 12a", "line 1: bad number \"12a\" for command id: command 12a"},
+        {"# x\ncommand -1", "line 2: bad number \"-1\" for command id: command -1"},
+        {"wait 0x1FFFFFFFF", "line 1: bad number \"0x1FFFFFFFF\" for template: wait 0x1FFFFFFFF"},
+        {"box maybe", "line 1: bad number \"maybe\" for answer: box maybe"},
+        {"command", "line 1: missing command id: command"},
+        {"select 3001 row 2", "line 1: expected \"index\" or \"text\" after the control: select 3001 row 2"},
+        {"select 3001 index x", "line 1: bad number \"x\" for index: select 3001 index x"},
+        {"dialog 100 ok choose 1 index 0", "line 1: expected \"select\" after the button: dialog 100 ok choose 1 index 0"},
+        {"end now", "line 1: unexpected words at the end: end now"},
+        {"wait 300 400", "line 1: unexpected words at the end: wait 300 400"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.roteiro);
+        const LeituraRoteiro leitura = LeRoteiro(caso.roteiro);
+        EXPECT_EQ(leitura.erro, caso.erro);
+        EXPECT_TRUE(leitura.passos.empty());
+    }
+}
+
+}  // namespace
+}  // namespace kelvo::roteiro
