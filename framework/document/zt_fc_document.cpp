@@ -1,6 +1,7 @@
 #include "framework/document/zt_fc_document.h"
 
 #include "framework/app/zt_fc_usuario.h"
+#include "framework/app/zt_kelvo_app_info.h"
 #include "framework/application/zt_fc_acesso.h"
 #include "framework/application/zt_fc_exception.h"
 #include "framework/data/zt_fc_dados.h"
@@ -11,6 +12,7 @@
 #include "framework/view/zt_fc_blocos.h"
 #include "framework/view/zt_fc_grid_view.h"
 #include "framework/view/zt_fc_hints.h"
+#include "outside/editra/zt_impressao.h"
 #include "outside/linkora/zt_base_para_rotinas.h"
 #include "platform/ui/app/wait_cursor.h"
 #include "platform/ui/app/win_app.h"
@@ -91,6 +93,7 @@ void Desliga(platform::ui::CmdUI* cmdUI) {
 
 CZTFCDocument::CZTFCDocument() : m_pRotinas(std::make_unique<CZTBaseParaRotinas>()) {
     MapCommand(ZTFC_ID_ATUALIZAR, [this] { OnAtualizar(); });
+    MapCommand(ZTFC_ID_IMPRIMIR, [this] { OnImprimir(); });
     MapCommandRange(ZTFC_ID_PRIMEIRA_COLUNA, ZTFC_ID_ULTIMA_COLUNA,
                     [this](platform::UINT id, platform::UINT first, platform::UINT last) { OnColunaLista(id, first, last); });
     MapUpdateCommandUIRange(ZTFC_ID_PRIMEIRA_COLUNA, ZTFC_ID_ULTIMA_COLUNA, [this](platform::ui::CmdUI* cmdUI) {
@@ -226,6 +229,14 @@ void CZTFCDocument::OnCloseDocument() {
 }
 
 void CZTFCDocument::OnAtualizar() { Atualiza(nullptr); }
+
+void CZTFCDocument::OnImprimir() {
+    CZTFCGridView* grid = GetGridView();
+    if (!grid) return;
+    const CZTKelvoAppInfo* info = ZTGetAppInfo();
+    m_configImpressao.SetEmpresa(info ? info->GetRazaoSocial().GetString() : "");
+    (void)ZTOnPrint(grid, this, &m_configImpressao);
+}
 
 void CZTFCDocument::OnColunaLista(platform::UINT id, platform::UINT first, platform::UINT last) {
     CZTFCGridView* grid = GetGridView();

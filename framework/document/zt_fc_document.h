@@ -12,6 +12,7 @@
 
 #include "framework/application/zt_fc_finalizavel.h"
 #include "framework/data/zt_fc_dados.h"
+#include "outside/editra/zt_config_impressao.h"
 #include "platform/ui/document/document.h"
 #include "platform/ui/document/view.h"
 
@@ -33,9 +34,10 @@ class CmdUI;
 // The saving thread's class, as its maker: what GetClasseThread names.
 using ZTFC_CLASSE_THREAD = CZTFCThreadGravacao* (*)();
 
-// The commands the framework document handles: refresh (F5), and the grid's column commands,
-// whose last id shows every column.
+// The commands the framework document handles: refresh (F5), printing the list (Ctrl+P), and the
+// grid's column commands, whose last id shows every column.
 constexpr platform::UINT ZTFC_ID_ATUALIZAR = 32779;
+constexpr platform::UINT ZTFC_ID_IMPRIMIR = 32800;
 constexpr platform::UINT ZTFC_ID_PRIMEIRA_COLUNA = 32810;
 constexpr platform::UINT ZTFC_ID_ULTIMA_COLUNA = 32824;
 
@@ -112,6 +114,10 @@ public:
 
     // Command 32779: Atualiza with no sender.
     void OnAtualizar();
+    // Command 32800: with a grid view, the print configuration takes the company name and the
+    // grid view is printed (ZTOnPrint); without one nothing happens.
+    void OnImprimir();
+    [[nodiscard]] CZTConfigImpressao& GetConfigImpressao() { return m_configImpressao; }
     // Commands 32810-32824, forwarded to the grid view's grid; with no company selected the
     // commands do nothing and show disabled and unchecked.
     void OnColunaLista(platform::UINT id, platform::UINT first, platform::UINT last);
@@ -143,5 +149,6 @@ private:
     std::unique_ptr<CZTFCThreadGravacao> m_pThread;
     std::unique_ptr<CZTBaseParaRotinas> m_pRotinas;
     std::vector<std::unique_ptr<CZTFCDados>> m_selecao;
+    CZTConfigImpressao m_configImpressao;
     std::uint8_t m_bMultiSelecao = 0;
 };

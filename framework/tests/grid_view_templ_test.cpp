@@ -4,8 +4,7 @@
 // again for a record saved in place, and changes nothing when the save did not succeed.
 #include "framework/data/zt_fc_dados.h"
 #include "framework/document/zt_fc_document.h"
-#include "framework/document/zt_fc_document_sem_thread_templ.h"
-#include "framework/tests/record_cache_fakes.h"
+#include "framework/tests/record_cache_document.h"
 #include "framework/view/zt_fc_grid_view_templ.h"
 #include "framework/view/zt_fc_hints.h"
 #include "platform/ui/app/win_app.h"
@@ -22,9 +21,9 @@
 
 using namespace platform;
 using namespace platform::ui;
-using framework::testing::CacheContado;
 using framework::testing::ChaveDoItem;
 using framework::testing::Chaves;
+using framework::testing::DocumentoDeRegistros;
 using framework::testing::RegistroFalso;
 using framework::testing::RegistroNoServidor;
 
@@ -33,15 +32,6 @@ namespace {
 using Holder = CZTFCDadosClasseTempl<RegistroFalso>;
 
 constexpr int kChaves = 30;
-
-class DocumentoDeRegistros : public CZTFCDocumentSemThreadTempl<CZTFCDocument, CacheContado, RegistroFalso> {
-public:
-    DocumentoDeRegistros() {
-        GetRegistros().SetTamanhoCache(100, 10);
-        const auto chaves = Chaves(0, kChaves);
-        GetRegistros().SetChaves(kChaves, chaves.data());
-    }
-};
 
 // One column: the record's content. Writes down the rows whose cells it was asked for and the
 // rows it was told were appended.
@@ -104,7 +94,7 @@ private slots:
     void init() {
         app_ = new WinApp("GridViewTemplTeste");
         app_->SetRegistryKey("Quorvel");
-        documento_ = new DocumentoDeRegistros;
+        documento_ = new DocumentoDeRegistros(kChaves, 100, 10);
         frame_ = new FrameWnd;
         CreateContext contexto{documento_, [this] { return grid_ = new GridDeRegistros; }};
         QVERIFY(frame_->LoadFrame(0, &contexto));

@@ -251,6 +251,27 @@ int CZTGrid::GetIndiceColuna(const char* titulo) const {
     return -1;
 }
 
+std::vector<CZTColunaMostrada> CZTGrid::GetColunasMostradas() const {
+    std::vector<CZTColunaMostrada> mostradas;
+    const QHeaderView* cabecalho = state_->Cabecalho();
+    if (!state_->inicializado || !cabecalho) return mostradas;
+    const std::vector<CZTInfoColuna>& colunas = state_->modelo->GetColunas();
+    for (int visual = 0; visual < cabecalho->count(); ++visual) {
+        const int logica = cabecalho->logicalIndex(visual);
+        if (cabecalho->isSectionHidden(logica)) continue;
+        const CZTInfoColuna& info = colunas[static_cast<std::size_t>(logica)];
+        mostradas.push_back({info.szTitulo, info.nAlinhamento, cabecalho->sectionSize(logica), static_cast<ROWCOL>(visual)});
+    }
+    return mostradas;
+}
+
+BOOL CZTGrid::LeCelula(ROWCOL nLinha, ROWCOL nColuna, CZTEstiloCelula& estilo) const {
+    estilo = {};
+    const BOOL lida = platform::ui::CallGuarded(FALSE, [&] { return state_->callbacks.OnLoadCellStyle(nLinha, nColuna, estilo); });
+    if (!lida) estilo = {};
+    return lida;
+}
+
 void CZTGrid::CriaMenuConfiguracao(int, UINT nPrimeiroId, platform::ui::Menu*, int, int) {
     state_->menu = true;
     state_->primeiroId = nPrimeiroId;

@@ -18,6 +18,7 @@
 #include "platform/ui/window/wnd.h"
 
 #include <memory>
+#include <vector>
 
 namespace platform::ui {
 class CmdUI;
@@ -77,6 +78,13 @@ public:
     // owner.
     [[nodiscard]] platform::BOOL GetEnableTotalizacao() const;
     void SetEnableTotalizacao(platform::BOOL bEnable);
+
+    // The columns that show, in the user's order, with the widths they show at; none before
+    // Inicializa.
+    [[nodiscard]] std::vector<CZTColunaMostrada> GetColunasMostradas() const;
+    // The owner's style of data cell `nLinha`, `nColuna` (the user's order), asked as for a paint;
+    // FALSE (the style emptied) when the owner leaves it empty.
+    platform::BOOL LeCelula(ROWCOL nLinha, ROWCOL nColuna, CZTEstiloCelula& estilo) const;
 
     // The column (in the user's order) whose title is `titulo`; -1 when none.
     [[nodiscard]] int GetIndiceColuna(const char* titulo) const;

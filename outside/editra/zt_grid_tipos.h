@@ -26,6 +26,15 @@ struct CZTInfoColuna {
     platform::DWORD dwFlags = 0;
 };
 
+// A column as the grid shows it now (for printing): its title, alignment and width in pixels, and
+// its place in the user's order, the column number the owner's cell calls get.
+struct CZTColunaMostrada {
+    platform::String szTitulo;
+    int nAlinhamento = 0;
+    int nLargura = 0;
+    ROWCOL nColuna = 0;
+};
+
 // What the owner says of one cell (cell style): its text, its text colour, whether it is read
 // only, and the id of the cell control that shows it (0: plain text). The grid shows the text in
 // the colour; it edits no cell; a registered control id draws the cell (CZTControleCelula),

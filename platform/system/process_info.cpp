@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <fstream>
 #include <string>
 
 namespace platform {
@@ -19,6 +20,19 @@ Win32Error ModulePath(String& path) {
     if (static_cast<size_t>(length) >= buffer.size()) return ERROR_INSUFFICIENT_BUFFER;
     buffer.resize(static_cast<size_t>(length));
     path = String(AnsiFromUtf8(buffer));
+    return ERROR_SUCCESS;
+}
+
+Win32Error ResidentMemory(std::uint64_t& bytes) {
+    bytes = 0;
+    std::ifstream statm("/proc/self/statm");
+    if (!statm) return ERROR_FILE_NOT_FOUND;
+    std::uint64_t totalPages = 0;
+    std::uint64_t residentPages = 0;
+    if (!(statm >> totalPages >> residentPages)) return ERROR_INVALID_DATA;
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pageSize <= 0) return ERROR_INVALID_DATA;
+    bytes = residentPages * static_cast<std::uint64_t>(pageSize);
     return ERROR_SUCCESS;
 }
 

@@ -4,6 +4,7 @@
 #include <sys/utsname.h>
 
 #include <filesystem>
+#include <memory>
 
 namespace platform {
 namespace {
@@ -15,6 +16,20 @@ TEST(ProcessInfo, ModulePathNamesThisTestProgram) {
     EXPECT_TRUE(module.is_absolute());
     EXPECT_EQ(module.filename(), "platform_file_tests");
     EXPECT_TRUE(std::filesystem::is_regular_file(module));
+}
+
+// Guards against reading the wrong field (pages instead of bytes, or the whole address space):
+// memory the program touches shows up in the resident size.
+TEST(ProcessInfo, ResidentMemoryGrowsWithTouchedMemory) {
+    std::uint64_t before = 0;
+    ASSERT_EQ(ResidentMemory(before), ERROR_SUCCESS);
+    EXPECT_GT(before, 0u);
+    constexpr std::size_t kBlock = 64u << 20;
+    auto block = std::make_unique<volatile char[]>(kBlock);
+    for (std::size_t i = 0; i < kBlock; i += 4096) block[i] = 1;
+    std::uint64_t after = 0;
+    ASSERT_EQ(ResidentMemory(after), ERROR_SUCCESS);
+    EXPECT_GE(after, before + kBlock / 2);
 }
 
 TEST(ProcessInfo, HostNameIsTheMachinesNodeName) {

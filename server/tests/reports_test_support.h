@@ -10,6 +10,7 @@
 #include "platform/text/codepage.h"
 #include "platform/com/bstr.h"
 #include "platform/system/process_spawn.h"
+#include "platform/tests/support/pdf_reading.h"
 #include "platform/tests/support/test_environment.h"
 #include "programs/setup/embedded_default.h"
 #include "programs/setup/message_file.h"
@@ -56,50 +57,6 @@ public:
 
     QD_RELATORIO_PS ps{};
 };
-
-// A program's output and exit code.
-struct SaidaPrograma {
-    int codigo = -1;
-    std::string texto;
-};
-
-inline SaidaPrograma Executa(const std::vector<std::string>& argumentos) {
-    SaidaPrograma saida;
-    if (platform::RunAndCapture(argumentos, saida.texto, &saida.codigo, std::size_t{1} << 22) != platform::ERROR_SUCCESS) {
-        saida.codigo = -1;
-    }
-    return saida;
-}
-
-// What the PDF at `pdf` shows: its text as pdftotext prints it (UTF-8, one report line per text
-// line) and the number of pages pdftoppm renders (0 when it cannot open the file).
-struct PdfLido {
-    std::string texto;
-    int paginas = 0;
-};
-
-inline PdfLido LePdf(const std::filesystem::path& pdf, const std::filesystem::path& pasta) {
-    PdfLido lido;
-    const SaidaPrograma texto = Executa({"pdftotext", "-layout", pdf.string(), "-"});
-    if (texto.codigo == 0) lido.texto = texto.texto;
-    const std::filesystem::path imagens = pasta / "paginas";
-    std::filesystem::create_directories(imagens);
-    const SaidaPrograma render = Executa({"pdftoppm", "-r", "20", "-gray", pdf.string(), (imagens / "p").string()});
-    if (render.codigo != 0) return lido;
-    for ([[maybe_unused]] const auto& entrada : std::filesystem::directory_iterator(imagens)) ++lido.paginas;
-    std::filesystem::remove_all(imagens);
-    return lido;
-}
-
-// The line of `texto` that holds `trecho` (UTF-8), empty when none does.
-inline std::string LinhaCom(const std::string& texto, const std::string& trecho) {
-    const std::size_t achado = texto.find(trecho);
-    if (achado == std::string::npos) return {};
-    const std::size_t inicio = texto.rfind('\n', achado);
-    const std::size_t fim = texto.find('\n', achado);
-    return texto.substr(inicio == std::string::npos ? 0 : inicio + 1,
-                        (fim == std::string::npos ? texto.size() : fim) - (inicio == std::string::npos ? 0 : inicio + 1));
-}
 
 // How many times `trecho` occurs in `texto`.
 inline int Ocorrencias(const std::string& texto, const std::string& trecho) {

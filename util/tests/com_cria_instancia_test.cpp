@@ -4,6 +4,7 @@
 #include "platform/com/hresult_text.h"
 #include "platform/system/event_log.h"
 #include "platform/system/process_info.h"
+#include "platform/tests/support/capturing_event_log_writer.h"
 #include "platform/tests/support/test_environment.h"
 #include "util/tests/com_test_objects.h"
 
@@ -17,15 +18,6 @@ namespace {
 
 using namespace platform;
 using namespace kelvo::testing;
-
-class CapturingWriter final : public EventLogWriter {
-public:
-    bool Write(const EventLogEntry& entry) override {
-        entries.push_back(entry);
-        return true;
-    }
-    std::vector<EventLogEntry> entries;
-};
 
 // One creation call as the fake saw it.
 struct Call {
@@ -90,7 +82,7 @@ protected:
     }
 
     TestEnvironment environment_;  // ZTGetServidorRemoto reads a private, empty registry
-    CapturingWriter writer_;
+    CapturingEventLogWriter writer_;
     FakeTicker ticker_;
     std::deque<HRESULT> results_;
     std::vector<Call> calls_;

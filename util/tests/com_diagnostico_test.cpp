@@ -5,6 +5,7 @@
 #include "platform/text/codepage.h"
 #include "platform/com/class_registry.h"
 #include "platform/system/process_info.h"
+#include "platform/tests/support/capturing_event_log_writer.h"
 #include "platform/tests/support/test_environment.h"
 #include "util/tests/com_test_objects.h"
 
@@ -18,18 +19,9 @@ namespace {
 using namespace platform;
 using namespace kelvo::testing;
 
-class CapturingWriter final : public EventLogWriter {
-public:
-    bool Write(const EventLogEntry& entry) override {
-        entries.push_back(entry);
-        return true;
-    }
-    std::vector<EventLogEntry> entries;
-};
-
 // One entry, under the suite's source, with the caller's text and the details line filled.
 TEST(ZTRegistraEventoServidor, WritesOneEntryWithDetails) {
-    CapturingWriter writer;
+    CapturingEventLogWriter writer;
     EventLogWriter* previous = SetEventLogWriter(&writer);
     ZTRegistraEventoServidor(CLSID_Probe, REGDB_E_CLASSNOTREG, EVENTLOG_ERROR_TYPE, "texto do chamador");
     SetEventLogWriter(previous);
@@ -51,7 +43,7 @@ TEST(ZTRegistraEventoServidor, WritesOneEntryWithDetails) {
 
 // A result the platform has no text for leaves the parentheses empty rather than failing.
 TEST(ZTRegistraEventoServidor, UnknownResultHasEmptyText) {
-    CapturingWriter writer;
+    CapturingEventLogWriter writer;
     EventLogWriter* previous = SetEventLogWriter(&writer);
     ZTRegistraEventoServidor(CLSID_Probe, MakeHResult(0x8004FFFF), EVENTLOG_WARNING_TYPE, "");
     SetEventLogWriter(previous);

@@ -216,6 +216,23 @@ private slots:
         QCOMPARE(window.KillTimer(7), TRUE);
         QCOMPARE(window.KillTimer(7), FALSE);
     }
+
+    // A timer with a procedure must call it (handle and id) instead of OnTimer, show as running
+    // while it runs, and go with the window.
+    void timerProcedureRunsInPlaceOfOnTimer() {
+        ProbeWnd window;
+        QVERIFY(window.Create(nullptr, 0));
+        std::vector<std::pair<HWND, UINT_PTR>> calls;
+        QCOMPARE(window.SetTimer(9, 1, [&calls](HWND handle, UINT_PTR id) { calls.emplace_back(handle, id); }), UINT_PTR{9});
+        QCOMPARE(window.HasTimer(9), TRUE);
+        QCOMPARE(window.HasTimer(7), FALSE);
+        QTRY_VERIFY(!calls.empty());
+        QCOMPARE(calls.front().first, window.m_hWnd);
+        QCOMPARE(calls.front().second, UINT_PTR{9});
+        QCOMPARE(window.timers, 0);
+        QVERIFY(window.DestroyWindow());
+        QCOMPARE(window.HasTimer(9), FALSE);
+    }
 };
 
 QTEST_MAIN(MessageTest)

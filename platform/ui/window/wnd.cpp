@@ -290,17 +290,26 @@ BOOL Wnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam, std::unique_pt
 }
 
 UINT_PTR Wnd::SetTimer(UINT_PTR id, UINT milliseconds) {
+    const HWND self = m_hWnd;
+    return SetTimer(id, milliseconds, [self](HWND, UINT_PTR timerId) {
+        if (Wnd* window = detail::FindWindow(self)) window->Deliver(WM_TIMER, timerId, 0, nullptr);
+    });
+}
+
+UINT_PTR Wnd::SetTimer(UINT_PTR id, UINT milliseconds, TimerProc proc) {
     if (!m_hWnd) return 0;
     KillTimer(id);
     auto* timer = new QTimer;
     const HWND self = m_hWnd;
-    QObject::connect(timer, &QTimer::timeout, [self, id] {
-        if (Wnd* window = detail::FindWindow(self)) window->Deliver(WM_TIMER, id, 0, nullptr);
+    QObject::connect(timer, &QTimer::timeout, [self, id, proc = std::move(proc)] {
+        if (detail::FindWindow(self)) RunGuarded([&] { proc(self, id); });
     });
     timer->start(static_cast<int>(milliseconds));
     state_->timers[id] = timer;
     return id;
 }
+
+BOOL Wnd::HasTimer(UINT_PTR id) const { return state_->timers.contains(id) ? TRUE : FALSE; }
 
 BOOL Wnd::KillTimer(UINT_PTR id) {
     const auto found = state_->timers.find(id);

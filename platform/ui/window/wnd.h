@@ -19,6 +19,7 @@
 #include "platform/ui/message/messages.h"
 #include "platform/ui/window/window_kind.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -153,8 +154,14 @@ public:
     // Starts (or restarts) timer `id`, which sends WM_TIMER every `milliseconds`; returns `id`,
     // 0 without a window.
     UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds);
+    // The same timer calling `proc` (window handle, id) in place of sending WM_TIMER, as a timer
+    // procedure does: for code outside the window's class that keeps a timer on it.
+    using TimerProc = std::function<void(HWND window, UINT_PTR id)>;
+    UINT_PTR SetTimer(UINT_PTR id, UINT milliseconds, TimerProc proc);
     // Stops timer `id`; FALSE when it was not running.
     BOOL KillTimer(UINT_PTR id);
+    // TRUE while timer `id` runs on this window.
+    [[nodiscard]] BOOL HasTimer(UINT_PTR id) const;
 
     // Sends the message to every descendant window (children first, then theirs).
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
