@@ -10,7 +10,8 @@ std::uint64_t g_nGravacoesProcesso = 0;
 }  // namespace
 
 void CZTArqCache::Aloca() {
-    m_pBuffer = std::make_unique<char[]>(m_nTamanho);
+    // Every open allocates one; nothing is read from it before a fill, so it is not zeroed.
+    m_pBuffer = std::make_unique_for_overwrite<char[]>(m_nTamanho);
     m_nBytes = -1;
 }
 

@@ -41,6 +41,11 @@ public:
     // record written in `posicao`. An append goes to record count + 1 (never below 1), also when
     // the file ends in a partial record, which it then overwrites. Tried up to 60 times.
     [[nodiscard]] int WriteRecord(const void* buffer, std::int32_t& posicao);
+    // Writes the `quantidade` records of `buffer` (R bytes each, back to back) in one write from
+    // record `posicao`, or appended as WriteRecord appends when it is 0, and answers the first
+    // record written in `posicao`. A run whose last record number would not fit 32 bits is 16012,
+    // with nothing written. Tried up to 60 times.
+    [[nodiscard]] int WriteRecords(const void* buffer, std::uint32_t quantidade, std::int32_t& posicao);
     // Writes `bytes` bytes at the start of the file (the header, record 0). Tried up to 60 times.
     [[nodiscard]] int WriteHeader(const void* buffer, std::uint32_t bytes);
 
@@ -97,9 +102,10 @@ private:
     // The answer to a missing file: creation through the control list, or 16055.
     [[nodiscard]] int TrataAusente(bool podeCriar);
     // Writes `bytes` bytes at `offset`, or at record count + 1 when `anexa`; the offset written
-    // at in `escrito`. Up to 60 attempts; every outcome empties the cache.
+    // at in `escrito`. `seguintes` records follow the first one in the write, and the last of them
+    // must still have a 32-bit record number. Up to 60 attempts; every outcome empties the cache.
     [[nodiscard]] int GravaComTentativas(const void* buffer, std::uint32_t bytes, std::uint64_t offset, bool anexa,
-                                         std::uint64_t& escrito);
+                                         std::uint64_t seguintes, std::uint64_t& escrito);
     // The code of a read that failed with `erro`; the failure is marked unless it is the end of
     // the file.
     [[nodiscard]] int FalhaLeitura(const platform::FileException& erro);

@@ -90,15 +90,26 @@ int CZTArqEx::ReadRecords(std::int32_t posicao, std::uint32_t quantidade, void* 
     return ZT_ERR_ARQ_FIM;
 }
 
-int CZTArqEx::WriteRecord(const void* buffer, std::int32_t& posicao) {
+int CZTArqEx::WriteRecord(const void* buffer, std::int32_t& posicao) { return WriteRecords(buffer, 1, posicao); }
+
+int CZTArqEx::WriteRecords(const void* buffer, std::uint32_t quantidade, std::int32_t& posicao) {
     if (posicao < 0) {
+        MarcaFalha();
+        return ZT_ERR_ARQ_POSICIONAMENTO;
+    }
+    if (quantidade == 0) return 0;
+    const std::uint64_t bytes = std::uint64_t{quantidade} * m_nTamRegistro;
+    if (bytes > std::numeric_limits<std::uint32_t>::max()) {
         MarcaFalha();
         return ZT_ERR_ARQ_POSICIONAMENTO;
     }
     if (const int codigo = AbreQuandoPreciso()) return codigo;
     const std::uint64_t offset = static_cast<std::uint64_t>(posicao) * m_nTamRegistro;
     std::uint64_t escrito = 0;
-    if (const int codigo = GravaComTentativas(buffer, m_nTamRegistro, offset, posicao == 0, escrito)) return codigo;
+    if (const int codigo = GravaComTentativas(buffer, static_cast<std::uint32_t>(bytes), offset, posicao == 0,
+                                              quantidade - 1, escrito)) {
+        return codigo;
+    }
     posicao = static_cast<std::int32_t>(escrito / m_nTamRegistro);
     return 0;
 }
@@ -106,7 +117,7 @@ int CZTArqEx::WriteRecord(const void* buffer, std::int32_t& posicao) {
 int CZTArqEx::WriteHeader(const void* buffer, std::uint32_t bytes) {
     if (const int codigo = AbreQuandoPreciso()) return codigo;
     std::uint64_t escrito = 0;
-    return GravaComTentativas(buffer, bytes, 0, false, escrito);
+    return GravaComTentativas(buffer, bytes, 0, false, 0, escrito);
 }
 
 std::uint64_t CZTArqEx::OffsetAnexo() {
@@ -116,12 +127,12 @@ std::uint64_t CZTArqEx::OffsetAnexo() {
 }
 
 int CZTArqEx::GravaComTentativas(const void* buffer, std::uint32_t bytes, std::uint64_t offset, bool anexa,
-                                 std::uint64_t& escrito) {
+                                 std::uint64_t seguintes, std::uint64_t& escrito) {
     for (int tentativa = 0; tentativa < kTentativas; ++tentativa) {
         try {
             const std::uint64_t destino = anexa ? OffsetAnexo() : offset;
-            if (destino / m_nTamRegistro > kMaiorPosicao) {
-                // The record number would not fit the 32-bit positions the records store.
+            if (seguintes > kMaiorPosicao || destino / m_nTamRegistro > kMaiorPosicao - seguintes) {
+                // A record number would not fit the 32-bit positions the records store.
                 m_cache.Esvazia();
                 MarcaFalha();
                 return ZT_ERR_ARQ_POSICIONAMENTO;

@@ -12,17 +12,8 @@ int ZTGravaSequencia(CZTArqEx& arquivo, const void* registros, std::int32_t quan
     if (primeiro < 0 || primeiro > std::numeric_limits<std::int32_t>::max() - (quantidade - 1)) {
         return ZT_ERR_ARQ_POSICIONAMENTO;
     }
-    const std::uint32_t tamanho = arquivo.GetTamanhoRegistro();
-    const char* registro = static_cast<const char*>(registros);
-    std::int32_t posicao = primeiro;
-    if (const int codigo = arquivo.WriteRecord(registro, posicao)) return codigo;
-    primeiro = posicao;
-    if (primeiro > std::numeric_limits<std::int32_t>::max() - (quantidade - 1)) return ZT_ERR_ARQ_POSICIONAMENTO;
-    for (std::int32_t i = 1; i < quantidade; ++i) {
-        posicao = primeiro + i;
-        if (const int codigo = arquivo.WriteRecord(registro + static_cast<std::size_t>(i) * tamanho, posicao)) return codigo;
-    }
-    return 0;
+    // The whole run in one write: one system call however long the list.
+    return arquivo.WriteRecords(registros, static_cast<std::uint32_t>(quantidade), primeiro);
 }
 
 int ZTLeSequencia(CZTArqEx& arquivo, std::int32_t primeiro, std::int32_t quantidade, std::vector<char>& registros) {

@@ -15,9 +15,9 @@
 // Writes the `quantidade` records of `registros` (R bytes each, back to back) as the run of an
 // owner that stored `quantidadeGravada` records from `primeiro`. A list longer than the stored
 // count is appended at the end of the file (primeiro is set to 0 first); a shorter or equal one
-// is rewritten in place. On return `primeiro` is the run's first position (unchanged for an
-// empty list). 0 or the code of the first failing record (16021 for a negative count, 16012
-// for a run past the last position); records written before it stay written.
+// is rewritten in place, all in one write. On return `primeiro` is the run's first position
+// (unchanged for an empty list). 0 or the write's code (16021 for a negative count, 16012 for a
+// run past the last position, before anything is written).
 [[nodiscard]] int ZTGravaSequencia(CZTArqEx& arquivo, const void* registros, std::int32_t quantidade,
                                    std::int32_t quantidadeGravada, std::int32_t& primeiro);
 

@@ -104,6 +104,23 @@ TEST_F(ZTSequencia, RunsOutsideTheFileAreRefused) {
     EXPECT_EQ(ZTGravaSequencia(users_, records.data(), -1, 2, first), ZT_ERR_ARQ_FIM);
 }
 
+// An appended run whose first record takes the last 32-bit position but whose second would not
+// fit is refused whole: no record of it lands where no stored position can name it.
+TEST_F(ZTSequencia, AppendedRunPastTheLastPositionWritesNothing) {
+    const std::uint64_t comprimento = std::uint64_t{0x7FFFFFFF} * kR;  // sparse: next record 2^31 - 1
+    ASSERT_EQ(users_.SetLengthEx(comprimento), 0);
+    const std::vector<char> records = Users(2, 'q');
+    std::int32_t first = 0;
+    EXPECT_EQ(ZTGravaSequencia(users_, records.data(), 2, 0, first), ZT_ERR_ARQ_POSICIONAMENTO);
+    std::int64_t length = 0;
+    ASSERT_EQ(users_.SeekEx('F', 0, length), 0);
+    EXPECT_EQ(static_cast<std::uint64_t>(length), comprimento);
+    // One record still fits there.
+    first = 0;
+    ASSERT_EQ(ZTGravaSequencia(users_, records.data(), 1, 0, first), 0);
+    EXPECT_EQ(first, 0x7FFFFFFF);
+}
+
 namespace {
 
 class ZTArqBytes : public ::testing::Test {
