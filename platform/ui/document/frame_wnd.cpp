@@ -31,12 +31,23 @@ void SetIcon(QWidget& widget, const Image& icon) {
 FrameWnd::~FrameWnd() = default;
 
 BOOL FrameWnd::LoadFrame(UINT nIDResource, CreateContext* context) {
-    if (!CreateOver(new QMainWindow, nullptr, 0)) return FALSE;
+    CREATESTRUCT cs;
+    cs.style = FWS_ADDTOTITLE;
+    if (!PreCreateWindow(cs) || !CreateOver(new QMainWindow, nullptr, 0)) return FALSE;
+    ModifyStyle(0, cs.style);
+    if (!cs.lpszName.IsEmpty()) SetWindowText(cs.lpszName);
     SetIcon(*GetWidget(), LoadIconImage(nIDResource));
-    if (OnCreateClient(context)) return TRUE;
+    creating_ = context;
+    const LRESULT created = SendMessage(WM_CREATE);
+    creating_ = nullptr;
+    if (created != -1) return TRUE;
     DestroyWindow();
     return FALSE;
 }
+
+BOOL FrameWnd::PreCreateWindow(CREATESTRUCT&) { return TRUE; }
+
+int FrameWnd::OnCreate() { return OnCreateClient(creating_) ? 0 : -1; }
 
 void FrameWnd::SetActiveView(View* view) { activeView_ = view; }
 
@@ -101,6 +112,7 @@ void FrameWnd::OnClose() {
 
 LRESULT FrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE: return OnCreate();
         case WM_CLOSE: OnClose(); return 0;
         case WM_SYSCOLORCHANGE: SendMessageToDescendants(message, wParam, lParam); return 0;
         default: return Wnd::WindowProc(message, wParam, lParam);

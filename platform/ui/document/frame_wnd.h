@@ -19,14 +19,25 @@ class View;
 // The control id of a frame's first (or only) pane.
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
 
+// A frame style: the frame's title follows its document's (the template's title is put on it).
+constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
+
+// What a frame's window is made with; PreCreateWindow may change it.
+struct CREATESTRUCT {
+    DWORD style = 0;
+    // The window's title; empty: none.
+    String lpszName;
+};
+
 class FrameWnd : public Wnd {
 public:
     FrameWnd() = default;
     ~FrameWnd() override;
 
     // Creates the frame's window (with the icon registered under `nIDResource`, when there is
-    // one), then its client area through OnCreateClient(context); FALSE when that fails, and the
-    // frame is then destroyed (and deleted, as every destroyed frame).
+    // one) from what PreCreateWindow left in the create struct, then sends it WM_CREATE, whose
+    // OnCreate makes the client area through OnCreateClient(context); FALSE when either refuses,
+    // and the frame is then destroyed (and deleted, as every destroyed frame).
     BOOL LoadFrame(UINT nIDResource, CreateContext* context = nullptr);
 
     [[nodiscard]] View* GetActiveView() const { return activeView_; }
@@ -58,6 +69,11 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
+    // Adjusts the window's style and title before it is made; FALSE refuses the window. The
+    // default keeps FWS_ADDTOTITLE and no title.
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    // WM_CREATE: the client area (OnCreateClient with LoadFrame's context); 0, or -1 to refuse.
+    virtual int OnCreate();
     // Makes the client area; the default makes one view from the context and makes it central.
     virtual BOOL OnCreateClient(CreateContext* context);
     // The user or a WM_CLOSE asks the frame to close; the default closes the active document
@@ -71,6 +87,8 @@ protected:
 
 private:
     View* activeView_ = nullptr;
+    // LoadFrame's context, while WM_CREATE runs.
+    CreateContext* creating_ = nullptr;
 };
 
 }  // namespace platform::ui
