@@ -1,6 +1,7 @@
 // The main frames, offscreen: the placement and splitter sizes kept in the profile from one run to
 // the next, the client area of each layout, the document's start once the window shows, the save
-// results with and without a document, and the title with the company.
+// results with and without a document, the suite frame's timer, bar, help and about box, and the
+// title with the company.
 #include "framework/app/zt_kelvo_app_info.h"
 #include "framework/application/zt_fc_acesso.h"
 #include "framework/application/zt_kelvo_app.h"
@@ -9,7 +10,9 @@
 #include "framework/frame/zt_kelvo_main_frame.h"
 #include "framework/thread/zt_fc_thread_gravacao.h"
 #include "framework/view/zt_fc_blocos.h"
+#include "outside/linkora/zt_check_memory.h"
 #include "platform/tests/support/test_environment.h"
+#include "platform/ui/tests/support/recorded_window_boxes.h"
 #include "platform/ui/document/view.h"
 
 #include <QtTest>
@@ -288,6 +291,23 @@ private slots:
         QVERIFY(::platform::ui::PostMessage(frame_, WM_ZTFC_RESULTADO_GRAVACAO, 0, reinterpret_cast<LPARAM>(bloco)));
         QTRY_COMPARE(gRegistrosDestruidos, 2);
         if (documento) QCOMPARE(documento->resultados, 1);
+    }
+
+    // Made, the suite frame runs the memory timer and has its bar; help requests are its own
+    // (TRUE), and the about box names the application and its system.
+    void suiteFrameStartsItsTimerAndBarAndAnswersHelpAndAbout() {
+        kelvo::testing::RecordedWindowBoxes caixas;
+        auto* frame = new CZTKelvoMainFrame;
+        QVERIFY(Carrega(frame, nullptr));
+        QVERIFY(frame->GetStatusBar()->GetSafeHwnd());
+        QCOMPARE(frame->GetStatusBar()->GetParent(), static_cast<Wnd*>(frame));
+        QCOMPARE(frame->KillTimer(ZT_ID_TIMER_CHECK_MEMORY), TRUE);
+        HELPINFO ajuda;
+        QCOMPARE(frame->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&ajuda)), LRESULT{TRUE});
+        QCOMPARE(frame->OnCmdMsg(ID_APP_ABOUT, CN_COMMAND, nullptr), TRUE);
+        QCOMPARE(caixas.boxes.size(), std::size_t{1});
+        QCOMPARE(caixas.boxes[0].caption, std::string("Sobre Kelvo GED"));
+        QVERIFY2(caixas.boxes[0].text.find("DF") != std::string::npos, caixas.boxes[0].text.c_str());
     }
 
     // A new company name reaches the title as "<application title> - <name>".
