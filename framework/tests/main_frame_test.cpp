@@ -13,6 +13,7 @@
 #include "outside/linkora/zt_check_memory.h"
 #include "platform/tests/support/test_environment.h"
 #include "platform/ui/tests/support/recorded_window_boxes.h"
+#include "platform/ui/document/single_doc_template.h"
 #include "platform/ui/document/view.h"
 
 #include <QtTest>
@@ -308,6 +309,19 @@ private slots:
         QCOMPARE(caixas.boxes.size(), std::size_t{1});
         QCOMPARE(caixas.boxes[0].caption, std::string("Sobre Kelvo GED"));
         QVERIFY2(caixas.boxes[0].text.find("DF") != std::string::npos, caixas.boxes[0].text.c_str());
+    }
+
+    // The framework frame's title is the application's, not the document template's.
+    void frameTitleIsTheApplicationsNotTheTemplates() {
+        auto* modelo = new SingleDocTemplate(
+            0, "Documento", [] { return new DocumentoContado; }, [] { return new CZTFCMainFrame; },
+            [] { return new View; });
+        app_->AddDocTemplate(modelo);
+        QVERIFY(modelo->OpenDocumentFile(nullptr, FALSE));
+        frame_ = app_->m_pMainWnd->GetSafeHwnd();
+        String titulo;
+        Frame()->GetWindowText(titulo);
+        QCOMPARE(QString(titulo.GetString()), QString("Kelvo GED"));
     }
 
     // A new company name reaches the title as "<application title> - <name>".
