@@ -67,7 +67,7 @@ platform::BOOL CZTFCMainFrame::CriaPaineis(int layout, std::span<const ZTFC_CLAS
                  segundo.CreateView(1, 0, classes[2], tamanhos[2], contexto);
         break;
     }
-    default:
+    case ZTFC_LAYOUT_LADO_A_LADO:
         criado = primeiro.CreateStatic(this, 1, 2, kEstiloSplitter, AFX_IDW_PANE_FIRST) &&
                  primeiro.CreateView(0, 0, classes[0], tamanhos[0], contexto) &&
                  primeiro.CreateView(0, 1, classes[1], tamanhos[1], contexto);
