@@ -6,6 +6,7 @@
 #include "framework/application/zt_fc_finalizavel.h"
 #include "framework/application/zt_kelvo_app.h"
 #include "framework/application/zt_kelvo_exception.h"
+#include "framework/frame/zt_fc_main_frame.h"
 #include "outside/empral/ui/zt_dlg_escolha_empresa.h"
 #include "outside/empral/zt_emp.h"
 #include "outside/mensor/zt_mensor.h"
@@ -226,7 +227,7 @@ private slots:
         QFETCH(int, finalizacoes);
         CZTFCApp app;
         auto* documento = new DocumentoFinalizavel;
-        auto* frame = new FrameWnd;
+        auto* frame = new CZTFCMainFrame;
         CreateContext contexto{documento, [] { return new View; }};
         QVERIFY(frame->LoadFrame(0, &contexto));
         frame->InitialUpdateFrame(documento, FALSE);

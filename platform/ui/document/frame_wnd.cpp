@@ -56,11 +56,18 @@ FrameWnd::FrameWnd() {
 FrameWnd::~FrameWnd() = default;
 
 BOOL FrameWnd::LoadFrame(UINT nIDResource, CreateContext* context) {
-    if (!CreateOver(new QMainWindow, nullptr, 0)) return FALSE;
+    CREATESTRUCT cs;
+    cs.style = FWS_ADDTOTITLE;
+    if (!PreCreateWindow(cs) || !CreateOver(new QMainWindow, nullptr, 0)) return FALSE;
+    ModifyStyle(0, cs.style);
+    if (!cs.lpszName.IsEmpty()) SetWindowText(cs.lpszName);
     SetIcon(*GetWidget(), LoadIconImage(nIDResource));
     if (const auto menu = LoadMenuTemplate(nIDResource)) SetMenu(*menu);
     if (auto table = LoadAcceleratorTable(nIDResource)) SetAccelerators(std::move(*table));
-    if (OnCreateClient(context)) return TRUE;
+    creating_ = context;
+    const LRESULT created = SendMessage(WM_CREATE);
+    creating_ = nullptr;
+    if (created != -1) return TRUE;
     DestroyWindow();
     return FALSE;
 }
@@ -92,6 +99,10 @@ void FrameWnd::SetMessageText(UINT id) {
 void FrameWnd::GetMessageString(UINT id, String& message) const {
     message = id == AFX_IDS_IDLEMESSAGE ? IdleMessage() : CommandPrompt(id);
 }
+
+BOOL FrameWnd::PreCreateWindow(CREATESTRUCT&) { return TRUE; }
+
+int FrameWnd::OnCreate() { return OnCreateClient(creating_) ? 0 : -1; }
 
 void FrameWnd::SetActiveView(View* view) { activeView_ = view; }
 
@@ -164,6 +175,7 @@ void FrameWnd::OnClose() {
 
 LRESULT FrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE: return OnCreate();
         case WM_CLOSE: OnClose(); return 0;
         case WM_SYSCOLORCHANGE: SendMessageToDescendants(message, wParam, lParam); return 0;
         default: return Wnd::WindowProc(message, wParam, lParam);

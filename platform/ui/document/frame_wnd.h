@@ -28,15 +28,26 @@ class View;
 // The control id of a frame's first (or only) pane.
 constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
 
+// A frame style: the frame's title follows its document's (the template's title is put on it).
+constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
+
+// What a frame's window is made with; PreCreateWindow may change it.
+struct CREATESTRUCT {
+    DWORD style = 0;
+    // The window's title; empty: none.
+    String lpszName;
+};
+
 class FrameWnd : public Wnd {
 public:
     FrameWnd();
     ~FrameWnd() override;
 
     // Creates the frame's window (with the icon, menu and accelerator table registered under
-    // `nIDResource`, those there are), then its client area through OnCreateClient(context);
-    // FALSE when that fails, and the frame is then destroyed (and deleted, as every destroyed
-    // frame).
+    // `nIDResource`, those there are) from what PreCreateWindow left in the create struct, then
+    // sends it WM_CREATE, whose OnCreate makes the client area through OnCreateClient(context);
+    // FALSE when either refuses, and the frame is then destroyed (and deleted, as every
+    // destroyed frame).
     BOOL LoadFrame(UINT nIDResource, CreateContext* context = nullptr);
 
     // Makes the frame's menu bar from `menu`, replacing the one before; choosing an item sends
@@ -87,6 +98,11 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
+    // Adjusts the window's style and title before it is made; FALSE refuses the window. The
+    // default keeps FWS_ADDTOTITLE and no title.
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    // WM_CREATE: the client area (OnCreateClient with LoadFrame's context); 0, or -1 to refuse.
+    virtual int OnCreate();
     // Makes the client area; the default makes one view from the context and makes it central.
     virtual BOOL OnCreateClient(CreateContext* context);
     // The user or a WM_CLOSE asks the frame to close; the default closes the active document
@@ -106,6 +122,8 @@ protected:
 private:
     View* activeView_ = nullptr;
     AcceleratorTable accelerators_;
+    // LoadFrame's context, while WM_CREATE runs.
+    CreateContext* creating_ = nullptr;
 };
 
 }  // namespace platform::ui

@@ -55,6 +55,7 @@ FrameWnd* SingleDocTemplate::CreateNewFrame(Document& document) {
     CreateContext context{&document, newView_};
     // A frame that fails to load has destroyed and deleted itself.
     if (!frame->LoadFrame(resourceId_, &context)) return nullptr;
+    if (!(frame->GetStyle() & FWS_ADDTOTITLE)) return frame;
     String title;
     AfxExtractSubString(title, documentString_, 0);
     frame->SetWindowText(title);

@@ -4,6 +4,7 @@ target_sources(kelvo_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/form_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frame_wnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/single_doc_template.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/splitter_wnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tree_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/view.cpp
 )

@@ -19,6 +19,8 @@ using HWND = HWND__*;
 
 // Message numbers, with their values on the original platform.
 constexpr UINT WM_NULL = 0x0000;
+// Sent to a frame once its window exists, before it is shown; -1 refuses the window.
+constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_SETFOCUS = 0x0007;

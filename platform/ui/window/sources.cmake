@@ -6,6 +6,7 @@ target_sources(kelvo_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ui_thread.cpp
   ${CMAKE_CURRENT_LIST_DIR}/virtual_keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_class.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_placement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_registry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wnd.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wnd_widget.cpp

@@ -18,6 +18,7 @@
 #include "platform/ui/message/key_message.h"
 #include "platform/ui/message/messages.h"
 #include "platform/ui/window/window_kind.h"
+#include "platform/ui/window/window_placement.h"
 
 #include <functional>
 #include <memory>
@@ -52,8 +53,9 @@ public:
     // `id` at `rect` (in the parent's client coordinates) and `style` (WS_ bits above); FALSE when
     // this object has a window already.
     BOOL Create(Wnd* parent, UINT id, const Rect& rect = {}, DWORD style = WS_VISIBLE);
-    // Destroys the window and its children; FALSE when there is none.
-    BOOL DestroyWindow();
+    // Destroys the window and its children; FALSE when there is none. A class that keeps
+    // something when its window goes overrides it and calls this one last.
+    virtual BOOL DestroyWindow();
 
     // The live window of a handle; null when it is gone.
     [[nodiscard]] static Wnd* FromHandle(HWND window);
@@ -145,6 +147,11 @@ public:
     // top-level window).
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     void MoveWindow(const Rect& rect, BOOL repaint = TRUE);
+    // A top-level window's show state and normal rectangle; FALSE without a window.
+    BOOL GetWindowPlacement(WINDOWPLACEMENT* placement) const;
+    // Gives the window the normal rectangle (moved onto the nearest screen when it lies on none)
+    // and shows it by the placement's show command; FALSE without a window.
+    BOOL SetWindowPlacement(const WINDOWPLACEMENT* placement);
 
     // SendMessage and PostMessage on this window's handle.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

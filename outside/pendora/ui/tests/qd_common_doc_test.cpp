@@ -1,15 +1,15 @@
 // The programs' common document at start-up against the real Vaultis on the demo company, with
-// the test frame as main window: the company dialog opens DEMO, the frame's start-up steps show
+// the suite's main frame as main window: the company dialog opens DEMO, the frame's start-up steps show
 // the user and the company and bind the program's connection, a second company start-up closes
 // the first before opening again, and closing, a refused switch, a refused bind or a refresh
 // without a company leaves no connection.
 #include "framework/app/zt_kelvo_app_info.h"
+#include "framework/frame/zt_kelvo_main_frame.h"
 #include "framework/application/zt_fc_acesso.h"
 #include "framework/application/zt_kelvo_app.h"
 #include "framework/document/zt_kelvo_document.h"
 #include "framework/status/zt_status_bar_ids.h"
 #include "framework/tests/barra_textos.h"
-#include "framework/tests/frame_teste.h"
 #include "framework/view/zt_fc_hints.h"
 #include "outside/conexo/conexo_dados.h"
 #include "outside/empral/tests/escolha_janela_roteiro.h"
@@ -38,7 +38,6 @@ using namespace platform;
 using namespace platform::ui;
 using empral_testing::EscolheNoProximoDialogo;
 using framework::testing::BarraTextos;
-using framework::testing::CZTFrameTeste;
 
 namespace {
 
@@ -86,7 +85,7 @@ class QDCommonDocTest : public QObject {
 
     [[nodiscard]] CQDCommonDoc* Documento() const { return static_cast<CQDCommonDoc*>(modelo_->GetDocument()); }
     [[nodiscard]] BarraTextos& Barra() const {
-        return static_cast<BarraTextos&>(*static_cast<CZTFrameTeste*>(app_->m_pMainWnd)->GetStatusBar());
+        return static_cast<BarraTextos&>(*dynamic_cast<CZTKelvoMainFrame*>(app_->m_pMainWnd)->GetStatusBar());
     }
 
     // The program's start-up with the company dialog answered with DEMO and its supervisor, until
@@ -113,7 +112,11 @@ private slots:
         app_->SetTitulo("Teste");
         modelo_ = new SingleDocTemplate(
             0, "Teste", [] { return new CQDCommonDoc; },
-            [] { return new CZTFrameTeste(std::make_unique<BarraTextos>()); },
+            [] {
+                auto barra = std::make_unique<BarraTextos>();
+                barra->SetPaineis(ZTSTATUS_PAINEIS_PADRAO | ZTSTATUS_PAINEL_USUARIO);
+                return new CZTKelvoMainFrame(std::move(barra));
+            },
             [this] { return new VisaoSonda(avisos_); });
         app_->AddDocTemplate(modelo_);
     }
