@@ -54,6 +54,6 @@ public:
     }
 
 private:
-    T m_dados{};
-    T m_copia{};
+    T m_dados = T();
+    T m_copia = T();
 };

@@ -116,7 +116,7 @@ private:
     // A key array of `capacidade` entries and a fresh cache of default values.
     void Aloca(int capacidade) {
         m_chaves.assign(static_cast<std::size_t>(capacidade), K{});
-        m_cache.assign(static_cast<std::size_t>(m_nTamanhoCache), T{});
+        m_cache.assign(static_cast<std::size_t>(m_nTamanhoCache), T());
         m_mapaSlots.assign(static_cast<std::size_t>(m_nTamanhoCache), kSlotVazio);
         m_nCapacidade = capacidade;
     }

@@ -11,13 +11,14 @@
 #include "framework/frame/zt_fc_main_frame.h"
 #include "framework/status/zt_frame_status_bar.h"
 #include "framework/status/zt_status_bar.h"
+#include "platform/ui/frame/frame_ids.h"
 
 #include <memory>
 
-// Commands of the suite's frame, with their values on the original platform.
-constexpr platform::UINT ID_APP_ABOUT = 57664;
-constexpr platform::UINT ID_HELP_INDEX = 57666;
-constexpr platform::UINT ID_HELP = 57670;
+// The suite frame's commands.
+using platform::ui::ID_APP_ABOUT;
+using platform::ui::ID_HELP;
+using platform::ui::ID_HELP_INDEX;
 
 class CZTKelvoMainFrame : public CZTFCMainFrame, public IZTFrameStatusBar {
 public:

@@ -56,6 +56,7 @@ FrameWnd::FrameWnd() {
 FrameWnd::~FrameWnd() = default;
 
 BOOL FrameWnd::LoadFrame(UINT nIDResource, CreateContext* context) {
+    resourceId_ = nIDResource;
     CREATESTRUCT cs;
     cs.style = FWS_ADDTOTITLE;
     if (!PreCreateWindow(cs) || !CreateOver(new QMainWindow, nullptr, 0)) return FALSE;

@@ -49,6 +49,8 @@ public:
     // FALSE when either refuses, and the frame is then destroyed (and deleted, as every
     // destroyed frame).
     BOOL LoadFrame(UINT nIDResource, CreateContext* context = nullptr);
+    // The resource id LoadFrame was given (its menu, accelerators and toolbar); 0 before.
+    [[nodiscard]] UINT GetResourceID() const { return resourceId_; }
 
     // Makes the frame's menu bar from `menu`, replacing the one before; choosing an item sends
     // WM_COMMAND with its id to the frame. Needs the frame's window.
@@ -122,6 +124,7 @@ protected:
 private:
     View* activeView_ = nullptr;
     AcceleratorTable accelerators_;
+    UINT resourceId_ = 0;
     // LoadFrame's context, while WM_CREATE runs.
     CreateContext* creating_ = nullptr;
 };

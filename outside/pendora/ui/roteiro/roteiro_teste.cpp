@@ -23,10 +23,21 @@ std::unique_ptr<ExecutorRoteiro>& Executor() {
     return executor;
 }
 
+// Where a failure is written besides standard error: "<script>.falha", so that a program started
+// detached (its standard error on /dev/null) still tells its test which step failed.
+std::string& ArquivoDeFalha() {
+    static std::string arquivo;
+    return arquivo;
+}
+
 // The end of the program for a failed script: nothing of it may run on.
 [[noreturn]] void Encerra(const std::string& mensagem) {
     std::fprintf(stderr, "%s\n", mensagem.c_str());
     std::fflush(stderr);
+    if (std::FILE* falha = ArquivoDeFalha().empty() ? nullptr : std::fopen(ArquivoDeFalha().c_str(), "w")) {
+        std::fprintf(falha, "%s\n", mensagem.c_str());
+        std::fclose(falha);
+    }
     std::_Exit(1);
 }
 
@@ -47,6 +58,7 @@ std::optional<std::string> LeArquivo(const char* caminho) {
 bool IniciaRoteiroTeste() {
     const char* caminho = std::getenv(kVariavel);
     if (!caminho || !*caminho) return false;
+    ArquivoDeFalha() = std::string(caminho) + ".falha";
     const std::optional<std::string> conteudo = LeArquivo(caminho);
     if (!conteudo) Encerra(std::string("test script: cannot read ") + caminho);
     LeituraRoteiro leitura = LeRoteiro(*conteudo);

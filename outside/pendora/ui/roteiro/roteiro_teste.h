@@ -3,7 +3,8 @@
 // end-to-end test drives the real executable. Without the variable nothing changes.
 //
 // A script that cannot be read, or a step that cannot be carried out, writes which (the line's
-// number and text) to stderr and ends the program at once with exit code 1. User-interface
+// number and text) to stderr and to the file "<script>.falha", for a program started detached,
+// and ends the program at once with exit code 1. User-interface
 // thread, with the Qt application made.
 #pragma once
 
