@@ -16,7 +16,8 @@
 //   wait <template>                 waits until a dialog or form view of <template> is shown (done
 //                                   at once when one is open or was shown since the step before)
 //   click <control>                 presses button <control> as the user does (its parent hears
-//                                   BN_CLICKED); fails when it is missing, disabled or hidden
+//                                   BN_CLICKED); fails when it is missing, no button, disabled
+//                                   or hidden
 //   expect <control> text <text>    checks that <control> shows <text>: an edit's, static's or
 //                                   button's own text; for a grid some data row's shown cell, for
 //                                   a tree some item, for a combo some entry
