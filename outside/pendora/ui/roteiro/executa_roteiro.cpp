@@ -1,5 +1,6 @@
 #include "outside/pendora/ui/roteiro/executa_roteiro.h"
 
+#include "outside/pendora/ui/roteiro/confere_controle.h"
 #include "outside/pendora/ui/roteiro/seleciona_controle.h"
 #include "platform/ui/app/idle_task.h"
 #include "platform/ui/app/win_app.h"
@@ -94,6 +95,8 @@ bool ExecutorRoteiro::Executa(std::size_t indice) {
         case Verbo::Digita: Digita(passo); return true;
         case Verbo::Seleciona: static_cast<void>(Seleciona(passo, nullptr)); return true;
         case Verbo::Espera: return FoiMostrada(passo.id);
+        case Verbo::Clica: Clica(passo); return true;
+        case Verbo::Confere: Confere(passo); return true;
         case Verbo::Fim: Fim(passo); return true;
     }
     return true;
@@ -183,6 +186,23 @@ bool ExecutorRoteiro::Seleciona(const PassoRoteiro& passo, Wnd* escopo) {
     if (erro.empty()) return true;
     Falhou(passo, erro);
     return false;
+}
+
+void ExecutorRoteiro::Clica(const PassoRoteiro& passo) {
+    Wnd* controle = Controle(passo.id, nullptr);
+    if (!controle) return Falhou(passo, "there is no control " + Numero(passo.id));
+    auto* botao = dynamic_cast<platform::ui::Button*>(controle);
+    if (!botao) return Falhou(passo, "control " + Numero(passo.id) + " is no button");
+    // The user cannot press what is greyed or not shown.
+    if (!botao->IsWindowEnabled()) return Falhou(passo, "control " + Numero(passo.id) + " is disabled");
+    if (!botao->IsWindowVisible()) return Falhou(passo, "control " + Numero(passo.id) + " is hidden");
+    botao->SendMessage(platform::ui::BM_CLICK);
+}
+
+void ExecutorRoteiro::Confere(const PassoRoteiro& passo) {
+    Wnd* controle = Controle(passo.id, nullptr);
+    const std::string erro = controle ? ConfereControle(*controle, passo) : "there is no control " + Numero(passo.id);
+    if (!erro.empty()) Falhou(passo, erro);
 }
 
 void ExecutorRoteiro::Fim(const PassoRoteiro& passo) {

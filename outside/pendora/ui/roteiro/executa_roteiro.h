@@ -69,6 +69,10 @@ private:
     void Digita(const PassoRoteiro& passo);
     // Chooses the step's entry; false (the failure told) when it cannot.
     bool Seleciona(const PassoRoteiro& passo, platform::ui::Wnd* escopo);
+    // Presses the step's button as the user does; fails when the user could not.
+    void Clica(const PassoRoteiro& passo);
+    // Checks what the step's control shows.
+    void Confere(const PassoRoteiro& passo);
     void Fim(const PassoRoteiro& passo);
     // A window of the template is visible, or was shown since the step before the wait began.
     [[nodiscard]] bool FoiMostrada(platform::UINT templateId) const;

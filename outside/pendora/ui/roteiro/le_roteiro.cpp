@@ -102,6 +102,12 @@ public:
         } else if (verbo == "wait") {
             passo.verbo = Verbo::Espera;
             lido = LeId("template", passo.id);
+        } else if (verbo == "click") {
+            passo.verbo = Verbo::Clica;
+            lido = LeId("control", passo.id);
+        } else if (verbo == "expect") {
+            passo.verbo = Verbo::Confere;
+            lido = LeControleNumeroOuTexto("count", passo.id, passo.quantidade, passo.texto);
         } else if (verbo == "end") {
             passo.verbo = Verbo::Fim;
             lido = true;
@@ -136,8 +142,8 @@ private:
         return LeNumero(palavras_.Proxima(), oQue, std::numeric_limits<platform::UINT>::max(), id);
     }
 
-    bool LeIndice(int& indice) {
-        return LeNumero(palavras_.Proxima(), "index", static_cast<unsigned long>(std::numeric_limits<int>::max()), indice);
+    bool LeContagem(std::string_view oQue, int& contagem) {
+        return LeNumero(palavras_.Proxima(), oQue, static_cast<unsigned long>(std::numeric_limits<int>::max()), contagem);
     }
 
     bool LeResposta(std::string_view oQue, int& resposta) {
@@ -150,15 +156,17 @@ private:
         return LeNumero(palavra, oQue, static_cast<unsigned long>(std::numeric_limits<int>::max()), resposta);
     }
 
-    // "<control> index <n>" or "<control> text <text>".
-    bool LeEscolha(Escolha& escolha) {
-        if (!LeId("control", escolha.controle)) return false;
+    // "<control> <numero> <n>" or "<control> text <text>": a choice by index, a check by count.
+    bool LeControleNumeroOuTexto(std::string_view numero, platform::UINT& controle, std::optional<int>& valor, platform::String& texto) {
+        if (!LeId("control", controle)) return false;
         const std::string_view modo = palavras_.Proxima();
-        if (modo == "index") return LeIndice(escolha.indice.emplace());
-        if (modo != "text") return Erro("expected \"index\" or \"text\" after the control");
-        escolha.texto = TextoAnsi(palavras_.Texto());
+        if (modo == numero) return LeContagem(numero, valor.emplace());
+        if (modo != "text") return Erro("expected \"" + std::string(numero) + "\" or \"text\" after the control");
+        texto = TextoAnsi(palavras_.Texto());
         return true;
     }
+
+    bool LeEscolha(Escolha& escolha) { return LeControleNumeroOuTexto("index", escolha.controle, escolha.indice, escolha.texto); }
 
     bool LeDialogo(PassoRoteiro& passo) {
         if (!LeId("template", passo.id) || !LeResposta("button", passo.resposta)) return false;

@@ -15,6 +15,15 @@
 //                                   (for a grid: any shown cell of the row) is <text>
 //   wait <template>                 waits until a dialog or form view of <template> is shown (done
 //                                   at once when one is open or was shown since the step before)
+//   click <control>                 presses button <control> as the user does (its parent hears
+//                                   BN_CLICKED); fails when it is missing, no button, disabled
+//                                   or hidden
+//   expect <control> text <text>    checks that <control> shows <text>: an edit's, static's or
+//                                   button's own text; for a grid some data row's shown cell, for
+//                                   a tree some item, for a combo some entry
+//   expect <control> count <n>      checks that a grid has <n> data rows (the totals line not
+//                                   counted), a tree <n> items (all, depth first), a combo <n>
+//                                   entries; a check that does not hold says what it found
 //   end                             closes the main window; the program ends with 0
 //
 // Numbers are decimal or 0x hexadecimal. An answer or button is a number or one of ok, cancel,

@@ -16,6 +16,8 @@ enum class Verbo {
     Digita,    // type a text into a control
     Seleciona, // select a grid row, tree item or combo entry
     Espera,    // wait until a dialog or form of a template is shown
+    Clica,     // press a button
+    Confere,   // check what a control shows
     Fim,       // close the main window and end the program with 0
 };
 
@@ -31,14 +33,16 @@ struct PassoRoteiro {
     // Where the step stands in the file: its line number (from 1) and the line as written.
     int linha = 0;
     std::string textoLinha;
-    // The template (dialog, wait), the command id (command) or the control (type).
+    // The template (dialog, wait), the command id (command) or the control (type, click, expect).
     platform::UINT id = 0;
     // The answer of a box, the button a dialog is answered with.
     int resposta = 0;
     // What to choose (select), or what to choose in a dialog before its button.
     std::optional<Escolha> escolha;
-    // The text typed.
+    // The text typed, or the text a check expects.
     platform::String texto;
+    // The number of entries a check expects; unset when it expects a text.
+    std::optional<int> quantidade;
 };
 
 // "line <n>: <text as written>", how a step is named in every message about it.

@@ -4,6 +4,7 @@
 #include "platform/ui/control/combo_box.h"
 #include "platform/ui/control/tree_ctrl.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace kelvo::roteiro {
@@ -29,10 +30,7 @@ std::string SemEntrada(const Escolha& escolha) {
 std::string NaGrade(CZTGrid& grade, const Escolha& escolha) {
     const int linhas = static_cast<int>(grade.GetNumeroLinhas());
     const auto linhaTem = [&](int indice) {
-        for (int coluna = 0; coluna < grade.GetNumeroColunas(); ++coluna) {
-            if (grade.GetTextoCelula(static_cast<ROWCOL>(indice) + 1, static_cast<ROWCOL>(coluna)) == escolha.texto) return true;
-        }
-        return false;
+        return std::ranges::count(TextosDaLinha(grade, static_cast<ROWCOL>(indice) + 1), escolha.texto) > 0;
     };
     const std::optional<int> indice = Procura(escolha, linhas, linhaTem);
     if (!indice || !grade.SelecionaLinhaComoUsuario(static_cast<ROWCOL>(*indice) + 1)) return SemEntrada(escolha);
@@ -66,6 +64,12 @@ std::string NoCombo(platform::ui::ComboBox& combo, const Escolha& escolha) {
 }
 
 }  // namespace
+
+std::vector<platform::String> TextosDaLinha(const CZTGrid& grade, ROWCOL linha) {
+    std::vector<platform::String> textos;
+    for (const CZTColunaMostrada& coluna : grade.GetColunasMostradas()) textos.push_back(grade.GetTextoCelula(linha, coluna.nColuna));
+    return textos;
+}
 
 std::string SelecionaEntrada(platform::ui::Wnd& controle, const Escolha& escolha) {
     if (auto* grade = dynamic_cast<CZTGrid*>(&controle)) return NaGrade(*grade, escolha);

@@ -15,24 +15,30 @@ struct LinhaBoa {
     int resposta;
     std::optional<platform::UINT> controle;
     std::optional<int> indice;
-    const char* texto;  // of the choice when there is one, else the typed text
+    const char* texto;  // of the choice when there is one, else the typed or expected text
+    std::optional<int> quantidade;
 };
 
 TEST(LeRoteiro, EachVerbReadsItsFields) {
     const LinhaBoa casos[] = {
-        {"box yes", Verbo::Caixa, 0, platform::IDYES, {}, {}, ""},
-        {"box 7", Verbo::Caixa, 0, 7, {}, {}, ""},
-        {"dialog 100 cancel", Verbo::Dialogo, 100, platform::IDCANCEL, {}, {}, ""},
-        {"dialog 0x64 ok select 1001 text Beta Gama", Verbo::Dialogo, 100, platform::IDOK, 1001, {}, "Beta Gama"},
-        {"dialog 100 1 select 1001 index 2", Verbo::Dialogo, 100, 1, 1001, 2, ""},
-        {"command 32771", Verbo::Comando, 32771, 0, {}, {}, ""},
+        {"box yes", Verbo::Caixa, 0, platform::IDYES, {}, {}, "", {}},
+        {"box 7", Verbo::Caixa, 0, 7, {}, {}, "", {}},
+        {"dialog 100 cancel", Verbo::Dialogo, 100, platform::IDCANCEL, {}, {}, "", {}},
+        {"dialog 0x64 ok select 1001 text Beta Gama", Verbo::Dialogo, 100, platform::IDOK, 1001, {}, "Beta Gama", {}},
+        {"dialog 100 1 select 1001 index 2", Verbo::Dialogo, 100, 1, 1001, 2, "", {}},
+        {"command 32771", Verbo::Comando, 32771, 0, {}, {}, "", {}},
         // The typed text keeps its inner and trailing spaces: only the one separating space goes.
-        {"type 3002  two  spaces ", Verbo::Digita, 3002, 0, {}, {}, " two  spaces "},
-        {"type 3002", Verbo::Digita, 3002, 0, {}, {}, ""},
-        {"select 3001 index 0", Verbo::Seleciona, 0, 0, 3001, 0, ""},
-        {"select 3001 text Segundo item", Verbo::Seleciona, 0, 0, 3001, {}, "Segundo item"},
-        {"wait 300", Verbo::Espera, 300, 0, {}, {}, ""},
-        {"  end  ", Verbo::Fim, 0, 0, {}, {}, ""},
+        {"type 3002  two  spaces ", Verbo::Digita, 3002, 0, {}, {}, " two  spaces ", {}},
+        {"type 3002", Verbo::Digita, 3002, 0, {}, {}, "", {}},
+        {"select 3001 index 0", Verbo::Seleciona, 0, 0, 3001, 0, "", {}},
+        {"select 3001 text Segundo item", Verbo::Seleciona, 0, 0, 3001, {}, "Segundo item", {}},
+        {"wait 300", Verbo::Espera, 300, 0, {}, {}, "", {}},
+        {"click 3003", Verbo::Clica, 3003, 0, {}, {}, "", {}},
+        // An expected text, like a typed one, is the rest of the line as written.
+        {"expect 3002 text hello  world", Verbo::Confere, 3002, 0, {}, {}, "hello  world", {}},
+        {"expect 3002 text", Verbo::Confere, 3002, 0, {}, {}, "", {}},
+        {"expect 0xBB9 count 3", Verbo::Confere, 3001, 0, {}, {}, "", 3},
+        {"  end  ", Verbo::Fim, 0, 0, {}, {}, "", {}},
     };
     for (const LinhaBoa& caso : casos) {
         SCOPED_TRACE(caso.linha);
@@ -51,6 +57,7 @@ TEST(LeRoteiro, EachVerbReadsItsFields) {
         } else {
             EXPECT_EQ(std::string(passo.texto.GetString()), caso.texto);
         }
+        EXPECT_EQ(passo.quantidade, caso.quantidade);
     }
 }
 
@@ -76,7 +83,14 @@ TEST(LeRoteiro, BadLinesAreNamed) {
         const char* roteiro;
         const char* erro;
     } casos[] = {
-        {"wait 1\nclick 5", "line 2: unknown verb \"click\": click 5"},
+        {"wait 1\npress 5", "line 2: unknown verb \"press\": press 5"},
+        {"click", "line 1: missing control: click"},
+        {"click 3003 twice", "line 1: unexpected words at the end: click 3003 twice"},
+        {"expect 3001 size 3", "line 1: expected \"count\" or \"text\" after the control: expect 3001 size 3"},
+        {"expect 3001", "line 1: expected \"count\" or \"text\" after the control: expect 3001"},
+        {"expect 3001 count -1", "line 1: bad number \"-1\" for count: expect 3001 count -1"},
+        {"expect 3001 count 3 4", "line 1: unexpected words at the end: expect 3001 count 3 4"},
+        {"expect text x", "line 1: bad number \"text\" for control: expect text x"},
         {"command 12a", "line 1: bad number \"12a\" for command id: command 12a"},
         {"# x\ncommand -1", "line 2: bad number \"-1\" for command id: command -1"},
         {"wait 0x1FFFFFFFF", "line 1: bad number \"0x1FFFFFFFF\" for template: wait 0x1FFFFFFFF"},

@@ -1,10 +1,12 @@
 // A small program over the module's application for the test script's tests: at start a choice dialog (a combo, then OK) and a
-// question box, then a frame whose form holds an edit and a tree; one command opens a dialog
+// question box, then a frame whose form holds an edit, a tree, a text and buttons (one greyed, one
+// hidden); one command opens a dialog
 // with an edit, another records what the controls hold. What happens is written to stdout, one
 // line each, for the test to compare.
 #include "outside/pendora/ui/qd_common_app.h"
 #include "platform/ui/app/run_application.h"
 #include "platform/ui/box/message_box.h"
+#include "platform/ui/control/button.h"
 #include "platform/ui/control/combo_box.h"
 #include "platform/ui/control/tree_ctrl.h"
 #include "platform/ui/dialog/dialog.h"
@@ -24,6 +26,7 @@ namespace {
 constexpr UINT kEscolha = 100, kCombo = 1001;
 constexpr UINT kEdicao = 200, kEditDialogo = 2001;
 constexpr UINT kFormulario = 300, kArvore = 3001, kEditForm = 3002;
+constexpr UINT kGravar = 3003, kRotulo = 3004, kDesligado = 3005, kOculto = 3006;
 constexpr UINT kAbreEdicao = 32771, kRegistra = 32772;
 
 void Registra(const std::string& linha) {
@@ -53,7 +56,13 @@ void RegistraModelos() {
     RegisterDialog(programa, kEscolha,
                    ComBotoes("Escolha", {Controle(ControlKind::ComboBox, kCombo, "", {7, 7, 150, 60}, CBS_DROPDOWNLIST)}));
     RegisterDialog(programa, kEdicao, ComBotoes("Edição", {Controle(ControlKind::Edit, kEditDialogo, "", {7, 7, 150, 19})}));
-    RegisterDialog(programa, kFormulario, DialogTemplate{"", {"", 8}, {200, 120}, {Controle(ControlKind::Edit, kEditForm, "", {7, 7, 150, 19})}});
+    RegisterDialog(programa, kFormulario,
+                   DialogTemplate{"", {"", 8}, {200, 120},
+                                  {Controle(ControlKind::Edit, kEditForm, "", {7, 7, 150, 19}),
+                                   Controle(ControlKind::PushButton, kGravar, "Gravar", {7, 22, 50, 36}),
+                                   Controle(ControlKind::Static, kRotulo, "Pronto", {55, 22, 100, 36}),
+                                   Controle(ControlKind::PushButton, kDesligado, "Desligado", {105, 22, 150, 36}),
+                                   Controle(ControlKind::PushButton, kOculto, "Oculto", {155, 22, 199, 36})}});
 }
 
 // The start-up choice: the combo's entry when OK.
@@ -105,6 +114,17 @@ public:
         arvore.InsertItem("Primeiro", raiz);
         arvore.InsertItem("Segundo", raiz);
         arvore.SetSelectionHandlers({}, [this](HTREEITEM, HTREEITEM para) { Registra("tree selected " + std::string(arvore.GetItemText(para).GetString())); });
+        GetDlgItem(kDesligado)->EnableWindow(FALSE);
+        GetDlgItem(kOculto)->ShowWindow(SW_HIDE);
+    }
+
+protected:
+    // The press of Gravar reaches the form as the user's click does; it also relabels the text.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (LOWORD(wParam) != kGravar || HIWORD(wParam) != BN_CLICKED) return FormView::OnCommand(wParam, lParam);
+        Registra("pressed " + std::to_string(kGravar) + " edit=" + TextoDe(GetDlgItem(kEditForm)));
+        GetDlgItem(kRotulo)->SetWindowText("Gravado");
+        return TRUE;
     }
 };
 

@@ -41,6 +41,8 @@ const std::string kInicio =
     "dialog 100 ok select 1001 text Beta\n"
     "box yes\n"
     "wait 300\n";
+// What that start-up writes.
+const QStringList kSaidaInicio{"combo changed to Beta", "chose Beta", "question 6"};
 
 }  // namespace
 
@@ -62,15 +64,35 @@ private slots:
                                           "dialog 200 ok\n"
                                           "end\n");
         QCOMPARE(execucao.erros, QString());
-        QCOMPARE(execucao.saida, (QStringList{
-                                     "combo changed to Beta",
-                                     "chose Beta",
-                                     "question 6",
+        QCOMPARE(execucao.saida, (kSaidaInicio + QStringList{
                                      "tree selected Segundo",
                                      "command 32772 edit=hello world tree=Segundo",
                                      "tree selected Primeiro",
                                      "edit dialog 1 from the dialog",
                                  }));
+        QCOMPARE(execucao.codigo, 0);
+    }
+
+    // Checks read what the program shows once it is idle; a click reaches the form's and the
+    // dialog's command handlers as the user's does.
+    void clicksAndChecks() {
+        const Execucao execucao = Executa(kInicio +
+                                          "expect 3004 text Pronto\n"
+                                          "expect 3001 count 3\n"
+                                          "expect 3001 text Segundo\n"
+                                          "type 3002 hello world\n"
+                                          "expect 3002 text hello world\n"
+                                          "click 3003\n"
+                                          "# the form relabels the text when it hears the press\n"
+                                          "expect 3004 text Gravado\n"
+                                          "expect 3003 text Gravar\n"
+                                          "command 32771\n"
+                                          "wait 200\n"
+                                          "type 2001 from the dialog\n"
+                                          "click 1\n"
+                                          "end\n");
+        QCOMPARE(execucao.erros, QString());
+        QCOMPARE(execucao.saida, (kSaidaInicio + QStringList{"pressed 3003 edit=hello world", "edit dialog 1 from the dialog"}));
         QCOMPARE(execucao.codigo, 0);
     }
 
@@ -105,6 +127,22 @@ private slots:
         QTest::newRow("unused answer") << inicio + "dialog 555 ok\nend\n" << "line 5: dialog 555 ok: the program ended before this step was done";
         // A button the dialog does not have.
         QTest::newRow("no such button") << inicio + "command 32771\nwait 200\ndialog 200 9\n" << "line 7: dialog 200 9: the dialog has no button 9";
+        // A check that does not hold says what it found: the text shown.
+        QTest::newRow("wrong text") << inicio + "type 3002 abc\nexpect 3002 text abd\n"
+                                    << "line 6: expect 3002 text abd: control 3002 shows \"abc\", not \"abd\"";
+        // ... the number of entries.
+        QTest::newRow("wrong count") << inicio + "expect 3001 count 2\n" << "line 5: expect 3001 count 2: control 3001 has 3 entries, not 2";
+        // ... the entries, when none has the text.
+        QTest::newRow("no entry with the text") << inicio + "expect 3001 text Terceiro\n"
+                                                << "line 5: expect 3001 text Terceiro: control 3001 has no entry \"Terceiro\"; it holds \"Raiz\", \"Primeiro\", \"Segundo\"";
+        // An edit has no entries to count.
+        QTest::newRow("count of an edit") << inicio + "expect 3002 count 1\n" << "line 5: expect 3002 count 1: control 3002 is no grid, tree or combo";
+        QTest::newRow("check of a missing control") << inicio + "expect 9999 text x\n" << "line 5: expect 9999 text x: there is no control 9999";
+        // A click only where the user could click.
+        QTest::newRow("click missing") << inicio + "click 9999\n" << "line 5: click 9999: there is no control 9999";
+        QTest::newRow("click no button") << inicio + "click 3002\n" << "line 5: click 3002: control 3002 is no button";
+        QTest::newRow("click disabled") << inicio + "click 3005\n" << "line 5: click 3005: control 3005 is disabled";
+        QTest::newRow("click hidden") << inicio + "click 3006\n" << "line 5: click 3006: control 3006 is hidden";
     }
 
     void failingStepEndsTheProgramNamingIt() {
@@ -117,9 +155,9 @@ private slots:
 
     // A script that cannot be read names its bad line before the program shows anything.
     void badScriptEndsBeforeStart() {
-        const Execucao execucao = Executa("box yes\nclick 5\n");
+        const Execucao execucao = Executa("box yes\npress 5\n");
         QCOMPARE(execucao.codigo, 1);
-        QCOMPARE(execucao.erros, QString("test script, line 2: unknown verb \"click\": click 5"));
+        QCOMPARE(execucao.erros, QString("test script, line 2: unknown verb \"press\": press 5"));
         QVERIFY(execucao.saida.isEmpty());
     }
 };
