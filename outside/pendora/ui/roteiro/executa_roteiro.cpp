@@ -169,7 +169,7 @@ void ExecutorRoteiro::Responde(std::size_t indice, Wnd& dialogo) {
 }
 
 void ExecutorRoteiro::Digita(const PassoRoteiro& passo) {
-    Wnd* controle = Controle(passo.id, nullptr);
+    Wnd* controle = Controle(passo.janelas, passo.id, nullptr);
     if (!controle) return Falhou(passo, "there is no control " + Numero(passo.id));
     const platform::ui::WindowKind tipo = controle->GetKind();
     if (!platform::ui::IsEditKind(tipo) && tipo != platform::ui::WindowKind::ComboBox) {
@@ -181,7 +181,7 @@ void ExecutorRoteiro::Digita(const PassoRoteiro& passo) {
 
 bool ExecutorRoteiro::Seleciona(const PassoRoteiro& passo, Wnd* escopo) {
     const Escolha& escolha = *passo.escolha;
-    Wnd* controle = Controle(escolha.controle, escopo);
+    Wnd* controle = Controle(escolha.janelas, escolha.controle, escopo);
     const std::string erro = controle ? SelecionaEntrada(*controle, escolha) : "there is no control " + Numero(escolha.controle);
     if (erro.empty()) return true;
     Falhou(passo, erro);
@@ -189,7 +189,7 @@ bool ExecutorRoteiro::Seleciona(const PassoRoteiro& passo, Wnd* escopo) {
 }
 
 void ExecutorRoteiro::Clica(const PassoRoteiro& passo) {
-    Wnd* controle = Controle(passo.id, nullptr);
+    Wnd* controle = Controle(passo.janelas, passo.id, nullptr);
     if (!controle) return Falhou(passo, "there is no control " + Numero(passo.id));
     auto* botao = dynamic_cast<platform::ui::Button*>(controle);
     if (!botao) return Falhou(passo, "control " + Numero(passo.id) + " is no button");
@@ -200,7 +200,7 @@ void ExecutorRoteiro::Clica(const PassoRoteiro& passo) {
 }
 
 void ExecutorRoteiro::Confere(const PassoRoteiro& passo) {
-    Wnd* controle = Controle(passo.id, nullptr);
+    Wnd* controle = Controle(passo.janelas, passo.id, nullptr);
     const std::string erro = controle ? ConfereControle(*controle, passo) : "there is no control " + Numero(passo.id);
     if (!erro.empty()) Falhou(passo, erro);
 }
@@ -213,7 +213,16 @@ void ExecutorRoteiro::Fim(const PassoRoteiro& passo) {
     if (Wnd::FromHandle(handle)) Falhou(passo, "the main window did not close");
 }
 
-Wnd* ExecutorRoteiro::Controle(platform::UINT id, Wnd* escopo) const {
+Wnd* ExecutorRoteiro::Controle(const std::vector<platform::UINT>& janelas, platform::UINT id, Wnd* escopo) const {
+    if (!janelas.empty()) {
+        Wnd* dentro = escopo ? escopo : DialogoAberto(std::nullopt);
+        if (!dentro) dentro = platform::ui::AfxGetMainWnd();
+        for (const platform::UINT janela : janelas) {
+            if (!dentro) return nullptr;
+            dentro = ProcuraDescendente(*dentro, janela);
+        }
+        return dentro ? ProcuraDescendente(*dentro, id) : nullptr;
+    }
     if (escopo) return ProcuraDescendente(*escopo, id);
     if (Wnd* dialogo = DialogoAberto(std::nullopt)) return ProcuraDescendente(*dialogo, id);
     Wnd* principal = platform::ui::AfxGetMainWnd();

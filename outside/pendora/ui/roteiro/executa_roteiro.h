@@ -76,8 +76,10 @@ private:
     void Fim(const PassoRoteiro& passo);
     // A window of the template is visible, or was shown since the step before the wait began.
     [[nodiscard]] bool FoiMostrada(platform::UINT templateId) const;
-    // The control `id` for a step: in `escopo` when given, else where le_roteiro.h says.
-    [[nodiscard]] platform::ui::Wnd* Controle(platform::UINT id, platform::ui::Wnd* escopo) const;
+    // The control `id` for a step: in `escopo` when given, else where le_roteiro.h says; inside
+    // `janelas`, from the outside in, when the step names them.
+    [[nodiscard]] platform::ui::Wnd* Controle(const std::vector<platform::UINT>& janelas, platform::UINT id,
+                                              platform::ui::Wnd* escopo) const;
     // The open top-level dialog shown last (of the template, when given).
     [[nodiscard]] platform::ui::Wnd* DialogoAberto(std::optional<platform::UINT> templateId) const;
 

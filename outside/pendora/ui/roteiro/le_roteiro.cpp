@@ -94,7 +94,7 @@ public:
             lido = LeId("command id", passo.id);
         } else if (verbo == "type") {
             passo.verbo = Verbo::Digita;
-            lido = LeId("control", passo.id);
+            lido = LeControle(passo.janelas, passo.id);
             passo.texto = TextoAnsi(palavras_.Texto());
         } else if (verbo == "select") {
             passo.verbo = Verbo::Seleciona;
@@ -104,10 +104,10 @@ public:
             lido = LeId("template", passo.id);
         } else if (verbo == "click") {
             passo.verbo = Verbo::Clica;
-            lido = LeId("control", passo.id);
+            lido = LeControle(passo.janelas, passo.id);
         } else if (verbo == "expect") {
             passo.verbo = Verbo::Confere;
-            lido = LeControleNumeroOuTexto("count", passo.id, passo.quantidade, passo.texto);
+            lido = LeControleNumeroOuTexto("count", passo.janelas, passo.id, passo.quantidade, passo.texto);
         } else if (verbo == "end") {
             passo.verbo = Verbo::Fim;
             lido = true;
@@ -142,6 +142,20 @@ private:
         return LeNumero(palavras_.Proxima(), oQue, std::numeric_limits<platform::UINT>::max(), id);
     }
 
+    // A control's id, or a path of ids "a/b/id": the windows it lies in, then its own.
+    bool LeControle(std::vector<platform::UINT>& janelas, platform::UINT& controle) {
+        std::string_view caminho = palavras_.Proxima();
+        if (caminho.empty()) return Erro("missing control");
+        janelas.clear();
+        for (std::size_t barra = caminho.find('/'); barra != std::string_view::npos; barra = caminho.find('/')) {
+            if (!LeNumero(caminho.substr(0, barra), "control", std::numeric_limits<platform::UINT>::max(), janelas.emplace_back())) {
+                return false;
+            }
+            caminho.remove_prefix(barra + 1);
+        }
+        return LeNumero(caminho, "control", std::numeric_limits<platform::UINT>::max(), controle);
+    }
+
     bool LeContagem(std::string_view oQue, int& contagem) {
         return LeNumero(palavras_.Proxima(), oQue, static_cast<unsigned long>(std::numeric_limits<int>::max()), contagem);
     }
@@ -157,8 +171,9 @@ private:
     }
 
     // "<control> <numero> <n>" or "<control> text <text>": a choice by index, a check by count.
-    bool LeControleNumeroOuTexto(std::string_view numero, platform::UINT& controle, std::optional<int>& valor, platform::String& texto) {
-        if (!LeId("control", controle)) return false;
+    bool LeControleNumeroOuTexto(std::string_view numero, std::vector<platform::UINT>& janelas, platform::UINT& controle,
+                                 std::optional<int>& valor, platform::String& texto) {
+        if (!LeControle(janelas, controle)) return false;
         const std::string_view modo = palavras_.Proxima();
         if (modo == numero) return LeContagem(numero, valor.emplace());
         if (modo != "text") return Erro("expected \"" + std::string(numero) + "\" or \"text\" after the control");
@@ -166,7 +181,9 @@ private:
         return true;
     }
 
-    bool LeEscolha(Escolha& escolha) { return LeControleNumeroOuTexto("index", escolha.controle, escolha.indice, escolha.texto); }
+    bool LeEscolha(Escolha& escolha) {
+        return LeControleNumeroOuTexto("index", escolha.janelas, escolha.controle, escolha.indice, escolha.texto);
+    }
 
     bool LeDialogo(PassoRoteiro& passo) {
         if (!LeId("template", passo.id) || !LeResposta("button", passo.resposta)) return false;

@@ -32,7 +32,10 @@
 // before that step runs; the answers at the top are in place before the program starts. Every
 // other step runs once the step before is done and the program is idle. Controls are looked for
 // in the dialog shown last and still open, else in the main window's active view, then in the
-// whole main window; to act on a dialog a command opens, wait for it first.
+// whole main window; to act on a dialog a command opens, wait for it first. A <control> may be a
+// path of ids, "<window>/<window>/<id>": each window is looked for inside the one before (the
+// first in the dialog shown last and still open, else in the main window), the control in the
+// last; panes of one frame repeat ids (two forms' IDOK), and a path names the one meant.
 #pragma once
 
 #include "outside/pendora/ui/roteiro/passo_roteiro.h"

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kelvo::roteiro {
 
@@ -24,6 +25,9 @@ enum class Verbo {
 // Which entry a selection picks: by its place (0 the first) or by its text (Windows-1252).
 struct Escolha {
     platform::UINT controle = 0;
+    // The windows the control lies in, from the outside in (a path "a/b/control"); empty: found
+    // where le_roteiro.h says.
+    std::vector<platform::UINT> janelas;
     std::optional<int> indice;
     platform::String texto;
 };
@@ -35,6 +39,8 @@ struct PassoRoteiro {
     std::string textoLinha;
     // The template (dialog, wait), the command id (command) or the control (type, click, expect).
     platform::UINT id = 0;
+    // The windows a control (type, click, expect) lies in, as Escolha::janelas.
+    std::vector<platform::UINT> janelas;
     // The answer of a box, the button a dialog is answered with.
     int resposta = 0;
     // What to choose (select), or what to choose in a dialog before its button.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace kelvo::roteiro {
 namespace {
 
@@ -61,6 +63,23 @@ TEST(LeRoteiro, EachVerbReadsItsFields) {
     }
 }
 
+// A control named by a path keeps the windows above it, outermost first, for every verb that
+// names a control (a path read as one number, or its windows dropped, finds the wrong control).
+TEST(LeRoteiro, AControlPathKeepsItsWindows) {
+    const std::vector<platform::UINT> janelas{0xE901, 0xE900};
+    for (const char* linha : {"click 0xE901/0xE900/1", "type 0xE901/0xE900/1 x", "expect 0xE901/0xE900/1 count 2"}) {
+        SCOPED_TRACE(linha);
+        const LeituraRoteiro leitura = LeRoteiro(linha);
+        ASSERT_EQ(leitura.erro, "");
+        EXPECT_EQ(leitura.passos.front().janelas, janelas);
+        EXPECT_EQ(leitura.passos.front().id, 1u);
+    }
+    const LeituraRoteiro escolha = LeRoteiro("dialog 100 ok select 7/1001 index 0");
+    ASSERT_EQ(escolha.erro, "");
+    EXPECT_EQ(escolha.passos.front().escolha->janelas, std::vector<platform::UINT>{7});
+    EXPECT_EQ(escolha.passos.front().escolha->controle, 1001u);
+}
+
 // Comments and blank lines take no step but still count, so that a step names its own line.
 TEST(LeRoteiro, StepsKeepTheirLineNumberAndText) {
     const LeituraRoteiro leitura = LeRoteiro("# start\r\n\r\nwait 300\r\n   # again\ncommand 5\n");
@@ -91,6 +110,8 @@ TEST(LeRoteiro, BadLinesAreNamed) {
         {"expect 3001 count -1", "line 1: bad number \"-1\" for count: expect 3001 count -1"},
         {"expect 3001 count 3 4", "line 1: unexpected words at the end: expect 3001 count 3 4"},
         {"expect text x", "line 1: bad number \"text\" for control: expect text x"},
+        {"click 0xE901//1", "line 1: missing control: click 0xE901//1"},
+        {"click 0xE901/x/1", "line 1: bad number \"x\" for control: click 0xE901/x/1"},
         {"command 12a", "line 1: bad number \"12a\" for command id: command 12a"},
         {"# x\ncommand -1", "line 2: bad number \"-1\" for command id: command -1"},
         {"wait 0x1FFFFFFFF", "line 1: bad number \"0x1FFFFFFFF\" for template: wait 0x1FFFFFFFF"},

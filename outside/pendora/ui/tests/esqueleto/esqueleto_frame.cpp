@@ -1,5 +1,6 @@
 #include "outside/pendora/ui/tests/esqueleto/esqueleto_frame.h"
 
+#include "framework/status/zt_status_bar_ids.h"
 #include "outside/pendora/ui/tests/esqueleto/esqueleto_views.h"
 #include "platform/ui/tests/support/screenshot.h"
 
@@ -12,6 +13,7 @@ namespace esqueleto {
 
 FrameEsqueleto::FrameEsqueleto() {
     SetGravaSplitters(1);
+    GetStatusBar()->SetPaineis(ZTSTATUS_PAINEIS_PADRAO | ZTSTATUS_PAINEL_USUARIO);
     MapCommand(ID_CAPTURA, [this] { Captura(); });
 }
 

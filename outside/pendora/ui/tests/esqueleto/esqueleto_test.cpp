@@ -41,6 +41,10 @@ namespace fs = std::filesystem;
 // The skeleton's profile, under the suite's key and its title.
 constexpr char kPerfil[] = "Software\\Quorvel\\Kelvo GED - Esqueleto\\";
 constexpr char kNovoNome[] = "Contratos renovados";
+// The skeleton's panes repeat ids (the list's grid and the form's OK are both 1): the list and the
+// form are the two panes of the splitter in the first splitter's right pane.
+const std::string kGrid = "0xE901/0xE900/1";
+const std::string kForm = "0xE901/0xE910";
 
 std::string Utf8(const String& ansi) { return Utf8FromAnsi(ansi.GetString()); }
 
@@ -150,8 +154,13 @@ private slots:
         const CQDItemCodigo& tipo = tipos_.front();
         GravaPerfil("Settings", "Janela", "0,1,-1,-1,-1,-1,20,30,740,570");
         Executa("wait 130\n"
-                "select 1000 text " + Utf8(tipo.strCodigo) + "\n"
-                "type 1002 " + kNovoNome + "\n"
+                "expect " + kGrid + " count " + std::to_string(tipos_.size()) + "\n"
+                "select " + kGrid + " text " + Utf8(tipo.strCodigo) + "\n"
+                "expect " + kForm + "/1001 text " + Utf8(tipo.strCodigo) + "\n"
+                "expect " + kForm + "/1002 text " + Utf8(tipo.strDescricao) + "\n"
+                "type " + kForm + "/1002 " + kNovoNome + "\n"
+                "click " + kForm + "/1\n"
+                "expect " + kGrid + " text " + kNovoNome + "\n"
                 "command 32900\n"
                 "end\n");
         if (QTest::currentTestFailed()) return;
@@ -163,7 +172,8 @@ private slots:
         GravaPerfilInteiro("Splitter", "Splitter-0-x", 210);
         GravaPerfilInteiro("Splitter", "Splitter-1-y", 150);
         Executa("wait 130\n"
-                "select 1000 text " + Utf8(tipo.strCodigo) + "\n"
+                "select " + kGrid + " text " + Utf8(tipo.strCodigo) + "\n"
+                "expect " + kForm + "/1002 text " + std::string(kNovoNome) + "\n"
                 "end\n");
         if (QTest::currentTestFailed()) return;
         QCOMPARE(Retangulo(LePerfil("Settings", "Janela")), std::string("40,50,700,530"));
