@@ -14,6 +14,7 @@
 #include "platform/text/codepage.h"
 #include "platform/ui/document/create_context.h"
 #include "platform/ui/document/frame_wnd.h"
+#include "platform/ui/resource/frame_templates.h"
 #include "platform/ui/tests/support/recorded_window_boxes.h"
 
 #include <QtTest>
@@ -76,9 +77,9 @@ private slots:
         ambiente_.reset();
     }
 
-    // 32800 must print every record of the list under the company's name, reading the cache one
-    // page after another (each record once, never more than a page per read), and hand the PDF
-    // to the opener.
+    // Ctrl+P in the grid reaches 32800 through the frame's accelerators, which must print every
+    // record of the list under the company's name, reading the cache one page after another (each
+    // record once, never more than a page per read), and hand the PDF to the opener.
     void printsTheGridViewThroughTheRecordCache() {
         kelvo::testing::FakeOpener opener(ambiente_->Folder());
         auto* documento = new DocumentoDeRegistros(kChaves, 2 * kPagina, kPagina);
@@ -86,12 +87,18 @@ private slots:
         auto* frame = new FrameWnd;
         CreateContext contexto{documento, [&grid] { return grid = new GridDeRegistros; }};
         QVERIFY(frame->LoadFrame(0, &contexto));
-        frame->InitialUpdateFrame(documento, FALSE);
+        frame->SetAccelerators({{FVIRTKEY | FCONTROL, 'P', static_cast<WORD>(ZTFC_ID_IMPRIMIR)}});
+        app_->m_pMainWnd = frame;
+        frame->InitialUpdateFrame(documento, TRUE);
+        QVERIFY(QTest::qWaitForWindowActive(frame->GetWidget()));
         documento->UpdateAllViews(nullptr, ZTFC_HINT_INICIALIZA);
         documento->GetRegistros().LimpaCache();
         documento->GetRegistros().leituras.clear();
 
-        QVERIFY(documento->OnCmdMsg(ZTFC_ID_IMPRIMIR, CN_COMMAND, nullptr));
+        QWidget* tabela = grid->GetGrid().GetWidget();
+        tabela->setFocus();
+        QTRY_VERIFY(tabela->hasFocus());
+        QTest::keyClick(tabela, Qt::Key_P, Qt::ControlModifier);
 
         QCOMPARE(documento->GetConfigImpressao().GetEmpresa(), String(kRazaoSocial));
         std::vector<DWORD> lidas;
@@ -109,6 +116,7 @@ private slots:
             const std::string texto = "R" + std::to_string(RegistroNoServidor(ChaveDoItem(item)).conteudo);
             QVERIFY2(pdf.texto.find(texto) != std::string::npos, texto.c_str());
         }
+        app_->m_pMainWnd = nullptr;
         documento->OnCloseDocument();
     }
 

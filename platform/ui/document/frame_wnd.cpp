@@ -15,6 +15,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QToolBar>
 
 #include <algorithm>
 
@@ -85,6 +86,18 @@ void FrameWnd::ShowControlBar(Wnd* bar, BOOL show) {
     if (!bar) return;
     bar->ShowWindow(show ? SW_SHOW : SW_HIDE);
     RecalcLayout();
+}
+
+void FrameWnd::DockControlBar(Wnd* bar, UINT dockBarId, const Rect*) {
+    auto* toolBar = bar ? qobject_cast<QToolBar*>(bar->GetWidget()) : nullptr;
+    auto* window = GetWidget() ? qobject_cast<QMainWindow*>(GetWidget()) : nullptr;
+    if (!toolBar || !window) return;
+    const Qt::ToolBarArea area = dockBarId == AFX_IDW_DOCKBAR_LEFT     ? Qt::LeftToolBarArea
+                                 : dockBarId == AFX_IDW_DOCKBAR_RIGHT  ? Qt::RightToolBarArea
+                                 : dockBarId == AFX_IDW_DOCKBAR_BOTTOM ? Qt::BottomToolBarArea
+                                                                       : Qt::TopToolBarArea;
+    window->addToolBar(area, toolBar);
+    toolBar->setVisible((bar->GetStyle() & WS_VISIBLE) != 0);
 }
 
 void FrameWnd::SetMessageText(const char* text) {

@@ -62,6 +62,10 @@ public:
     [[nodiscard]] Wnd* GetControlBar(UINT id) const;
     // Shows or hides `bar` (one of the frame's control bars) and lays the frame out again.
     void ShowControlBar(Wnd* bar, BOOL show);
+    // Docks the toolbar `bar` along side `dockBarId` (AFX_IDW_DOCKBAR_TOP, _LEFT, _RIGHT,
+    // _BOTTOM; 0: the top), after the bars already there; `rect`, the place along the side, is
+    // not used: bars line up in the order they are docked.
+    void DockControlBar(Wnd* bar, UINT dockBarId = 0, const Rect* rect = nullptr);
 
     // The message pane's text (the status bar's, when the frame has one): `text`, or the prompt
     // of command `id` (AFX_IDS_IDLEMESSAGE: the idle message).

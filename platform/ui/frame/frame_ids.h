@@ -17,6 +17,12 @@ constexpr UINT ID_VIEW_STATUS_BAR = 59393;
 
 constexpr UINT AFX_IDW_TOOLBAR = ID_VIEW_TOOLBAR;
 
+// The frame's sides a control bar docks along.
+constexpr UINT AFX_IDW_DOCKBAR_TOP = 0xE81B;
+constexpr UINT AFX_IDW_DOCKBAR_LEFT = 0xE81C;
+constexpr UINT AFX_IDW_DOCKBAR_RIGHT = 0xE81D;
+constexpr UINT AFX_IDW_DOCKBAR_BOTTOM = 0xE81E;
+
 // The string the message pane shows while no menu item is hovered; the layer's text ("Pronto")
 // unless the program registers its own.
 constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;

@@ -305,6 +305,20 @@ private slots:
         QVERIFY(widget->isVisible());
     }
 
+    // A docked bar moves to the side asked for and stays shown.
+    void aToolBarDocksAlongTheSideAsked() {
+        auto* window = static_cast<QMainWindow*>(frame_->GetWidget());
+        auto* widget = static_cast<QToolBar*>(frame_->toolBar.GetWidget());
+        for (const auto& [lado, area] : {std::pair{AFX_IDW_DOCKBAR_BOTTOM, Qt::BottomToolBarArea},
+                                         std::pair{AFX_IDW_DOCKBAR_LEFT, Qt::LeftToolBarArea},
+                                         std::pair{AFX_IDW_DOCKBAR_RIGHT, Qt::RightToolBarArea},
+                                         std::pair{0u, Qt::TopToolBarArea}}) {
+            frame_->DockControlBar(&frame_->toolBar, lado);
+            QCOMPARE(window->toolBarArea(widget), area);
+            QVERIFY(widget->isVisible());
+        }
+    }
+
 private:
     WinApp app_{"Teste"};
     BarsFrame* frame_ = nullptr;
