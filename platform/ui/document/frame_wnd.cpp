@@ -69,7 +69,11 @@ BOOL FrameWnd::LoadFrame(UINT nIDResource, CreateContext* context) {
     creating_ = context;
     const LRESULT created = SendMessage(WM_CREATE);
     creating_ = nullptr;
-    if (created != -1) return TRUE;
+    if (created != -1) {
+        // The message pane starts with the idle text, once the program's bars exist.
+        PostMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+        return TRUE;
+    }
     DestroyWindow();
     return FALSE;
 }
@@ -191,6 +195,7 @@ LRESULT FrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: return OnCreate();
         case WM_CLOSE: OnClose(); return 0;
+        case WM_SETMESSAGESTRING: SetMessageText(static_cast<UINT>(wParam)); return 0;
         case WM_SYSCOLORCHANGE: SendMessageToDescendants(message, wParam, lParam); return 0;
         default: return Wnd::WindowProc(message, wParam, lParam);
     }

@@ -37,6 +37,8 @@ constexpr UINT WM_SYSKEYDOWN = 0x0104;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_TIMER = 0x0113;
+// Asks a frame to show string wParam (a command's prompt, or the idle message) in its message pane.
+constexpr UINT WM_SETMESSAGESTRING = 0x0362;
 constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;

@@ -247,9 +247,12 @@ private slots:
         }
     }
 
-    // The hovered item's prompt (the first line of its string) fills the message pane, an item
-    // without a string empties it, and the idle text comes back when the menu closes.
+    // The pane shows the idle text from the start; the hovered item's prompt (the first line of
+    // its string) fills it, an item without a string empties it, and the idle text comes back when
+    // the menu closes.
     void hoveredItemsPromptShowsInTheMessagePane() {
+        // The pane starts with the idle text (the bar is made after the frame's window).
+        QTRY_COMPARE(PaneText(frame_->statusBar), QString("Pronto"));
         QMenu* edit = PopupOf(*frame_, {"&Editar"});
         Open(*edit);
         edit->setActiveAction(ItemOf(*edit, kMark));
