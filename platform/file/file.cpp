@@ -4,6 +4,7 @@
 #include "platform/file/file_error.h"
 #include "platform/file/file_operations.h"
 #include "platform/file/file_share.h"
+#include "platform/file/idle_descriptors.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,6 +12,8 @@
 
 #include <cerrno>
 #include <optional>
+#include <string>
+#include <utility>
 
 namespace platform {
 
@@ -19,13 +22,14 @@ namespace {
 constexpr unsigned kAccessMask = 0x0003;
 constexpr unsigned kShareMask = 0x0070;
 constexpr unsigned kKnownFlags = 0x0003 | 0x0070 | File::modeNoInherit | File::modeCreate | File::modeNoTruncate |
-                                 File::typeText | File::typeBinary;
+                                 File::typeText | File::typeBinary | File::reuseIdleDescriptor;
 
 // What the open flags ask of the kernel and of the share check.
 struct OpenPlan {
     int kernelFlags = 0;
     bool truncate = false;
     bool text = false;
+    bool reusable = false;
     ShareRequest share;
 };
 
@@ -53,12 +57,13 @@ std::optional<OpenPlan> PlanOpen(unsigned flags) {
     }
     plan.kernelFlags |= O_CLOEXEC | O_NOCTTY;
     plan.text = (flags & File::typeText) != 0;
+    plan.reusable = (flags & File::reuseIdleDescriptor) && !(flags & File::modeCreate);
     return plan;
 }
 
 // Opens, rejects folders, takes the share locks and truncates; the descriptor or -1 with `error`.
-int OpenDescriptor(const String& path, const OpenPlan& plan, FileError& error) {
-    const int fd = ::open(Utf8FromAnsi(path.view()).c_str(), plan.kernelFlags, 0666);
+int OpenDescriptor(const String& path, const std::string& kernelPath, const OpenPlan& plan, FileError& error) {
+    const int fd = ::open(kernelPath.c_str(), plan.kernelFlags, 0666);
     if (fd < 0) {
         error = FileErrorFromErrno(errno, path);
         return -1;
@@ -100,31 +105,50 @@ bool File::Open(const String& path, unsigned flags, FileException* error) {
         Report(error, {FileException::badPath, ERROR_PATH_NOT_FOUND}, path);
         return false;
     }
-    FileError failure;
-    const int fd = OpenDescriptor(path, *plan, failure);
+    std::string kernelPath = Utf8FromAnsi(path.view());
+    const bool reusable = plan->reusable && KeepsIdleDescriptors();
+    int fd = -1;
+    if (reusable) {
+        fd = TakeIdleDescriptor(kernelPath, plan->kernelFlags, plan->share);
+    } else {
+        ReleaseIdleDescriptors(kernelPath);  // our own idle descriptor would be in this open's way
+    }
     if (fd < 0) {
-        Report(error, failure, path);
-        return false;
+        FileError failure;
+        fd = OpenDescriptor(path, kernelPath, *plan, failure);
+        if (fd < 0) {
+            Report(error, failure, path);
+            return false;
+        }
     }
     fd_ = fd;
     position_ = 0;
     text_ = plan->text;
     path_ = path;
+    reusable_ = reusable;
+    if (reusable) {
+        kernelFlags_ = plan->kernelFlags;
+        share_ = plan->share;
+        kernelPath_ = std::move(kernelPath);
+    }
     return true;
+}
+
+int File::ReleaseDescriptor() {
+    const int fd = fd_;
+    fd_ = -1;
+    if (reusable_ && KeepIdleDescriptor(fd, kernelPath_, kernelFlags_, share_)) return 0;
+    // Linux releases the descriptor even when close reports an error; never close it twice.
+    return ::close(fd) != 0 && errno != EINTR ? errno : 0;
 }
 
 void File::Close() {
     if (!IsOpen()) return;
-    const int fd = fd_;
-    fd_ = -1;
-    // Linux releases the descriptor even when close reports an error; never close it twice.
-    if (::close(fd) != 0 && errno != EINTR) Fail(errno);
+    if (const int errnum = ReleaseDescriptor()) Fail(errnum);
 }
 
 void File::Abort() {
-    if (!IsOpen()) return;
-    ::close(fd_);
-    fd_ = -1;
+    if (IsOpen()) (void)ReleaseDescriptor();
 }
 
 void File::Rename(const String& from, const String& to) {

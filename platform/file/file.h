@@ -14,11 +14,13 @@
 #pragma once
 
 #include "platform/exception.h"
+#include "platform/file/file_share.h"
 #include "platform/file/file_stamp.h"
 #include "platform/file/file_status.h"
 #include "platform/text/string.h"
 
 #include <cstdint>
+#include <string>
 
 namespace platform {
 
@@ -38,6 +40,10 @@ public:
         modeNoTruncate = 0x2000,
         typeText = 0x4000,
         typeBinary = 0x8000,
+        // Ours: once closed, the descriptor may stay open for the next open of the same path with
+        // the same flags, where the process keeps idle descriptors (idle_descriptors.h). Ignored
+        // with modeCreate.
+        reuseIdleDescriptor = 0x01000000,
     };
 
     enum SeekPosition : unsigned { begin = 0x0, current = 0x1, end = 0x2 };
@@ -99,6 +105,9 @@ private:
     [[nodiscard]] unsigned ReadText(char* buffer, unsigned count);
     void WriteRaw(const char* buffer, std::uint64_t count);
     void WriteText(const char* buffer, unsigned count);
+    // Closes the descriptor, or hands it to the idle descriptors when it was opened for reuse;
+    // the errno of a failed close, else 0.
+    int ReleaseDescriptor();
 
     int fd_ = -1;
     bool text_ = false;
@@ -106,6 +115,11 @@ private:
     // costs no system call and each read or write is one positioned call.
     std::uint64_t position_ = 0;
     String path_;
+    // Set for a descriptor the idle descriptors may keep: the open as the kernel saw it.
+    bool reusable_ = false;
+    int kernelFlags_ = 0;
+    ShareRequest share_;
+    std::string kernelPath_;
 };
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/text/codepage.h"
 #include "platform/file/file.h"
+#include "platform/file/idle_descriptors.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -86,7 +87,9 @@ FileError MoveAcrossFileSystems(const String& from, const String& to) {
 
 FileError DeleteFile(const String& path) {
     if (path.IsEmpty()) return {FileException::badPath, ERROR_PATH_NOT_FOUND};
-    if (::unlink(Utf8FromAnsi(path.view()).c_str()) != 0) return FileErrorFromErrno(errno, path);
+    const std::string kernelPath = Utf8FromAnsi(path.view());
+    ReleaseIdleDescriptors(kernelPath);
+    if (::unlink(kernelPath.c_str()) != 0) return FileErrorFromErrno(errno, path);
     return {};
 }
 
@@ -117,6 +120,7 @@ FileError RenameFile(const String& from, const String& to) {
     if (from.IsEmpty() || to.IsEmpty()) return {FileException::badPath, ERROR_PATH_NOT_FOUND};
     const std::string f = Utf8FromAnsi(from.view());
     const std::string t = Utf8FromAnsi(to.view());
+    ReleaseIdleDescriptors(f);
     if (::renameat2(AT_FDCWD, f.c_str(), AT_FDCWD, t.c_str(), RENAME_NOREPLACE) == 0) return {};
     const int errnum = errno;
     if (errnum == EINVAL || errnum == ENOSYS || errnum == EOPNOTSUPP) return LinkAndUnlink(from, to, f, t);

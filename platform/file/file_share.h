@@ -39,6 +39,8 @@ struct ShareRequest {
     bool write = false;      // this open writes (its descriptor is writable)
     bool denyRead = false;   // other opens may not read
     bool denyWrite = false;  // other opens may not write
+
+    friend bool operator==(const ShareRequest&, const ShareRequest&) = default;
 };
 
 // Publishes `request` for the open descriptor `fd` and checks it against every other open of

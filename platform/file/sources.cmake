@@ -12,4 +12,5 @@ target_sources(kelvo_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/folder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folder_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folder_watch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/idle_descriptors.cpp
 )

@@ -10,6 +10,7 @@ kelvo_add_test(platform_file_tests
     ${CMAKE_CURRENT_LIST_DIR}/file_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/folder_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/folder_watch_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/idle_descriptors_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/scratch_file_test.cpp
   DEPS kelvo::platform kelvo::test_support
 )

@@ -1,20 +1,22 @@
 #include "platform/file/file.h"
 
 #include "platform/tests/support/child_processes.h"
+#include "platform/tests/support/file_in_child.h"
 #include "platform/tests/support/test_environment.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
 namespace platform {
 namespace {
 
+using kelvo::testing::OpenInChild;
+using kelvo::testing::Pipe;
 using kelvo::testing::ProcessBarrier;
+using kelvo::testing::Reap;
 using kelvo::testing::ReadFile;
 using kelvo::testing::TestEnvironment;
 using kelvo::testing::WriteFile;
@@ -105,43 +107,6 @@ TEST(FileShare, DestroyingAFileReleasesItsShareMode) {
     }
     File next;
     EXPECT_TRUE(next.Open(env.Path("shared.dat"), kExclusive));
-}
-
-// A pipe pair to make a child process wait for the parent and report back.
-class Pipe {
-public:
-    Pipe() { EXPECT_EQ(::pipe(fds_.data()), 0); }
-    ~Pipe() {
-        for (int fd : fds_) ::close(fd);
-    }
-    void Send(char byte) { EXPECT_EQ(::write(fds_[1], &byte, 1), 1); }
-    char Receive() {
-        char byte = 0;
-        return ::read(fds_[0], &byte, 1) == 1 ? byte : '\0';
-    }
-
-private:
-    std::array<int, 2> fds_{};
-};
-
-// Runs `flags` on `path` in a child, once every child of `start` (when given) exists: it reports
-// 'y' or 'n' through `report`, then holds the file until `release` says so. Returns the child's id.
-pid_t OpenInChild(const String& path, unsigned flags, Pipe& report, Pipe& release,
-                  ProcessBarrier* start = nullptr) {
-    const pid_t child = ::fork();
-    if (child != 0) return child;
-    if (start && !start->Arrive()) ::_exit(1);
-    File file;
-    const bool opened = file.Open(path, flags);
-    report.Send(opened ? 'y' : 'n');
-    (void)release.Receive();
-    ::_exit(0);
-}
-
-void Reap(pid_t child) {
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 TEST(FileShare, ModesHoldAcrossProcesses) {

@@ -18,8 +18,8 @@ using platform::File;
 // The framework flags of a mode letter.
 std::optional<unsigned> FlagsDoModo(char modo) {
     switch (modo) {
-        case 'L': return File::modeRead | File::shareDenyNone | File::modeNoTruncate;         // 0x2040
-        case 'G': return File::modeReadWrite | File::shareDenyWrite | File::modeNoTruncate;   // 0x2022
+        case 'L': return File::modeRead | File::shareDenyNone | File::modeNoTruncate | File::reuseIdleDescriptor;  // 0x2040
+        case 'G': return File::modeReadWrite | File::shareDenyWrite | File::modeNoTruncate | File::reuseIdleDescriptor;  // 0x2022
         case 'C': return File::modeReadWrite | File::shareDenyWrite | File::modeCreate;       // 0x1022
         default: return std::nullopt;
     }
