@@ -32,6 +32,7 @@ struct Entry {
     std::atomic<bool> idle{false};
     std::atomic<bool> leased{false};
     std::atomic<bool> breakPending{false};
+    std::atomic<std::uint64_t> file{0};  // the file's identity (FileKey), for the handler
     // Under g_mutex, never read by the handler.
     std::string path;
     int kernelFlags = 0;
@@ -47,6 +48,21 @@ std::atomic<bool> g_keeping{false};
 std::atomic<int> g_breakSignal{0};
 std::uint64_t g_useClock = 0;  // under g_mutex
 
+// Files that another open wanted lately are not kept for their next few closes, so that two
+// processes using one file by turns do not hand it to each other at every open.
+constexpr std::size_t kRecentBreaks = 16;
+constexpr int kClosesAfterBreak = 64;
+struct RecentBreak {
+    std::atomic<std::uint64_t> file{0};
+    std::atomic<int> closesLeft{0};
+};
+std::array<RecentBreak, kRecentBreaks> g_recentBreaks;
+std::atomic<unsigned> g_nextBreak{0};
+
+std::uint64_t FileKey(const struct stat& identity) {
+    return (static_cast<std::uint64_t>(identity.st_dev) << 40) ^ static_cast<std::uint64_t>(identity.st_ino);
+}
+
 // --- what the lease-break handler may do: atomics, close and fcntl only ---
 
 // Gives up the lease of a claimed descriptor in use, so that another open of its file never waits.
@@ -57,6 +73,9 @@ void Unlease(Entry& entry, int fd) {
 // Serves a lease break on the claimed `entry`: an idle descriptor is closed, one in use gives up
 // its lease. What the entry holds afterwards.
 int ServeBreak(Entry& entry, int fd) {
+    RecentBreak& memory = g_recentBreaks[g_nextBreak.fetch_add(1) % kRecentBreaks];
+    memory.file.store(entry.file.load());
+    memory.closesLeft.store(kClosesAfterBreak);
     if (entry.idle.load()) {
         ::close(fd);
         entry.number.store(-1);
@@ -146,6 +165,14 @@ void Forget(Entry& entry) {
     Release(entry, kFree);
 }
 
+// Whether `file` was wanted by another open lately; counts this close against its memory.
+bool WantedLately(std::uint64_t file) {
+    for (RecentBreak& memory : g_recentBreaks) {
+        if (memory.file.load() == file && memory.closesLeft.load() > 0) return memory.closesLeft.fetch_sub(1) > 0;
+    }
+    return false;
+}
+
 bool TakeLease(int fd) {
     return ::fcntl(fd, F_SETSIG, g_breakSignal.load()) == 0 && ::fcntl(fd, F_SETLEASE, F_WRLCK) == 0;
 }
@@ -185,7 +212,7 @@ bool KeepAgain(Entry& entry, int fd) {
     }
     if (!entry.leased.load()) {
         entry.leased.store(true);  // before the call: a break right after it must find it leased
-        if (::fcntl(fd, F_SETLEASE, F_WRLCK) != 0) {
+        if (WantedLately(entry.file.load()) || ::fcntl(fd, F_SETLEASE, F_WRLCK) != 0) {
             entry.leased.store(false);
             entry.number.store(-1);
             Release(entry, kFree);
@@ -200,7 +227,7 @@ bool KeepAgain(Entry& entry, int fd) {
 
 bool KeepNew(int fd, std::string_view path, int kernelFlags, const ShareRequest& share) {
     struct stat identity {};
-    if (::fstat(fd, &identity) != 0) return false;
+    if (::fstat(fd, &identity) != 0 || WantedLately(FileKey(identity))) return false;
     Entry* entry = RoomForOne();
     if (!entry) return false;
     entry->path.assign(path);
@@ -208,6 +235,7 @@ bool KeepNew(int fd, std::string_view path, int kernelFlags, const ShareRequest&
     entry->share = share;
     entry->device = identity.st_dev;
     entry->inode = identity.st_ino;
+    entry->file.store(FileKey(identity));
     entry->lastUse = ++g_useClock;
     entry->breakPending.store(false);
     entry->idle.store(true);

@@ -13,7 +13,8 @@
 // through its path, by any process, breaks the lease: the kernel holds that open back and signals
 // this process, whose handler closes the descriptor when it is idle, or gives up the lease of one
 // in use (the other open then meets its share marks as it would meet any open file's), and the
-// held open goes on at once. A file whose lease cannot be had (another descriptor is open, a file
+// held open goes on at once. A file another open wanted is not kept for its next 64 closes, so
+// that two processes using it by turns do not hand it to each other every time. A file whose lease cannot be had (another descriptor is open, a file
 // system without leases, a file of another user) is simply closed. Our own opens of a path take
 // its idle descriptor or clear the way first; one that names the file another way breaks our own
 // lease like anybody else's.

@@ -104,26 +104,46 @@ TEST_F(IdleDescriptors, AnotherProcessGetsAFileThatIsIdleHere) {
         {kL, kPlainG, "a writer where a reader was"},
         {kL, kExclusive, "an exclusive opener where a reader was"},
     };
-    WriteFile(env.Path("shared.dat"), "x");
     for (const OtherCase& c : cases) {
-        OpenAndClose("shared.dat", c.idleFlags);
+        const std::string name = std::string(c.what) + ".dat";  // one file each: a wanted one is not kept soon again
+        WriteFile(env.Path(name), "x");
+        OpenAndClose(name, c.idleFlags);
         ASSERT_EQ(IdleDescriptorCount(), 1u) << c.what;
         Pipe report;
         Pipe release;
-        const pid_t child = OpenInChild(Path("shared.dat"), c.otherFlags, report, release);
+        const pid_t child = OpenInChild(Path(name), c.otherFlags, report, release);
         EXPECT_EQ(report.Receive(), 'y') << c.what;
         EXPECT_EQ(IdleDescriptorCount(), 0u) << c.what;
         release.Send('x');
         Reap(child);
     }
     // A truncation through the path is let through the same way, and seen by the next open here.
-    WriteFile(env.Path("shared.dat"), "longer");
-    OpenAndClose("shared.dat", kG);
-    const std::string path = env.Path("shared.dat");
+    WriteFile(env.Path("cut.dat"), "longer");
+    OpenAndClose("cut.dat", kG);
+    const std::string path = env.Path("cut.dat");
     EXPECT_EQ(RunInChild([&] { return ::truncate(path.c_str(), 2) == 0; }), 0);
     File after;
-    ASSERT_TRUE(after.Open(Path("shared.dat"), kG));
+    ASSERT_TRUE(after.Open(Path("cut.dat"), kG));
     EXPECT_EQ(after.GetLength(), 2u);
+}
+
+// Two processes using one file by turns: after another process wanted it, the file is closed for
+// good at its next 64 closes here before it is kept again.
+TEST_F(IdleDescriptors, AFileAnotherProcessWantedIsNotKeptForItsNextCloses) {
+    WriteFile(env.Path("turns.dat"), "x");
+    OpenAndClose("turns.dat", kG);
+    const std::string path = env.Path("turns.dat");
+    ASSERT_EQ(RunInChild([&] {
+                  File file;
+                  return file.Open(String(path.c_str()), kPlainG);
+              }),
+              0);
+    for (int close = 1; close <= 64; ++close) {
+        OpenAndClose("turns.dat", kG);
+        ASSERT_EQ(IdleDescriptorCount(), 0u) << "close " << close;
+    }
+    OpenAndClose("turns.dat", kG);
+    EXPECT_EQ(IdleDescriptorCount(), 1u);
 }
 
 // A descriptor taken back is an open file like any other: conflicting opens are refused (and do
@@ -150,8 +170,6 @@ TEST_F(IdleDescriptors, AFileInUseAgainMeetsOtherProcessesAsAnyOpenFile) {
     EXPECT_EQ(IdleDescriptorCount(), 0u) << "kept while another process has the file open";
     release.Send('x');
     Reap(reader);
-    OpenAndClose("shared.dat", kG);
-    EXPECT_EQ(IdleDescriptorCount(), 1u);
     EXPECT_EQ(ReadFile(env.Path("shared.dat")), "y");
 }
 
@@ -171,26 +189,30 @@ TEST_F(IdleDescriptors, AFileRenamedOverAnIdleOneIsOpenedAnew) {
 }
 
 // This process's own opens: another mode of the same path, a creating open, and the same file
-// under another name (which breaks our own lease) all go through at once.
+// under another name or opened past the layer (which break our own lease) all go through at once.
 TEST_F(IdleDescriptors, OwnOpensOfAnIdleFileNeverWaitOnIt) {
     WriteFile(env.Path("own.dat"), "abc");
-    ASSERT_EQ(::symlink(env.Path("own.dat").c_str(), env.Path("alias.dat").c_str()), 0);
     OpenAndClose("own.dat", kG);
     OpenAndClose("own.dat", kL);
     EXPECT_EQ(IdleDescriptorCount(), 1u) << "the reader replaced the writer";
-
-    OpenAndClose("alias.dat", kG);  // shares the file of the idle reader under another name
-    EXPECT_EQ(IdleDescriptorCount(), 1u) << "only the alias is idle now";
-
-    const int raw = ::open(env.Path("own.dat").c_str(), O_RDONLY | O_CLOEXEC);
-    EXPECT_GE(raw, 0);
-    ::close(raw);
-    EXPECT_EQ(IdleDescriptorCount(), 0u);
-
-    OpenAndClose("own.dat", kG);
     File creator;
     ASSERT_TRUE(creator.Open(Path("own.dat"), kC));
     EXPECT_EQ(creator.GetLength(), 0u);
+    creator.Close();
+
+    WriteFile(env.Path("aliased.dat"), "abc");
+    ASSERT_EQ(::symlink(env.Path("aliased.dat").c_str(), env.Path("alias.dat").c_str()), 0);
+    OpenAndClose("aliased.dat", kG);
+    File alias;
+    EXPECT_TRUE(alias.Open(Path("alias.dat"), kG));
+    EXPECT_EQ(IdleDescriptorCount(), 0u);
+
+    WriteFile(env.Path("raw.dat"), "abc");
+    OpenAndClose("raw.dat", kG);
+    const int raw = ::open(env.Path("raw.dat").c_str(), O_RDONLY | O_CLOEXEC);
+    EXPECT_GE(raw, 0);
+    ::close(raw);
+    EXPECT_EQ(IdleDescriptorCount(), 0u);
 }
 
 TEST_F(IdleDescriptors, DeletingOrRenamingAFileClosesItsIdleDescriptor) {
