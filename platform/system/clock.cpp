@@ -1,7 +1,11 @@
 #include "platform/system/clock.h"
 
+#include <cstdlib>
 #include <ctime>
 #include <limits>
+#include <mutex>
+#include <optional>
+#include <string>
 
 namespace platform {
 
@@ -21,6 +25,42 @@ bool FitsTimeT(std::int64_t seconds) {
     return seconds >= std::numeric_limits<std::time_t>::min() && seconds <= std::numeric_limits<std::time_t>::max();
 }
 
+// The time zone the C library was last told to load, and when. tzset() looks at the zone file
+// each time it is called; a change of TZ is seen at once, a changed zone file within a second.
+class ZoneFollower {
+public:
+    void Follow() {
+        const char* tz = std::getenv("TZ");
+        const std::int64_t now = CoarseSeconds();
+        std::lock_guard lock(mutex_);
+        if (loaded_ && SameZone(tz) && now - loadedAt_ < 1) return;
+        ::tzset();
+        seen_ = tz ? std::optional<std::string>(tz) : std::nullopt;
+        loadedAt_ = now;
+        loaded_ = true;
+    }
+
+private:
+    // Read in user space: the coarse monotonic clock makes no system call.
+    static std::int64_t CoarseSeconds() {
+        std::timespec now{};
+        ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+        return static_cast<std::int64_t>(now.tv_sec);
+    }
+    // An unset TZ (the zone file) and an empty one (universal time) are different zones.
+    bool SameZone(const char* tz) const { return tz ? seen_ && *seen_ == tz : !seen_; }
+
+    std::mutex mutex_;
+    bool loaded_ = false;
+    std::optional<std::string> seen_;
+    std::int64_t loadedAt_ = 0;
+};
+
+ZoneFollower& Zone() {
+    static ZoneFollower follower;
+    return follower;
+}
+
 }  // namespace
 
 bool ReadWallClock(WallClockReading& reading) {
@@ -36,7 +76,7 @@ bool LocalFieldsOf(std::int64_t seconds, CalendarFields& fields) {
     const std::time_t t = static_cast<std::time_t>(seconds);
     std::tm parts{};
     // localtime_r need not look at TZ again by itself; the clock must follow a changed zone.
-    ::tzset();
+    Zone().Follow();
     if (!::localtime_r(&t, &parts)) return false;
     FieldsFromTm(parts, fields);
     return true;

@@ -1,5 +1,6 @@
 #include "platform/system/clock.h"
 
+#include "platform/tests/support/scoped_environment.h"
 #include "platform/tests/support/time_zone.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,39 @@ TEST(PlatformClock, LocalAndUniversalFieldsFollowTheZone) {
                                static_cast<unsigned>(universal.day), universal.hour, universal.minute,
                                universal.second),
                   c.moment);
+    }
+}
+
+// Guards the zone's cache: a TZ changed by the environment alone (nobody calls tzset) is followed
+// at the very next conversion, back and forth between zones, and an unset TZ is seen again.
+TEST(PlatformClock, ChangedZoneValueIsFollowedAtOnce) {
+    const std::int64_t moment = SecondsOfUtc(2024, 7, 1, 10, 0, 0);
+    ScopedEnvironment restore("TZ", nullptr);
+    platform::CalendarFields machine;
+    ASSERT_TRUE(platform::LocalFieldsOf(moment, machine));
+    struct Case {
+        const char* tz;  // null: unset
+        int hour;
+        int minute;
+    };
+    // A zone the machine's own is not, so that going back to an unset TZ shows.
+    const Case away = machine.minute == 30 ? Case{kUtcMinus3, 7, 0} : Case{kUtcPlus0530, 15, 30};
+    const Case cases[] = {
+        {kUtc, 10, 0},           {kUtcMinus3, 7, 0}, {kUtcPlus0530, 15, 30}, {kUtcMinus3, 7, 0},
+        {kCentralEurope, 12, 0}, {"", 10, 0},        {kUtcPlus3, 13, 0},     away,
+        {nullptr, machine.hour, machine.minute},     away,                   {"", 10, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tz ? c.tz : "(unset)");
+        if (c.tz) {
+            ::setenv("TZ", c.tz, 1);
+        } else {
+            ::unsetenv("TZ");
+        }
+        platform::CalendarFields local;
+        ASSERT_TRUE(platform::LocalFieldsOf(moment, local));
+        EXPECT_EQ(local.hour, c.hour);
+        EXPECT_EQ(local.minute, c.minute);
     }
 }
 
