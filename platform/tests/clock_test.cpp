@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <ctime>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -107,6 +108,39 @@ TEST(PlatformClock, ChangedZoneValueIsFollowedAtOnce) {
         ASSERT_TRUE(platform::LocalFieldsOf(moment, local));
         EXPECT_EQ(local.hour, c.hour);
         EXPECT_EQ(local.minute, c.minute);
+    }
+}
+
+// Guards the conversion of local fields that avoids the library's mktime: across changes of
+// daylight saving both ways (a gap and an overlap, also at midnight), on ordinary days and with
+// minutes carried over, the moment is the one mktime gives.
+TEST(PlatformClock, UniversalOfLocalFieldsAgreesWithTheLibrary) {
+    struct Case {
+        const char* tz;
+        int year, month, day;  // a sweep of two days from this midnight
+    };
+    constexpr const char* kSouthern = "<-03>3<-02>,M10.3.0/0,M2.3.0/0";  // summer from October, at midnight
+    const Case cases[] = {
+        {kUtc, 2024, 6, 15},           {kUtcPlus0530, 2024, 12, 31},  {kCentralEurope, 2024, 3, 30},
+        {kCentralEurope, 2024, 10, 26}, {kCentralEurope, 2024, 6, 15}, {kSouthern, 2024, 10, 19},
+        {kSouthern, 2025, 2, 15},
+    };
+    for (const Case& c : cases) {
+        ScopedTimeZone zone(c.tz);
+        for (int minute = -90; minute < 48 * 60; minute += 10) {
+            SCOPED_TRACE(std::string(c.tz) + " minute " + std::to_string(minute));
+            const platform::CalendarFields fields{c.year, c.month, c.day, 0, minute, 30};
+            std::int64_t ours = 0;
+            ASSERT_TRUE(platform::UniversalOfLocalFields(fields, ours));
+            std::tm parts{};
+            parts.tm_year = c.year - 1900;
+            parts.tm_mon = c.month - 1;
+            parts.tm_mday = c.day;
+            parts.tm_min = minute;
+            parts.tm_sec = 30;
+            parts.tm_isdst = -1;
+            EXPECT_EQ(ours, static_cast<std::int64_t>(std::mktime(&parts)));
+        }
     }
 }
 
