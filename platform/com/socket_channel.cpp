@@ -24,7 +24,7 @@ HRESULT ClientConnection::Exchange(wire::Kind kind, std::uint32_t object, std::u
     }
 
     Bytes body;
-    const ReadStatus read = ReceiveFrame(socket_.Get(), wire::kResponseHead, body);
+    const ReadStatus read = reader_.Receive(socket_.Get(), wire::kResponseHead, body);
     wire::Response parsed{};
     if (read != ReadStatus::Done || !wire::ParseResponse(body, &parsed)) {
         broken_ = true;

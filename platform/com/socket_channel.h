@@ -9,6 +9,7 @@
 
 #include "platform/com/channel.h"
 #include "platform/com/descriptor.h"
+#include "platform/com/frame_reader.h"
 #include "platform/com/guid.h"
 #include "platform/com/wire.h"
 
@@ -31,6 +32,7 @@ public:
 private:
     std::mutex mutex_;
     Descriptor socket_;
+    FrameReader reader_;
     bool broken_ = false;
 };
 

@@ -7,6 +7,7 @@ target_sources(kelvo_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/class_object.cpp
   ${CMAKE_CURRENT_LIST_DIR}/class_registry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/endpoint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frame_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/guid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hresult_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_budget.cpp

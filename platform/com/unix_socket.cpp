@@ -1,6 +1,5 @@
 #include "platform/com/unix_socket.h"
 
-#include "platform/com/wire.h"
 #include "platform/win32_error.h"
 
 #include <fcntl.h>
@@ -19,8 +18,6 @@ namespace {
 
 // Pending connections the kernel keeps before the loop accepts them.
 constexpr int kBacklog = 64;
-// The growth step of a frame being read: no more is reserved than what arrived plus this.
-constexpr std::size_t kReadChunk = std::size_t{64} << 10;
 
 bool AddressOf(const std::string& path, sockaddr_un* address) {
     std::memset(address, 0, sizeof *address);
@@ -121,35 +118,6 @@ bool SendAll(int fd, std::span<const std::byte> first, std::span<const std::byte
         }
     }
     return true;
-}
-
-ReadStatus ReceiveExact(int fd, std::byte* data, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t got = ::recv(fd, data + done, size - done, 0);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return ReadStatus::Failed;
-        if (got == 0) return ReadStatus::Closed;
-        done += static_cast<std::size_t>(got);
-    }
-    return ReadStatus::Done;
-}
-
-ReadStatus ReceiveFrame(int fd, std::size_t minimumBody, Bytes& body) {
-    body.clear();
-    std::byte prefix[wire::kLengthBytes];
-    if (const ReadStatus status = ReceiveExact(fd, prefix, sizeof prefix); status != ReadStatus::Done) return status;
-    const std::size_t length = wire::GetU32(prefix, 0);
-    if (length < minimumBody || length > wire::kMaxFrameBody) return ReadStatus::Failed;
-    while (body.size() < length) {
-        const std::size_t offset = body.size();
-        body.resize(offset + std::min(kReadChunk, length - offset));
-        if (const ReadStatus status = ReceiveExact(fd, body.data() + offset, body.size() - offset);
-            status != ReadStatus::Done) {
-            return status;
-        }
-    }
-    return ReadStatus::Done;
 }
 
 }  // namespace platform::com

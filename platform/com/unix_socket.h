@@ -1,5 +1,5 @@
 // Unix-domain stream sockets for the local server's endpoint: connecting, listening, and the
-// blocking reads and writes of the client side.
+// blocking writes of the client side (its reads are a FrameReader's).
 //
 // Every descriptor is close-on-exec; writes never raise SIGPIPE (a vanished peer is an error
 // result). Safe from any thread for distinct descriptors.
@@ -24,14 +24,5 @@ namespace platform::com {
 
 // Writes every byte of every piece (blocking); false when the peer is gone or the write fails.
 [[nodiscard]] bool SendAll(int fd, std::span<const std::byte> first, std::span<const std::byte> second = {});
-
-enum class ReadStatus { Done, Closed, Failed };
-
-// Reads exactly `size` bytes (blocking); Closed when the peer ends the stream first.
-[[nodiscard]] ReadStatus ReceiveExact(int fd, std::byte* data, std::size_t size);
-
-// Reads one frame's body (blocking), growing `body` only as bytes arrive. Failed also when the
-// announced length is below `minimumBody` or beyond the frame limit.
-[[nodiscard]] ReadStatus ReceiveFrame(int fd, std::size_t minimumBody, Bytes& body);
 
 }  // namespace platform::com

@@ -3,8 +3,10 @@
 // local and universal time.
 //
 // Universal moments are seconds since 1 January 1970 UTC (64-bit, so far past 2038). "Local"
-// follows the process's time zone (TZ, read again by the C library after tzset()); daylight
-// saving is decided by the C library. Nothing here is cached. Safe from any thread.
+// follows the process's time zone (TZ); daylight saving is decided by the C library. A changed TZ
+// value is followed at the next call. Each look at the zone file costs a system call, so the
+// conversions look again at most once a second (except near a change of the zone's offset, where
+// mktime decides and looks every time). Safe from any thread.
 //
 // The system's code does not call ReadWallClock directly: it reads the current moment through
 // the util clock (util/time/clock.h), which applies the test clock.

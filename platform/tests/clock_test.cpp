@@ -1,5 +1,6 @@
 #include "platform/system/clock.h"
 
+#include "platform/tests/support/scoped_environment.h"
 #include "platform/tests/support/time_zone.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <ctime>
 #include <limits>
+#include <string>
 
 namespace {
 
@@ -73,6 +75,72 @@ TEST(PlatformClock, LocalAndUniversalFieldsFollowTheZone) {
                                static_cast<unsigned>(universal.day), universal.hour, universal.minute,
                                universal.second),
                   c.moment);
+    }
+}
+
+// Guards the zone's cache: a TZ changed by the environment alone (nobody calls tzset) is followed
+// at the very next conversion, back and forth between zones, and an unset TZ is seen again.
+TEST(PlatformClock, ChangedZoneValueIsFollowedAtOnce) {
+    const std::int64_t moment = SecondsOfUtc(2024, 7, 1, 10, 0, 0);
+    ScopedEnvironment restore("TZ", nullptr);
+    platform::CalendarFields machine;
+    ASSERT_TRUE(platform::LocalFieldsOf(moment, machine));
+    struct Case {
+        const char* tz;  // null: unset
+        int hour;
+        int minute;
+    };
+    // A zone the machine's own is not, so that going back to an unset TZ shows.
+    const Case away = machine.minute == 30 ? Case{kUtcMinus3, 7, 0} : Case{kUtcPlus0530, 15, 30};
+    const Case cases[] = {
+        {kUtc, 10, 0},           {kUtcMinus3, 7, 0}, {kUtcPlus0530, 15, 30}, {kUtcMinus3, 7, 0},
+        {kCentralEurope, 12, 0}, {"", 10, 0},        {kUtcPlus3, 13, 0},     away,
+        {nullptr, machine.hour, machine.minute},     away,                   {"", 10, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tz ? c.tz : "(unset)");
+        if (c.tz) {
+            ::setenv("TZ", c.tz, 1);
+        } else {
+            ::unsetenv("TZ");
+        }
+        platform::CalendarFields local;
+        ASSERT_TRUE(platform::LocalFieldsOf(moment, local));
+        EXPECT_EQ(local.hour, c.hour);
+        EXPECT_EQ(local.minute, c.minute);
+    }
+}
+
+// Guards the conversion of local fields that avoids the library's mktime: across changes of
+// daylight saving both ways (a gap and an overlap, also at midnight), on ordinary days and with
+// minutes carried over, the moment is the one mktime gives.
+TEST(PlatformClock, UniversalOfLocalFieldsAgreesWithTheLibrary) {
+    struct Case {
+        const char* tz;
+        int year, month, day;  // a sweep of two days from this midnight
+    };
+    constexpr const char* kSouthern = "<-03>3<-02>,M10.3.0/0,M2.3.0/0";  // summer from October, at midnight
+    const Case cases[] = {
+        {kUtc, 2024, 6, 15},           {kUtcPlus0530, 2024, 12, 31},  {kCentralEurope, 2024, 3, 30},
+        {kCentralEurope, 2024, 10, 26}, {kCentralEurope, 2024, 6, 15}, {kSouthern, 2024, 10, 19},
+        {kSouthern, 2025, 2, 15},
+    };
+    for (const Case& c : cases) {
+        ScopedTimeZone zone(c.tz);
+        for (int minute = -90; minute < 48 * 60; minute += 10) {
+            SCOPED_TRACE(std::string(c.tz) + " minute " + std::to_string(minute));
+            const platform::CalendarFields fields{c.year, c.month, c.day, 0, minute, 30};
+            std::int64_t ours = 0;
+            ASSERT_TRUE(platform::UniversalOfLocalFields(fields, ours));
+            std::tm parts{};
+            parts.tm_year = c.year - 1900;
+            parts.tm_mon = c.month - 1;
+            parts.tm_mday = c.day;
+            parts.tm_min = minute;
+            parts.tm_sec = 30;
+            parts.tm_isdst = -1;
+            EXPECT_EQ(ours, static_cast<std::int64_t>(std::mktime(&parts)));
+        }
     }
 }
 

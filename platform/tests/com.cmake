@@ -14,6 +14,7 @@ kelvo_add_test(com_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/com_basics_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/com_event_log_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/com_frame_reader_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/com_object_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/com_process_spawn_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/com_process_test.cpp

@@ -1,6 +1,7 @@
 // The server loop in this process, on a thread of its own, reached through its socket.
 #include "platform/com/activation.h"
 #include "platform/com/endpoint.h"
+#include "platform/com/frame_reader.h"
 #include "platform/com/local_server.h"
 #include "platform/com/module_lock.h"
 #include "platform/com/socket_channel.h"
@@ -48,7 +49,7 @@ public:
     // The next response's status and payload; false when the server closed the connection.
     bool Receive(HRESULT* status, Bytes* payload = nullptr) {
         Bytes body;
-        if (ReceiveFrame(socket_.Get(), wire::kResponseHead, body) != ReadStatus::Done) return false;
+        if (reader_.Receive(socket_.Get(), wire::kResponseHead, body) != ReadStatus::Done) return false;
         wire::Response response{};
         if (!wire::ParseResponse(body, &response)) return false;
         *status = response.status;
@@ -75,6 +76,7 @@ public:
 
 private:
     Descriptor socket_;
+    FrameReader reader_;
 };
 
 class ComServerLoop : public ::testing::Test {
