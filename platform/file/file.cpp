@@ -108,8 +108,9 @@ bool File::Open(const String& path, unsigned flags, FileException* error) {
     std::string kernelPath = Utf8FromAnsi(path.view());
     const bool reusable = plan->reusable && KeepsIdleDescriptors();
     int fd = -1;
+    knownLength_.reset();
     if (reusable) {
-        fd = TakeIdleDescriptor(kernelPath, plan->kernelFlags, plan->share);
+        fd = TakeIdleDescriptor(kernelPath, plan->kernelFlags, plan->share, knownLength_);
     } else {
         ReleaseIdleDescriptors(kernelPath);  // our own idle descriptor would be in this open's way
     }
@@ -137,7 +138,9 @@ bool File::Open(const String& path, unsigned flags, FileException* error) {
 int File::ReleaseDescriptor() {
     const int fd = fd_;
     fd_ = -1;
-    if (reusable_ && KeepIdleDescriptor(fd, kernelPath_, kernelFlags_, share_)) return 0;
+    const std::optional<std::uint64_t> length = reusable_ && IdleDescriptorAlone(fd) ? knownLength_ : std::nullopt;
+    knownLength_.reset();
+    if (reusable_ && KeepIdleDescriptor(fd, kernelPath_, kernelFlags_, share_, length)) return 0;
     // Linux releases the descriptor even when close reports an error; never close it twice.
     return ::close(fd) != 0 && errno != EINTR ? errno : 0;
 }

@@ -20,6 +20,7 @@
 #include "platform/text/string.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -120,6 +121,9 @@ private:
     int kernelFlags_ = 0;
     ShareRequest share_;
     std::string kernelPath_;
+    // The file's length, for a reusable descriptor: trusted while it is the file's only open
+    // (IdleDescriptorAlone), kept up to date by this file's own writes.
+    mutable std::optional<std::uint64_t> knownLength_;
 };
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 #include "platform/file/file.h"
 
 #include "platform/file/file_error.h"
+#include "platform/file/idle_descriptors.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -120,15 +121,18 @@ void File::WriteRaw(const char* buffer, std::uint64_t count) {
         if (n < 0) {
             if (errno == EINTR) continue;
             position_ += done;
+            knownLength_.reset();
             Fail(errno);
         }
         if (n == 0) {
             position_ += done;
+            knownLength_.reset();
             Fail(ENOSPC);  // a regular file that takes nothing is full
         }
         done += static_cast<std::uint64_t>(n);
     }
     position_ += done;
+    if (knownLength_) knownLength_ = std::max(*knownLength_, position_);
 }
 
 void File::WriteText(const char* buffer, unsigned count) {
@@ -168,15 +172,19 @@ std::uint64_t File::GetPosition() const {
 
 std::uint64_t File::GetLength() const {
     RequireOpen();
+    if (knownLength_ && IdleDescriptorAlone(fd_)) return *knownLength_;
     struct stat st {};
     if (::fstat(fd_, &st) != 0) Fail(errno);
+    if (reusable_) knownLength_ = static_cast<std::uint64_t>(st.st_size);
     return static_cast<std::uint64_t>(st.st_size);
 }
 
 void File::SetLength(std::uint64_t length) {
     RequireOpen();
     if (length > kMaxOffset) ThrowFileError({FileException::badSeek, ERROR_INVALID_PARAMETER}, path_);
+    knownLength_.reset();
     if (::ftruncate(fd_, static_cast<off_t>(length)) != 0) Fail(errno);
+    if (reusable_) knownLength_ = length;
     Seek(static_cast<std::int64_t>(length), begin);
 }
 

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -40,6 +41,7 @@ struct Entry {
     dev_t device = 0;
     ino_t inode = 0;
     std::uint64_t lastUse = 0;
+    std::optional<std::uint64_t> length;  // known while the lease has been held throughout
 };
 
 std::array<Entry, kEntries> g_entries;
@@ -204,13 +206,16 @@ Entry* RoomForOne() {
 
 // Hands a descriptor in use back to its entry as idle; false (entry freed) when its lease was lost
 // and cannot be had again.
-bool KeepAgain(Entry& entry, int fd) {
+bool KeepAgain(Entry& entry, int fd, std::optional<std::uint64_t> length) {
     const int held = Claim(entry);
     if (held != fd) {  // never: the handler closes only idle descriptors
         if (held != kFree) Release(entry, held);
         return false;
     }
-    if (!entry.leased.load()) {
+    if (entry.leased.load()) {
+        entry.length = length;
+    } else {
+        entry.length.reset();  // others may have changed it meanwhile
         entry.leased.store(true);  // before the call: a break right after it must find it leased
         if (WantedLately(entry.file.load()) || ::fcntl(fd, F_SETLEASE, F_WRLCK) != 0) {
             entry.leased.store(false);
@@ -226,29 +231,31 @@ bool KeepAgain(Entry& entry, int fd) {
 }
 
 bool KeepNew(int fd, std::string_view path, int kernelFlags, const ShareRequest& share) {
-    struct stat identity {};
-    if (::fstat(fd, &identity) != 0 || WantedLately(FileKey(identity))) return false;
     Entry* entry = RoomForOne();
     if (!entry) return false;
+    entry->breakPending.store(false);
+    entry->idle.store(true);
+    entry->leased.store(true);
+    entry->file.store(0);
+    // Claimed and named before the lease exists, so that a break right after it is served below.
+    entry->fd.store(kClaimed);
+    entry->number.store(fd);
+    // Asked under the lease: from now on the length changes only through this descriptor.
+    struct stat identity {};
+    if (!TakeLease(fd) || ::fstat(fd, &identity) != 0 || WantedLately(FileKey(identity))) {
+        Unlease(*entry, fd);
+        entry->number.store(-1);
+        Release(*entry, kFree);
+        return false;
+    }
     entry->path.assign(path);
     entry->kernelFlags = kernelFlags;
     entry->share = share;
     entry->device = identity.st_dev;
     entry->inode = identity.st_ino;
+    entry->length = static_cast<std::uint64_t>(identity.st_size);
     entry->file.store(FileKey(identity));
     entry->lastUse = ++g_useClock;
-    entry->breakPending.store(false);
-    entry->idle.store(true);
-    entry->leased.store(true);
-    // Claimed and named before the lease exists, so that a break right after it is served below.
-    entry->fd.store(kClaimed);
-    entry->number.store(fd);
-    if (!TakeLease(fd)) {
-        entry->leased.store(false);
-        entry->number.store(-1);
-        Release(*entry, kFree);
-        return false;
-    }
     Release(*entry, fd);
     return true;
 }
@@ -286,7 +293,9 @@ void StopKeepingIdleDescriptors() {
 
 bool KeepsIdleDescriptors() { return g_keeping.load(); }
 
-int TakeIdleDescriptor(std::string_view path, int kernelFlags, const ShareRequest& share) {
+int TakeIdleDescriptor(std::string_view path, int kernelFlags, const ShareRequest& share,
+                       std::optional<std::uint64_t>& length) {
+    length.reset();
     if (!g_keeping.load()) return -1;
     std::lock_guard lock(g_mutex);
     int found = -1;
@@ -300,6 +309,7 @@ int TakeIdleDescriptor(std::string_view path, int kernelFlags, const ShareReques
         } else if (found < 0 && entry.kernelFlags == kernelFlags && entry.share == share && StillNamedBy(entry, path)) {
             entry.idle.store(false);  // before the release: a pending break now only takes the lease
             entry.lastUse = ++g_useClock;
+            length = entry.length;
             found = fd;
             Release(entry, fd);
         } else {
@@ -309,12 +319,13 @@ int TakeIdleDescriptor(std::string_view path, int kernelFlags, const ShareReques
     return found;
 }
 
-bool KeepIdleDescriptor(int fd, std::string_view path, int kernelFlags, const ShareRequest& share) {
+bool KeepIdleDescriptor(int fd, std::string_view path, int kernelFlags, const ShareRequest& share,
+                        std::optional<std::uint64_t> length) {
     if (!g_keeping.load() || fd < 0) return false;
     std::lock_guard lock(g_mutex);
     for (Entry& entry : g_entries) {
         if (entry.number.load() != fd) continue;
-        if (entry.path == path && entry.kernelFlags == kernelFlags && entry.share == share) return KeepAgain(entry, fd);
+        if (entry.path == path && entry.kernelFlags == kernelFlags && entry.share == share) return KeepAgain(entry, fd, length);
         Forget(entry);  // a number left behind by a descriptor closed some other way
         break;
     }
@@ -335,6 +346,14 @@ void ReleaseIdleDescriptors(std::string_view path) {
             Release(entry, fd);
         }
     }
+}
+
+bool IdleDescriptorAlone(int fd) {
+    if (fd < 0) return false;
+    for (const Entry& entry : g_entries) {
+        if (entry.number.load() == fd) return entry.leased.load() && !entry.idle.load();
+    }
+    return false;
 }
 
 std::size_t IdleDescriptorCount() {

@@ -26,6 +26,8 @@
 #include "platform/file/file_share.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace platform {
@@ -40,14 +42,22 @@ void StopKeepingIdleDescriptors();
 [[nodiscard]] bool KeepsIdleDescriptors();
 
 // The kept descriptor of `path` (UTF-8) opened with `kernelFlags` and `share`, now in use again,
-// or -1 when there is none or the path names another file now. Idle descriptors of the path with
-// other flags are closed, and one in use gives up its lease, so that the caller's own open never
-// waits on this process.
-[[nodiscard]] int TakeIdleDescriptor(std::string_view path, int kernelFlags, const ShareRequest& share);
+// or -1 when there is none or the path names another file now; `length` is the file's length when
+// it is known. Idle descriptors of the path with other flags are closed, and one in use gives up
+// its lease, so that the caller's own open never waits on this process.
+[[nodiscard]] int TakeIdleDescriptor(std::string_view path, int kernelFlags, const ShareRequest& share,
+                                     std::optional<std::uint64_t>& length);
 
-// Hands `fd`, open on `path` with `kernelFlags` and `share`, over when its file closes: true when
-// the descriptor is now this store's (kept, or closed by it), false when the caller must close it.
-[[nodiscard]] bool KeepIdleDescriptor(int fd, std::string_view path, int kernelFlags, const ShareRequest& share);
+// Hands `fd`, open on `path` with `kernelFlags` and `share`, over when its file closes, with the
+// file's `length` as its user knows it: true when the descriptor is now this store's (kept, or
+// closed by it), false when the caller must close it.
+[[nodiscard]] bool KeepIdleDescriptor(int fd, std::string_view path, int kernelFlags, const ShareRequest& share,
+                                      std::optional<std::uint64_t> length);
+
+// Whether `fd`, taken from this store, is still the only open of its file anywhere: its lease has
+// held since it was taken, so the file changes only through it (any other open, or a truncation
+// through the path, would have broken the lease before it went on).
+[[nodiscard]] bool IdleDescriptorAlone(int fd);
 
 // Before the process opens `path` another way, renames or deletes it: its idle descriptors are
 // closed and those in use give up their leases.

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -171,6 +172,49 @@ TEST_F(IdleDescriptors, AFileInUseAgainMeetsOtherProcessesAsAnyOpenFile) {
     release.Send('x');
     Reap(reader);
     EXPECT_EQ(ReadFile(env.Path("shared.dat")), "y");
+}
+
+// A kept descriptor remembers its file's length to spare asking for it; whoever else changes the
+// file, through this process or another, the length asked is the file's.
+TEST_F(IdleDescriptors, TheLengthAskedIsAlwaysTheFilesLength) {
+    WriteFile(env.Path("sized.dat"), "abcd");
+    const std::string path = env.Path("sized.dat");
+    const auto appendElsewhere = [&](const char* text) {
+        return RunInChild([&] {
+            File other;
+            if (!other.Open(String(path.c_str()), kPlainG)) return false;
+            other.SeekToEnd();
+            other.Write(text, static_cast<unsigned>(std::strlen(text)));
+            return true;
+        });
+    };
+    OpenAndClose("sized.dat", kG);
+    {
+        File own;
+        ASSERT_TRUE(own.Open(Path("sized.dat"), kG));
+        EXPECT_EQ(own.GetLength(), 4u);
+        own.SeekToEnd();
+        own.Write("ef", 2);
+        EXPECT_EQ(own.GetLength(), 6u) << "its own writes";
+        own.SetLength(5);
+        EXPECT_EQ(own.GetLength(), 5u) << "its own cut";
+    }
+    {
+        File again;
+        ASSERT_TRUE(again.Open(Path("sized.dat"), kL));
+        EXPECT_EQ(again.GetLength(), 5u) << "carried while idle";
+        ASSERT_EQ(appendElsewhere("XYZ"), 0);
+        EXPECT_EQ(again.GetLength(), 8u) << "another process wrote while this one had it open";
+    }
+    ASSERT_EQ(appendElsewhere("!"), 0);
+    File later;
+    ASSERT_TRUE(later.Open(Path("sized.dat"), kL));
+    EXPECT_EQ(later.GetLength(), 9u) << "another process wrote while it was idle";
+    const int raw = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    ASSERT_GE(raw, 0);
+    EXPECT_EQ(::write(raw, "?", 1), 1);
+    ::close(raw);
+    EXPECT_EQ(later.GetLength(), 10u) << "this process wrote past the layer";
 }
 
 // A rename over the path does not touch the idle descriptor's file: the next open must see the
