@@ -79,8 +79,8 @@ int ServeBreak(Entry& entry, int fd) {
     memory.file.store(entry.file.load());
     memory.closesLeft.store(kClosesAfterBreak);
     if (entry.idle.load()) {
+        entry.number.store(-1);  // first: once closed, the number may name a new descriptor
         ::close(fd);
-        entry.number.store(-1);
         return kFree;
     }
     Unlease(entry, fd);
@@ -149,8 +149,8 @@ int Claim(Entry& entry) {
 }
 
 void CloseClaimed(Entry& entry, int fd) {
-    ::close(fd);
     entry.number.store(-1);
+    ::close(fd);
     Release(entry, kFree);
 }
 
